@@ -1,0 +1,16 @@
+# The code the three programs share: network detection, settings, services and the seams to the
+# operating system with their Win32 implementations.
+lumivo_sources(LUMIVO_CORE_SOURCES
+    ${CMAKE_SOURCE_DIR}/common/network/*.cpp
+    ${CMAKE_SOURCE_DIR}/common/settings/*.cpp
+    ${CMAKE_SOURCE_DIR}/common/services/*.cpp
+    ${CMAKE_SOURCE_DIR}/common/platform/*.cpp
+    ${CMAKE_SOURCE_DIR}/common/platform/win32/*.cpp)
+
+add_library(lumivo_core STATIC ${LUMIVO_CORE_SOURCES})
+target_include_directories(lumivo_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(lumivo_core PUBLIC lumivo_warnings lumivo_sanitizers)
+if(WIN32)
+    target_link_libraries(lumivo_core PUBLIC
+        ole32 oleaut32 uuid advapi32 wininet winspool comdlg32 shell32 user32 ntdll)
+endif()

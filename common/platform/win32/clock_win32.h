@@ -1,0 +1,8 @@
+#pragma once
+
+#include "common/platform/clock.h"
+
+class Win32Clock final : public Clock {
+public:
+    void Sleep(std::uint32_t milliseconds) override;
+};
