@@ -31,8 +31,6 @@ add_executable(lumivo_wine_tests ${LUMIVO_WINE_TEST_SOURCES})
 target_include_directories(lumivo_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(lumivo_wine_tests PRIVATE lumivo_core GTest::gmock_main)
 
-include(${CMAKE_SOURCE_DIR}/tests/support/support.cmake OPTIONAL)
-
 # One throwaway prefix per test run: created by the first test, shut down by the last. Tests that
 # use it take a lock on it, because they share its registry, spooler and default printer.
 set(LUMIVO_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/support/wine-run)
@@ -57,6 +55,11 @@ endfunction()
 
 lumivo_wine_test(portable_tests $<TARGET_FILE:lumivo_portable_tests>)
 lumivo_wine_test(win32_tests $<TARGET_FILE:lumivo_wine_tests>)
+
+# Test-only Windows programs and DLLs (the scripted Network List Manager, probes, stand-ins) and
+# the Wine tests that drive the real programs.
+include(${CMAKE_SOURCE_DIR}/tests/support/support.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake OPTIONAL)
 
 get_property(lumivo_all_tests DIRECTORY PROPERTY TESTS)
 set_tests_properties(${lumivo_all_tests} PROPERTIES ENVIRONMENT "${LUMIVO_WINE_ENVIRONMENT}")
