@@ -58,6 +58,7 @@ lumivo_wine_test(win32_tests $<TARGET_FILE:lumivo_wine_tests>)
 
 # Test-only Windows programs and DLLs (the scripted Network List Manager, probes, stand-ins) and
 # the Wine tests that drive the real programs.
+include(${CMAKE_SOURCE_DIR}/tests/support/probe/probe.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/support/support.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake OPTIONAL)
 
