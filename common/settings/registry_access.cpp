@@ -32,6 +32,8 @@ RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t na
     return OpenKey(registry, path, nameLimit, access, ignored);
 }
 
+}  // namespace
+
 std::string TrimSpaces(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) {
@@ -39,8 +41,6 @@ std::string TrimSpaces(const std::string& text) {
     }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
-
-}  // namespace
 
 RootKey RootKeyFromName(const std::string& rootName) {
     static const std::array<std::pair<const char*, RootKey>, 7> kRoots = {{
