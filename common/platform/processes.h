@@ -24,7 +24,7 @@ constexpr std::uint32_t kWaitFailed = 0xFFFFFFFF;
 
 // Starting processes, opening documents with the shell, and named mutexes.
 class Processes {
-public:
+  public:
     virtual ~Processes() = default;
 
     // SetErrorMode: sets the process error mode and returns the previous one.
@@ -37,8 +37,8 @@ public:
 
     // ShellExecuteA with no owner window; returns its result (above 32 on success).
     virtual std::intptr_t ShellExecuteA(const std::string& operation, const std::string& file,
-                                        const std::string& parameters,
-                                        const std::string& directory, int showCommand) = 0;
+                                        const std::string& parameters, const std::string& directory,
+                                        int showCommand) = 0;
 
     // CreateMutexA (default security, not initially owned) followed by WaitForSingleObject on
     // it; returns the wait's result. The mutex handle stays open until the process ends, since

@@ -20,7 +20,8 @@ std::string FetchUrlText(Internet& internet, const std::string& url) {
     char address[kUrlBufferSize] = {};
     url.copy(address, kUrlBufferSize - 1);
     const UniqueInternetHandle request(
-        internet, internet.InternetOpenUrlA(connection.Get(), address, kInternetFlagNoCacheWrite, 0));
+        internet,
+        internet.InternetOpenUrlA(connection.Get(), address, kInternetFlagNoCacheWrite, 0));
     if (!request) {
         return std::string();
     }
@@ -29,10 +30,10 @@ std::string FetchUrlText(Internet& internet, const std::string& url) {
     char buffer[kReadSize];
     std::uint32_t bytesRead = 0;
     while (text.size() < FetchedTextLimit &&
-           internet.InternetReadFile(request.Get(), buffer, kReadSize, bytesRead) && bytesRead > 0) {
-        const std::size_t kept =
-            std::min({static_cast<std::size_t>(bytesRead), std::size_t{kReadSize},
-                      FetchedTextLimit - text.size()});
+           internet.InternetReadFile(request.Get(), buffer, kReadSize, bytesRead) &&
+           bytesRead > 0) {
+        const std::size_t kept = std::min({static_cast<std::size_t>(bytesRead),
+                                           std::size_t{kReadSize}, FetchedTextLimit - text.size()});
         text.append(buffer, kept);
     }
     return text;

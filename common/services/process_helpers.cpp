@@ -1,5 +1,9 @@
 #include "common/services/process_helpers.h"
 
+#include "common/services/program_names.h"
+#include "common/settings/options.h"
+#include "common/settings/settings_keys.h"
+
 namespace {
 
 constexpr std::size_t kShellTargetLimit = 254;
@@ -23,6 +27,13 @@ std::uint32_t StartProgram(Processes& processes, const std::string& fileName) {
     const bool started = processes.CreateProcessW(start, processId);
     processes.SetErrorMode(previousMode);
     return started ? processId : 0;
+}
+
+void StartTrayProgram(Registry& registry, Processes& processes) {
+    if (!IsOptionEnabled(registry, SystemTrayValueName)) {
+        return;
+    }
+    StartProgram(processes, TrayFileName);
 }
 
 void OpenWithShell(Processes& processes, const std::string& target) {

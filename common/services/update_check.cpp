@@ -1,9 +1,8 @@
 #include "common/services/update_check.h"
 
-#include <cctype>
-
 #include "common/services/fetch_url_text.h"
 #include "common/services/process_helpers.h"
+#include "common/settings/registry_access.h"
 
 std::atomic<bool> UpdateCheckInteractive{false};
 
@@ -16,17 +15,13 @@ const std::string kServerDownMessage =
 const std::string kUpToDateMessage = "Your version of Lumivo is up-to-date.";
 const std::string kNotFoundMarker = "404:";
 
-std::string TrimSpaces(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string UpperCase(std::string text) {
+// The own version is digits and dots, and no byte outside ASCII upper-cases into those in any
+// ANSI code page, so ASCII upper-casing decides equality as the system's upper-casing would.
+std::string UpperCaseAscii(std::string text) {
     for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
     }
     return text;
 }
@@ -56,7 +51,7 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
         return;
     }
     // Equality, not order: any other text with a dot is offered, a lower number too.
-    if (UpperCase(program.ownVersion) == UpperCase(text)) {
+    if (UpperCaseAscii(program.ownVersion) == UpperCaseAscii(text)) {
         if (userAsked()) {
             messageBoxes.MessageBoxW(kUpToDateMessage, program.title, kMbOk);
         }
@@ -65,8 +60,8 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
     if (!Contains(text, ".")) {
         return;
     }
-    const int answer =
-        messageBoxes.MessageBoxW(NewVersionPrompt(program.ownVersion, text), program.title, kMbYesNo);
+    const int answer = messageBoxes.MessageBoxW(NewVersionPrompt(program.ownVersion, text),
+                                                program.title, kMbYesNo);
     if (answer == kIdYes) {
         OpenWithShell(processes, DownloadPageUrl);
         clock.Sleep(kPauseAfterPrompt);

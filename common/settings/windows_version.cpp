@@ -1,6 +1,14 @@
 #include "common/settings/windows_version.h"
 
+#include "common/settings/registry_access.h"
 #include "common/settings/windows_name_table.h"
+
+namespace {
+
+constexpr char kCurrentVersionKeyPath[] =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+}  // namespace
 
 bool IsWindows8OrLater(VersionQueries& versions) {
     WindowsVersionRecord record;
@@ -19,6 +27,12 @@ WindowsVersionRecord CurrentWindowsVersion(VersionQueries& versions) {
 
 std::string WindowsName(VersionQueries& versions) {
     return WindowsNameOf(CurrentWindowsVersion(versions));
+}
+
+std::string WindowsNameWithBuild(VersionQueries& versions, Registry& registry) {
+    return WindowsNameWithBuildOf(CurrentWindowsVersion(versions), [&registry] {
+        return ReadRegistryText(registry, kCurrentVersionKeyPath, "DisplayVersion");
+    });
 }
 
 bool Is64BitWindows(VersionQueries& versions) {

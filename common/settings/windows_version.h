@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/platform/registry.h"
 #include "common/platform/version_queries.h"
 
 // Facts about the running Windows. None of them fails: a query that does not answer leaves the
@@ -17,6 +18,10 @@ WindowsVersionRecord CurrentWindowsVersion(VersionQueries& versions);
 
 // The short name, such as "Windows 8.1" or "Windows 11".
 std::string WindowsName(VersionQueries& versions);
+
+// The name with the build number, such as "Windows 8.1 (OS Build 9600)" or, with the
+// "DisplayVersion" of Windows 10 and 11, "Windows 11 Version 23H2 (OS Build 22631)".
+std::string WindowsNameWithBuild(VersionQueries& versions, Registry& registry);
 
 // True when the system's processor architecture is 64-bit x86 (or Itanium, on systems that only
 // know GetSystemInfo). ARM64 does not count.

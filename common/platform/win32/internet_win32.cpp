@@ -22,7 +22,8 @@ InternetHandle Win32Internet::InternetOpenA(const std::string& agent, std::uint3
 
 InternetHandle Win32Internet::InternetOpenUrlA(InternetHandle internet, const char* url,
                                                std::uint32_t flags, std::uintptr_t context) {
-    return FromHinternet(::InternetOpenUrlA(ToHinternet(internet), url, nullptr, 0, flags, context));
+    return FromHinternet(
+        ::InternetOpenUrlA(ToHinternet(internet), url, nullptr, 0, flags, context));
 }
 
 bool Win32Internet::InternetReadFile(InternetHandle file, void* buffer, std::uint32_t bytesToRead,

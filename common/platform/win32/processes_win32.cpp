@@ -50,9 +50,9 @@ bool Win32Processes::CreateProcessW(const ProcessStart& start, std::uint32_t& pr
 std::intptr_t Win32Processes::ShellExecuteA(const std::string& operation, const std::string& file,
                                             const std::string& parameters,
                                             const std::string& directory, int showCommand) {
-    return reinterpret_cast<std::intptr_t>(::ShellExecuteA(nullptr, operation.c_str(),
-                                                           file.c_str(), parameters.c_str(),
-                                                           directory.c_str(), showCommand));
+    return reinterpret_cast<std::intptr_t>(::ShellExecuteA(nullptr, operation.c_str(), file.c_str(),
+                                                           parameters.c_str(), directory.c_str(),
+                                                           showCommand));
 }
 
 std::uint32_t Win32Processes::CreateMutexAndWait(const std::string& name,

@@ -7,7 +7,7 @@
 // A Windows described by its version numbers: what the plain queries report, what RtlGetVersion
 // reports (when ntdll has it) and the processor architecture.
 class ScriptedVersionQueries final : public VersionQueries {
-public:
+  public:
     // A system whose plain queries and RtlGetVersion agree.
     static ScriptedVersionQueries Reporting(std::uint32_t platform, std::uint32_t major,
                                             std::uint32_t minor, std::uint32_t build,
@@ -18,11 +18,11 @@ public:
         return queries;
     }
 
-    WindowsVersionRecord reported;                     // GetVersionExA and GetVersionExW
-    std::optional<WindowsVersionRecord> trueVersion;   // RtlGetVersion; none: not in ntdll
-    bool versionQueriesFail = false;                   // GetVersionExA/W fail
-    std::optional<std::uint16_t> nativeArchitecture;   // none: no GetNativeSystemInfo
-    std::uint16_t systemInfoArchitecture = 0;          // GetSystemInfo
+    WindowsVersionRecord reported;                    // GetVersionExA and GetVersionExW
+    std::optional<WindowsVersionRecord> trueVersion;  // RtlGetVersion; none: not in ntdll
+    bool versionQueriesFail = false;                  // GetVersionExA/W fail
+    std::optional<std::uint16_t> nativeArchitecture;  // none: no GetNativeSystemInfo
+    std::uint16_t systemInfoArchitecture = 0;         // GetSystemInfo
 
     int rtlGetVersionCalls = 0;
 
