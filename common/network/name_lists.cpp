@@ -27,7 +27,7 @@ std::string NameList(NetworkList& networks, NameReader nextName) {
 
 // Upper-cased the system's way, then trimmed of leading and trailing spaces (not tabs).
 std::string ComparableText(NetworkList& networks, std::string text) {
-    networks.CharUpperBuff(text.data(), static_cast<std::uint32_t>(text.size()));
+    networks.CharUpperBuffA(text.data(), static_cast<std::uint32_t>(text.size()));
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) {
         return std::string();

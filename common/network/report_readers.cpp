@@ -20,6 +20,25 @@ std::string_view NameAfterLabel(std::string_view text, std::size_t label, std::s
     return text.substr(nameStart, nameEnd - nameStart);
 }
 
+// Where the last ReportSeparator in text starts, or npos. Only places that end in a hyphen can end
+// a separator, and a block has few hyphens, so this costs little more than one backward pass.
+std::size_t LastSeparator(std::string_view text) {
+    const std::size_t length = ReportSeparator.size();
+    std::size_t end = text.size();
+    while (end >= length) {
+        const std::size_t hyphen = text.rfind('-', end - 1);
+        if (hyphen == std::string_view::npos || hyphen + 1 < length) {
+            return std::string_view::npos;
+        }
+        const std::size_t start = hyphen + 1 - length;
+        if (text.substr(start, length) == ReportSeparator) {
+            return start;
+        }
+        end = hyphen;
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace
 
 std::string NextConnectedNetworkName(std::string_view text, std::string_view& rest) {
@@ -30,7 +49,7 @@ std::string NextConnectedNetworkName(std::string_view text, std::string_view& re
             return std::string();
         }
         const std::string_view head = text.substr(0, marker);
-        const std::size_t separator = head.rfind(ReportSeparator);
+        const std::size_t separator = LastSeparator(head);
         const std::string_view block =
             separator == std::string_view::npos ? head : head.substr(separator);
 

@@ -107,5 +107,5 @@ class NetworkList {
                                     int ansiSize) = 0;
 
     // CharUpperBuffA: the system's upper-casing of ANSI text, in place.
-    virtual void CharUpperBuff(char* text, std::uint32_t length) = 0;
+    virtual void CharUpperBuffA(char* text, std::uint32_t length) = 0;
 };

@@ -7,90 +7,11 @@
 #include <vector>
 
 #include "common/network/network_report.h"
-#include "common/network/report_text.h"
 #include "tests/support/fakes/scenario_text.h"
 #include "tests/support/fakes/scripted_network_list.h"
+#include "tests/support/network_samples.h"
 
 namespace {
-
-const std::string kSeparator = std::string(160, '-') + "\r\n";
-
-// A connected network with two connections, then a disconnected one.
-constexpr std::string_view kTwoNetworks =
-    "network\n"
-    "name = Home\n"
-    "description = Home Wi-Fi\n"
-    "connected = yes\n"
-    "internet = yes\n"
-    "connectivity = 0x41\n"
-    "category = 1\n"
-    "domain = 2\n"
-    "created = 132223104000000000\n"
-    "connected_at = 132223104123456789\n"
-    "connections = 2\n"
-    "network\n"
-    "name = Office\n"
-    "description = Office LAN\n"
-    "id = {0A1B2C3D-4E5F-6071-8293-A4B5C6D7E8F9}\n"
-    "connectivity = 0\n"
-    "category = 5\n"
-    "domain = 7\n";
-
-const std::string kHomeBlock =
-    "Network description: <Home Wi-Fi>\r\n"
-    "Network name: <Home>\r\n"
-    "Network GUID: {4C4D0000-0000-0000-0000-000000000000}\r\n"
-    "Domain type: NLM_DOMAIN_TYPE_DOMAIN_AUTHENTICATED 0x02\r\n"
-    "Time created:   \t2020-01-01 00:00:00 (000 milliseconds) Wednesday\r\n"
-    "Time connected: \t2020-01-01 00:00:12 (345 milliseconds) Wednesday\r\n"
-    "Connectivity: \r\n"
-    "     There is connectivity to a network, but the service cannot detect any IPv4 Network "
-    "Traffic. NLM_CONNECTIVITY_IPV4_NOTRAFFIC 0x1\r\n"
-    "     There is connectivity to the Internet using the IPv4 protocol. "
-    "NLM_CONNECTIVITY_IPV4_INTERNET 0x40\r\n"
-    "Category: The network is a private (trusted) network. NLM_NETWORK_CATEGORY_PRIVATE 0x1\r\n"
-    "Internet is connected: Yes\r\n"
-    "Network is connected: Yes\r\n"
-    "\tAdapter info...\r\n"
-    "\tNetwork adapter connected: Yes\r\n"
-    "\tNetwork adapter connected to internet: Yes\r\n"
-    "\tConnectivity: \r\n"
-    "\t     There is connectivity to a network, but the service cannot detect any IPv4 Network "
-    "Traffic. NLM_CONNECTIVITY_IPV4_NOTRAFFIC 0x1\r\n"
-    "\t     There is connectivity to the Internet using the IPv4 protocol. "
-    "NLM_CONNECTIVITY_IPV4_INTERNET 0x40\r\n"
-    "\tConnection GUID: \t{4C4D0000-C000-0000-0000-000000000000}\r\n"
-    "\tAdapter GUID:    \t{4C4D0000-A000-0000-0000-000000000000}\r\n"
-    "\tDomainType: NLM_DOMAIN_TYPE_DOMAIN_AUTHENTICATED 0x02\r\n"
-    "\r\n"
-    "\tAdapter info...\r\n"
-    "\tNetwork adapter connected: Yes\r\n"
-    "\tNetwork adapter connected to internet: Yes\r\n"
-    "\tConnectivity: \r\n"
-    "\t     There is connectivity to a network, but the service cannot detect any IPv4 Network "
-    "Traffic. NLM_CONNECTIVITY_IPV4_NOTRAFFIC 0x1\r\n"
-    "\t     There is connectivity to the Internet using the IPv4 protocol. "
-    "NLM_CONNECTIVITY_IPV4_INTERNET 0x40\r\n"
-    "\tConnection GUID: \t{4C4D0000-C001-0000-0000-000000000000}\r\n"
-    "\tAdapter GUID:    \t{4C4D0000-A001-0000-0000-000000000000}\r\n"
-    "\tDomainType: NLM_DOMAIN_TYPE_DOMAIN_AUTHENTICATED 0x02\r\n";
-
-const std::string kOfficeBlock =
-    "Network description: <Office LAN>\r\n"
-    "Network name: <Office>\r\n"
-    "Network GUID: {0A1B2C3D-4E5F-6071-8293-A4B5C6D7E8F9}\r\n"
-    "Domain type: (Unknown NLM_DOMAIN_TYPE 7)\r\n"
-    "Time created:   \t1601-01-01 00:00:00 (000 milliseconds) Monday\r\n"
-    "Time connected: \t1601-01-01 00:00:00 (000 milliseconds) Monday\r\n"
-    "Connectivity: \r\n"
-    "     The underlying network interfaces have no connectivity to any network. "
-    "NLM_CONNECTIVITY_DISCONNECTED 0x0\r\n"
-    "Category: (Unknown NLM_NETWORK_CATEGORY 5)\r\n"
-    "Internet is connected: No\r\n"
-    "Network is connected: No\r\n";
-
-const std::string kTwoNetworksReport =
-    "GetNetworks ok\r\n" + kSeparator + kHomeBlock + kSeparator + kOfficeBlock + kSeparator;
 
 // Replaces every occurrence of from by to.
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
@@ -115,9 +36,14 @@ std::string CleanReportOf(ScriptedNetworkList& networks) {
 }
 
 TEST(NetworkWalk, WritesEveryNetworkAndConnection) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworks));
+    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
     EXPECT_EQ(CleanReportOf(networks), kTwoNetworksReport);
     EXPECT_EQ(networks.GetNetworksFlags(), NetworkEnumAll);
+}
+
+TEST(NetworkWalk, FailuresOfSingleQueries) {
+    ScriptedNetworkList networks(ScenarioFromText(kFailuresScenario));
+    EXPECT_EQ(CleanReportOf(networks), kFailuresReport);
 }
 
 TEST(NetworkWalk, MakesTheCallsInOrderAndReleasesEachObjectAfterUse) {
@@ -164,7 +90,7 @@ TEST(NetworkWalk, HeadLineCases) {
         {"get__NewEnum", "GetNetworks ok\r\n"},
     };
     for (const Case& c : cases) {
-        ScriptedNetworkList networks(ScenarioFromText(kTwoNetworks));
+        ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
         networks.Scenario().failures[c.failure] = ComFail;
         EXPECT_EQ(CleanReportOf(networks), c.report) << c.failure;
     }
@@ -172,17 +98,18 @@ TEST(NetworkWalk, HeadLineCases) {
 
 TEST(NetworkWalk, NoNetworkGivesTheHeadLineAndOneSeparator) {
     ScriptedNetworkList networks;
-    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + kSeparator);
+    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + kSeparatorLine);
 }
 
 TEST(NetworkWalk, FailingNextEndsTheReportAfterItsSeparator) {
     ScriptedNetworkList networks(
-        ScenarioFromText(std::string("fail = Next\n") + std::string(kTwoNetworks)));
+        ScenarioFromText(std::string("fail = Next\n") + std::string(kTwoNetworksScenario)));
     EXPECT_EQ(CleanReportOf(networks), kTwoNetworksReport);
 
     // A failure in the middle of the list ends it there.
     networks.Scenario().networks.resize(1);
-    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + kSeparator + kHomeBlock + kSeparator);
+    EXPECT_EQ(CleanReportOf(networks),
+              "GetNetworks ok\r\n" + kSeparatorLine + kHomeBlock + kSeparatorLine);
 }
 
 // Every failed query leaves its one failure line in place of its success lines; the rest of the
@@ -254,7 +181,7 @@ TEST(NetworkWalk, EachFailedQueryWritesItsFailureLine) {
          "\tDomainType METHOD NetworkId AS DWORD failed\r\n"},
     };
     for (const Row& row : rows) {
-        ScriptedNetworkList networks(ScenarioFromText(kTwoNetworks));
+        ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
         networks.Scenario().networks[0].failures[row.query] = ComFail;
         std::string expected = kTwoNetworksReport;
         for (const std::string& success : row.successes) {
@@ -266,29 +193,29 @@ TEST(NetworkWalk, EachFailedQueryWritesItsFailureLine) {
 }
 
 TEST(NetworkWalk, FailedConnectionQueryMeansNoAdapterBlock) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworks));
+    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
     networks.Scenario().networks[0].failures["get_IsConnected"] = ComFail;
     const std::string report = CleanReportOf(networks);
     const std::string expectedHome =
         kHomeBlock.substr(0, kHomeBlock.find("Network is connected: Yes")) +
         "INetwork METHOD IsConnected AS INTEGER failed\r\n";
-    EXPECT_EQ(report, "GetNetworks ok\r\n" + kSeparator + expectedHome + kSeparator + kOfficeBlock +
-                          kSeparator);
+    EXPECT_EQ(report, "GetNetworks ok\r\n" + kSeparatorLine + expectedHome + kSeparatorLine +
+                          kOfficeBlock + kSeparatorLine);
 }
 
 TEST(NetworkWalk, FailedConnectionEnumerationWritesOneLineAndGoesOn) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworks));
+    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
     networks.Scenario().networks[0].failures["GetNetworkConnections"] = ComFail;
     const std::string expectedHome =
         kHomeBlock.substr(0, kHomeBlock.find("\tAdapter info...")) +
         "\tIEnumNetworkConnections METHOD GetNetworkConnections AS IEnumNetworkConnections "
         "failed\r\n";
-    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + kSeparator + expectedHome +
-                                           kSeparator + kOfficeBlock + kSeparator);
+    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + kSeparatorLine + expectedHome +
+                                           kSeparatorLine + kOfficeBlock + kSeparatorLine);
 }
 
 TEST(NetworkWalk, OnlyOkCountsAsAnAnswer) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworks));
+    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
     networks.Scenario().networks[1].failures["GetName"] = ComFalse;
     networks.Scenario().networks[1].failures["GetCategory"] = ComNotImpl;
     const std::string report = CleanReportOf(networks);
@@ -303,12 +230,12 @@ TEST(NetworkWalk, OnlyOkCountsAsAnAnswer) {
 
 TEST(NetworkWalk, ConnectedNetworkWithoutConnectionsHasNoAdapterBlock) {
     const std::string report = ReportOf("network\nname = Bare\nconnected = yes\nconnections = 0\n");
-    EXPECT_NE(report.find("Network is connected: Yes\r\n" + kSeparator), std::string::npos);
+    EXPECT_NE(report.find("Network is connected: Yes\r\n" + kSeparatorLine), std::string::npos);
     EXPECT_EQ(report.find("Adapter info"), std::string::npos);
 }
 
 TEST(NetworkWalk, ComIsInitialisedOncePerWalkAndBalanced) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworks));
+    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
     for (ComResult init : {ComOk, ComFalse}) {
         networks.SetCoInitializeResult(init);
         networks.ClearCalls();

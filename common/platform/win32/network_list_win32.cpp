@@ -44,22 +44,32 @@ ComResult ReadText(Query query, WideText& text) {
     return result;
 }
 
-ComResult ReadBool(HRESULT result, VARIANT_BOOL value, bool& answer) {
+// Calls a query that answers a VARIANT_BOOL.
+template <typename Query>
+ComResult ReadBool(Query query, bool& answer) {
+    VARIANT_BOOL value = VARIANT_FALSE;
+    const HRESULT result = query(&value);
     if (result == S_OK) {
         answer = value != VARIANT_FALSE;
     }
     return result;
 }
 
-template <typename Value>
-ComResult ReadNumber(HRESULT result, Value value, std::uint32_t& answer) {
+// Calls a query that answers a 32-bit number or flag set of type Value.
+template <typename Value, typename Query>
+ComResult ReadNumber(Query query, std::uint32_t& answer) {
+    Value value{};
+    const HRESULT result = query(&value);
     if (result == S_OK) {
         answer = static_cast<std::uint32_t>(value);
     }
     return result;
 }
 
-ComResult ReadGuid(HRESULT result, const GUID& value, Guid& answer) {
+template <typename Query>
+ComResult ReadGuid(Query query, Guid& answer) {
+    GUID value = GUID_NULL;
+    const HRESULT result = query(&value);
     if (result == S_OK) {
         answer = ToGuid(value);
     }
@@ -72,28 +82,28 @@ class Win32NetworkConnection final : public NetworkConnection {
         : connection_(std::move(connection)) {}
 
     ComResult IsConnected(bool& connected) override {
-        VARIANT_BOOL value = VARIANT_FALSE;
-        return ReadBool(connection_->get_IsConnected(&value), value, connected);
+        return ReadBool([&](VARIANT_BOOL* value) { return connection_->get_IsConnected(value); },
+                        connected);
     }
     ComResult IsConnectedToInternet(bool& connected) override {
-        VARIANT_BOOL value = VARIANT_FALSE;
-        return ReadBool(connection_->get_IsConnectedToInternet(&value), value, connected);
+        return ReadBool(
+            [&](VARIANT_BOOL* value) { return connection_->get_IsConnectedToInternet(value); },
+            connected);
     }
     ComResult GetConnectivity(std::uint32_t& connectivity) override {
-        NLM_CONNECTIVITY value = NLM_CONNECTIVITY_DISCONNECTED;
-        return ReadNumber(connection_->GetConnectivity(&value), value, connectivity);
+        return ReadNumber<NLM_CONNECTIVITY>(
+            [&](NLM_CONNECTIVITY* value) { return connection_->GetConnectivity(value); },
+            connectivity);
     }
     ComResult GetConnectionId(Guid& id) override {
-        GUID value = GUID_NULL;
-        return ReadGuid(connection_->GetConnectionId(&value), value, id);
+        return ReadGuid([&](GUID* value) { return connection_->GetConnectionId(value); }, id);
     }
     ComResult GetAdapterId(Guid& id) override {
-        GUID value = GUID_NULL;
-        return ReadGuid(connection_->GetAdapterId(&value), value, id);
+        return ReadGuid([&](GUID* value) { return connection_->GetAdapterId(value); }, id);
     }
     ComResult GetDomainType(std::uint32_t& domainType) override {
-        NLM_DOMAIN_TYPE value = NLM_DOMAIN_TYPE_NON_DOMAIN_NETWORK;
-        return ReadNumber(connection_->GetDomainType(&value), value, domainType);
+        return ReadNumber<NLM_DOMAIN_TYPE>(
+            [&](NLM_DOMAIN_TYPE* value) { return connection_->GetDomainType(value); }, domainType);
     }
 
   private:
@@ -131,12 +141,11 @@ class Win32Network final : public Network {
         return ReadText([&](BSTR* text) { return network_->GetName(text); }, name);
     }
     ComResult GetNetworkId(Guid& id) override {
-        GUID value = GUID_NULL;
-        return ReadGuid(network_->GetNetworkId(&value), value, id);
+        return ReadGuid([&](GUID* value) { return network_->GetNetworkId(value); }, id);
     }
     ComResult GetDomainType(std::uint32_t& domainType) override {
-        NLM_DOMAIN_TYPE value = NLM_DOMAIN_TYPE_NON_DOMAIN_NETWORK;
-        return ReadNumber(network_->GetDomainType(&value), value, domainType);
+        return ReadNumber<NLM_DOMAIN_TYPE>(
+            [&](NLM_DOMAIN_TYPE* value) { return network_->GetDomainType(value); }, domainType);
     }
     ComResult GetTimeCreatedAndConnected(FileTime& created, FileTime& connected) override {
         DWORD createdLow = 0;
@@ -152,20 +161,22 @@ class Win32Network final : public Network {
         return result;
     }
     ComResult GetConnectivity(std::uint32_t& connectivity) override {
-        NLM_CONNECTIVITY value = NLM_CONNECTIVITY_DISCONNECTED;
-        return ReadNumber(network_->GetConnectivity(&value), value, connectivity);
+        return ReadNumber<NLM_CONNECTIVITY>(
+            [&](NLM_CONNECTIVITY* value) { return network_->GetConnectivity(value); },
+            connectivity);
     }
     ComResult GetCategory(std::uint32_t& category) override {
-        NLM_NETWORK_CATEGORY value = NLM_NETWORK_CATEGORY_PUBLIC;
-        return ReadNumber(network_->GetCategory(&value), value, category);
+        return ReadNumber<NLM_NETWORK_CATEGORY>(
+            [&](NLM_NETWORK_CATEGORY* value) { return network_->GetCategory(value); }, category);
     }
     ComResult IsConnectedToInternet(bool& connected) override {
-        VARIANT_BOOL value = VARIANT_FALSE;
-        return ReadBool(network_->get_IsConnectedToInternet(&value), value, connected);
+        return ReadBool(
+            [&](VARIANT_BOOL* value) { return network_->get_IsConnectedToInternet(value); },
+            connected);
     }
     ComResult IsConnected(bool& connected) override {
-        VARIANT_BOOL value = VARIANT_FALSE;
-        return ReadBool(network_->get_IsConnected(&value), value, connected);
+        return ReadBool([&](VARIANT_BOOL* value) { return network_->get_IsConnected(value); },
+                        connected);
     }
     ComResult GetNetworkConnections(
         std::unique_ptr<NetworkConnectionEnumerator>& connections) override {
@@ -254,6 +265,6 @@ int Win32NetworkList::WideCharToMultiByte(const char16_t* wide, int wideLength, 
                                  ansiSize, nullptr, nullptr);
 }
 
-void Win32NetworkList::CharUpperBuff(char* text, std::uint32_t length) {
+void Win32NetworkList::CharUpperBuffA(char* text, std::uint32_t length) {
     ::CharUpperBuffA(text, length);
 }

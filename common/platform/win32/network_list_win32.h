@@ -11,5 +11,5 @@ class Win32NetworkList final : public NetworkList {
     ComResult CoCreateInstance(std::unique_ptr<NetworkListManager>& manager) override;
     int WideCharToMultiByte(const char16_t* wide, int wideLength, char* ansi,
                             int ansiSize) override;
-    void CharUpperBuff(char* text, std::uint32_t length) override;
+    void CharUpperBuffA(char* text, std::uint32_t length) override;
 };

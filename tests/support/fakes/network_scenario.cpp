@@ -27,6 +27,14 @@ const std::set<std::string, std::less<>> kNetworkFailures = {
     "connection.GetDomainType",
 };
 
+// The text in double quotes, for messages.
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted.append(text);
+    quoted += '"';
+    return quoted;
+}
+
 std::string_view TrimmedSpaces(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -149,7 +157,10 @@ class ScenarioParser {
                 line.remove_suffix(1);
             }
             if (!ParseLine(line)) {
-                error = "line " + std::to_string(lineNumber) + ": " + problem_;
+                error = std::string("line ")
+                            .append(std::to_string(lineNumber))
+                            .append(": ")
+                            .append(problem_);
                 return std::nullopt;
             }
         }
@@ -177,7 +188,7 @@ class ScenarioParser {
         }
         if (scenario_.networks.empty()) {
             if (key != "fail") {
-                return Fail("\"" + std::string(key) + "\" before the first network");
+                return Fail(Quoted(key).append(" before the first network"));
             }
             return ParseFailures(value, kTopLevelFailures, scenario_.failures);
         }
@@ -217,9 +228,9 @@ class ScenarioParser {
         } else if (key == "fail") {
             return ParseFailures(value, kNetworkFailures, network.failures);
         } else {
-            return Fail("unknown key \"" + std::string(key) + "\"");
+            return Fail(std::string("unknown key ").append(Quoted(key)));
         }
-        return ok || Fail("bad value for \"" + std::string(key) + "\"");
+        return ok || Fail(std::string("bad value for ").append(Quoted(key)));
     }
 
     bool ParseFailures(std::string_view value, const std::set<std::string, std::less<>>& allowed,
@@ -232,7 +243,7 @@ class ScenarioParser {
             const std::size_t end = value.find_first_of(" \t");
             const std::string_view word = value.substr(0, end);
             if (allowed.count(word) == 0) {
-                return Fail("unknown call \"" + std::string(word) + "\"");
+                return Fail(std::string("unknown call ").append(Quoted(word)));
             }
             failures[std::string(word)] = ComFail;
             value = end == std::string_view::npos ? std::string_view() : value.substr(end);

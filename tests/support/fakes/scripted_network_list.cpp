@@ -284,7 +284,7 @@ int ScriptedNetworkList::WideCharToMultiByte(const char16_t* wide, int wideLengt
     return needed <= ansiSize ? needed : 0;
 }
 
-void ScriptedNetworkList::CharUpperBuff(char* text, std::uint32_t length) {
+void ScriptedNetworkList::CharUpperBuffA(char* text, std::uint32_t length) {
     for (std::uint32_t i = 0; i < length; ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte >= 'a' && byte <= 'z') {
