@@ -130,6 +130,18 @@ TYPED_TEST_P(SettingsStoreContract, AddingAppendsEntries) {
     EXPECT_EQ(ReadMapping(registry, 2), (MappingEntry{"Office", "Colour"}));
 }
 
+TYPED_TEST_P(SettingsStoreContract, NoEntryIsAddedBeyondTheLargestCount) {
+    Registry& registry = this->registry();
+    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "99999999999");
+    EXPECT_EQ(ReadMappingCount(registry), std::numeric_limits<std::int32_t>::max());
+
+    AddMapping(registry, "Home", "Laser");
+    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "NumberofNetworks"), Sz("99999999999"));
+    EXPECT_FALSE(Exists(registry, EntrySubKey(0)));
+    EXPECT_FALSE(Exists(registry, kSettingsSubKey + "\\-2147483648"));
+    EXPECT_FALSE(Exists(registry, kSettingsSubKey + "\\2147483648"));
+}
+
 TYPED_TEST_P(SettingsStoreContract, FindingComparesTrimmedNamesExactly) {
     Registry& registry = this->registry();
     StoreTable(registry, {{"Home", "Laser"}, {"  Office  ", "Colour"}, {"Office", "Second"}});
@@ -292,9 +304,9 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
 
 REGISTER_TYPED_TEST_SUITE_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite,
                             CountTexts, OnlyNoSwitchesAnOptionOff, AddingAppendsEntries,
-                            FindingComparesTrimmedNamesExactly, ChangingThePrinterOfAnEntry,
-                            RemovingTheOnlyEntry, RemovingClosesTheGap, MovedEntriesComeOutTrimmed,
-                            LegacyDefaultPrinterMode, WindowPlacementRoundTrip,
-                            FiftyEntriesSurviveAddRemoveCycles);
+                            NoEntryIsAddedBeyondTheLargestCount, FindingComparesTrimmedNamesExactly,
+                            ChangingThePrinterOfAnEntry, RemovingTheOnlyEntry, RemovingClosesTheGap,
+                            MovedEntriesComeOutTrimmed, LegacyDefaultPrinterMode,
+                            WindowPlacementRoundTrip, FiftyEntriesSurviveAddRemoveCycles);
 
 }  // namespace registry_contract

@@ -22,9 +22,9 @@ HKEY Native(const RegistryKey& key) {
 class Win32Backend {
   public:
     Win32Backend() {
-        RemoveTestTraces();
         PutSettingsAside();
         PutLegacyModeAside();
+        RemoveTestTraces();
     }
 
     ~Win32Backend() {
