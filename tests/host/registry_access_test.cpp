@@ -48,16 +48,8 @@ TEST(SplitRegistryPath, TextsThatAreNotPaths) {
     }
 }
 
-TEST(TrimSpaces, RemovesSpacesOnlyAndOnlyAtTheEnds) {
-    EXPECT_EQ(TrimSpaces("  Home  "), "Home");
-    EXPECT_EQ(TrimSpaces("Home Office"), "Home Office");
-    EXPECT_EQ(TrimSpaces(" \tHome\t "), "\tHome\t");
-    EXPECT_EQ(TrimSpaces("     "), "");
-    EXPECT_EQ(TrimSpaces(""), "");
-}
-
 class ReadOnlyRoot : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         RegistryHandle handle = 0;
         ASSERT_EQ(registry_.CreateKey(RootKey::LocalMachine, "SOFTWARE\\Vendor", handle),

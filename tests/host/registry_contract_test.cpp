@@ -7,14 +7,14 @@
 namespace registry_contract {
 
 class InMemoryBackend {
-  public:
+public:
     // A fresh Windows profile has the key that holds LegacyDefaultPrinterMode.
     InMemoryBackend() { Create(registry_, kWindowsSubKey); }
 
     Registry& registry() { return registry_; }
     void Verify() { EXPECT_EQ(registry_.OpenKeyCount(), 0u) << "registry keys left open"; }
 
-  private:
+private:
     InMemoryRegistry registry_;
 };
 

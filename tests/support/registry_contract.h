@@ -108,11 +108,11 @@ inline std::string StoredText(Registry& registry, const std::string& subKey,
 
 template <typename Backend>
 class RegistryTest : public ::testing::Test {
-  protected:
+protected:
     Registry& registry() { return backend_.registry(); }
     void TearDown() override { backend_.Verify(); }
 
-  private:
+private:
     Backend backend_;
 };
 
@@ -261,19 +261,11 @@ TYPED_TEST_P(RegistrySeamContract, CreateOpensExistingKeysAndMakesMissingOnes) {
     Create(registry, "");
 }
 
-TYPED_TEST_P(RegistrySeamContract, HandlesCloseOnce) {
-    Registry& registry = this->registry();
-    RegistryHandle handle = 0;
-    ASSERT_EQ(registry.CreateKey(RootKey::CurrentUser, kTestSubKey, handle), kErrorSuccess);
-    EXPECT_EQ(registry.CloseKey(handle), kErrorSuccess);
-    EXPECT_EQ(registry.CloseKey(handle), kErrorInvalidHandle);
-}
-
 REGISTER_TYPED_TEST_SUITE_P(RegistrySeamContract, KeyAndValueNamesIgnoreCase,
                             MissingKeysAndValuesAreNotFound, QueryWithTooLittleRoomFillsNothing,
                             KeyWithSubkeysCannotBeDeleted, RightsOfTheOpenKeyAreEnforced,
                             HandleOfADeletedKeyStoresNothing, BackslashesInSubkeyPaths,
-                            CreateOpensExistingKeysAndMakesMissingOnes, HandlesCloseOnce);
+                            CreateOpensExistingKeysAndMakesMissingOnes);
 
 TYPED_TEST_P(RegistryAccessContract, TextRoundTripIsTrimmedOfSpacesOnly) {
     Registry& registry = this->registry();

@@ -20,7 +20,7 @@ HKEY Native(const RegistryKey& key) {
 }  // namespace
 
 class Win32Backend {
-  public:
+public:
     Win32Backend() {
         PutSettingsAside();
         PutLegacyModeAside();
@@ -39,7 +39,7 @@ class Win32Backend {
     Registry& registry() { return registry_; }
     void Verify() {}
 
-  private:
+private:
     void RemoveTestTraces() {
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSubKey.c_str());
         RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsSubKey.c_str());

@@ -20,7 +20,7 @@
 // rights: opening a key there for anything but reading is denied, and creating a key only opens
 // one that exists, for reading.
 class InMemoryRegistry final : public Registry {
-  public:
+public:
     InMemoryRegistry();
     ~InMemoryRegistry() override;
 
@@ -39,7 +39,7 @@ class InMemoryRegistry final : public Registry {
     // Handles handed out and not yet closed.
     std::size_t OpenKeyCount() const { return handles_.size(); }
 
-  private:
+private:
     struct Node;
     struct Handle {
         std::shared_ptr<Node> node;

@@ -7,7 +7,7 @@
 
 // A clock whose pauses take no time: it adds them to a virtual now and records each one.
 class VirtualClock final : public Clock {
-  public:
+public:
     void Sleep(std::uint32_t milliseconds) override {
         now_ += milliseconds;
         pauses_.push_back(milliseconds);
@@ -16,7 +16,7 @@ class VirtualClock final : public Clock {
     std::uint64_t Now() const { return now_; }
     const std::vector<std::uint32_t>& Pauses() const { return pauses_; }
 
-  private:
+private:
     std::uint64_t now_ = 0;
     std::vector<std::uint32_t> pauses_;
 };
