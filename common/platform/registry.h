@@ -43,7 +43,7 @@ enum class RootKey : std::uint32_t {
 using RegistryHandle = std::uintptr_t;
 
 class Registry {
-  public:
+public:
     virtual ~Registry() = default;
 
     // RegOpenKeyExA: opens root\subKey with the given rights; "" opens the root itself.
@@ -75,7 +75,7 @@ class Registry {
 
 // Owns one open key and closes it through its registry when it goes.
 class RegistryKey {
-  public:
+public:
     RegistryKey() = default;
     RegistryKey(Registry& registry, RegistryHandle handle)
         : registry_(&registry), handle_(handle) {}
@@ -102,7 +102,7 @@ class RegistryKey {
         }
     }
 
-  private:
+private:
     Registry* registry_ = nullptr;
     RegistryHandle handle_ = 0;
 };

@@ -35,6 +35,6 @@ void AddMapping(Registry& registry, const std::string& networkName, const std::s
 // Changes the printer of entry n (creating its subkey if need be); nothing for n below 1.
 void SetMappingPrinter(Registry& registry, int n, const std::string& printerName);
 
-// Removes entry n (1 <= n <= N), moves the entries above it down one place and stores the
-// smaller count; then gives readers in other programs a moment before the next change.
+// Removes entry n (1 <= n <= N), moves the entries above it down one place, stores the smaller
+// count and then pauses 250 ms.
 void RemoveMapping(Registry& registry, Clock& clock, int n);

@@ -93,7 +93,7 @@ bool CreateRegistryKey(Registry& registry, const std::string& path) {
         kErrorSuccess) {
         return false;
     }
-    RegistryKey created(registry, handle);
+    const RegistryKey created(registry, handle);  // closed on return: only its existence counts
     return true;
 }
 
@@ -102,7 +102,8 @@ void DeleteRegistryKey(Registry& registry, const std::string& path) {
     if (!split) {
         return;
     }
-    // The key stays open across the delete, as the write access check before it leaves it.
+    // Opening the key for writing tells whether it is there to delete; it stays open until the
+    // delete is done.
     const RegistryKey key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite);
     if (key) {
         registry.DeleteKey(split->root, Cut(split->subKey, kWriteNameLimit));

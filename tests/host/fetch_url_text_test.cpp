@@ -45,13 +45,6 @@ TEST(FetchUrlText, BodiesComeBackWholeIn1024ByteReads) {
     }
 }
 
-TEST(FetchUrlText, ShortReadsAreJoined) {
-    ScriptedInternet internet;
-    internet.chunkSize = 300;
-    internet.responses[kUrl] = {Body(5000), std::nullopt};
-    EXPECT_EQ(FetchUrlText(internet, kUrl), Body(5000));
-}
-
 TEST(FetchUrlText, StopsReadingAt64KiB) {
     ScriptedInternet internet;
     internet.responses[kUrl] = {Body(200 * 1024), std::nullopt};

@@ -114,13 +114,6 @@ TEST(OpenWithShell, TargetEndsAtItsFirstNul) {
     EXPECT_EQ(processes.shellActions[0].file, "first.txt");
 }
 
-TEST(OpenWithShell, FailureIsIgnored) {
-    RecordingProcesses processes;
-    processes.shellResult = 2;
-    OpenWithShell(processes, "missing.chm");
-    EXPECT_EQ(processes.shellActions.size(), 1u);
-}
-
 TEST(CheckSingleInstance, OnlyATimedOutWaitMeansAnotherInstance) {
     RecordingProcesses processes;
     processes.waitResults = {{"owned elsewhere", kWaitTimeout},

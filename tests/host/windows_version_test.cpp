@@ -103,12 +103,9 @@ TEST_F(WindowsNames, ConditionsThatFailFallToLaterRowsOrToUnknown) {
         // is no listed build.
         {1, 4, 10, 0x040A07CE, 0, "Windows version unknown", "Windows version unknown"},
         {2, 4, 0, 1057, 1, "Windows version unknown", "Windows version unknown"},
-        {2, 5, 0, 2000, 1, "Windows version unknown", "Windows version unknown"},
         {2, 5, 1, 3790, 1, "Windows version unknown", "Windows version unknown"},
         {2, 7, 0, 9200, 1, "Windows version unknown", "Windows version unknown"},
         {1, 6, 0, 6000, 1, "Windows version unknown", "Windows version unknown"},
-        {1, 6, 1, 7600, 1, "Windows version unknown", "Windows version unknown"},
-        {1, 6, 2, 9200, 1, "Windows version unknown", "Windows version unknown"},
         // Windows 2003 and XP each need their own build.
         {2, 5, 2, 2600, 1, "Windows version unknown", "Windows version unknown"},
     };

@@ -4,7 +4,7 @@
 
 // The registry of the current Windows session, through the A forms of the registry calls.
 class Win32Registry final : public Registry {
-  public:
+public:
     RegistryStatus OpenKey(RootKey root, const std::string& subKey, std::uint32_t access,
                            RegistryHandle& key) override;
     RegistryStatus CreateKey(RootKey root, const std::string& subKey, RegistryHandle& key) override;

@@ -61,6 +61,10 @@ InMemoryRegistry::InMemoryRegistry() {
 
 InMemoryRegistry::~InMemoryRegistry() = default;
 
+void InMemoryRegistry::MakeReadOnly(RootKey root) {
+    readOnlyRoots_.insert(root);
+}
+
 std::shared_ptr<InMemoryRegistry::Node> InMemoryRegistry::Root(RootKey root) const {
     const auto found = roots_.find(root);
     return found == roots_.end() ? nullptr : found->second;
@@ -107,14 +111,23 @@ RegistryStatus InMemoryRegistry::OpenKey(RootKey root, const std::string& subKey
                                          std::uint32_t access, RegistryHandle& key) {
     std::shared_ptr<Node> node;
     const RegistryStatus status = Find(root, subKey, false, node, nullptr, nullptr);
-    if (status == kErrorSuccess) {
-        key = Hand(std::move(node), access);
+    if (status != kErrorSuccess) {
+        return status;
     }
-    return status;
+    if (readOnlyRoots_.count(root) != 0 && (access & ~kKeyRead) != 0) {
+        return kErrorAccessDenied;
+    }
+    key = Hand(std::move(node), access);
+    return kErrorSuccess;
 }
 
 RegistryStatus InMemoryRegistry::CreateKey(RootKey root, const std::string& subKey,
                                            RegistryHandle& key) {
+    // A key is created with the most rights the caller may have.
+    if (readOnlyRoots_.count(root) != 0) {
+        const RegistryStatus status = OpenKey(root, subKey, kKeyRead, key);
+        return status == kErrorFileNotFound ? kErrorAccessDenied : status;
+    }
     std::shared_ptr<Node> node;
     const RegistryStatus status = Find(root, subKey, true, node, nullptr, nullptr);
     if (status == kErrorSuccess) {
@@ -189,7 +202,7 @@ RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subK
     if (status != kErrorSuccess) {
         return status;
     }
-    if (!parent || !node->subKeys.empty()) {
+    if (!parent || !node->subKeys.empty() || readOnlyRoots_.count(root) != 0) {
         return kErrorAccessDenied;
     }
     node->deleted = true;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "common/platform/registry.h"
@@ -14,8 +15,12 @@
 // with too little room is kErrorMoreData and fills nothing, a key with subkeys cannot be
 // deleted, the rights a key was opened with are enforced, and a handle to a deleted key answers
 // kErrorKeyDeleted. Every root key exists and starts empty.
+//
+// A root can be made read-only, as HKEY_LOCAL_MACHINE is for a user without administrator
+// rights: opening a key there for anything but reading is denied, and creating a key only opens
+// one that exists, for reading.
 class InMemoryRegistry final : public Registry {
-  public:
+public:
     InMemoryRegistry();
     ~InMemoryRegistry() override;
 
@@ -29,10 +34,12 @@ class InMemoryRegistry final : public Registry {
     RegistryStatus DeleteKey(RootKey root, const std::string& subKey) override;
     RegistryStatus CloseKey(RegistryHandle key) override;
 
+    void MakeReadOnly(RootKey root);
+
     // Handles handed out and not yet closed.
     std::size_t OpenKeyCount() const { return handles_.size(); }
 
-  private:
+private:
     struct Node;
     struct Handle {
         std::shared_ptr<Node> node;
@@ -46,6 +53,7 @@ class InMemoryRegistry final : public Registry {
     RegistryHandle Hand(std::shared_ptr<Node> node, std::uint32_t access);
 
     std::map<RootKey, std::shared_ptr<Node>> roots_;
+    std::set<RootKey> readOnlyRoots_;
     std::map<RegistryHandle, Handle> handles_;
     RegistryHandle nextHandle_ = 0x1000;
 };
