@@ -45,7 +45,7 @@ void ApplyMappingTable(ManagerPlatform& platform) {
         if (IsNetworkConnected(platform.networks, network)) {
             const std::string printer =
                 ReadRegistryText(platform.registry, entryPath, PrinterNameValueName);
-            platform.spooler.SetDefaultPrinter(printer.substr(0, MaxPrinterNameLength));
+            platform.spooler.SetDefaultPrinterA(printer.substr(0, MaxPrinterNameLength));
             platform.clock.Sleep(kPrinterChangePause);
         }
         platform.clock.Sleep(kEntryPause);

@@ -7,8 +7,8 @@
 #include "common/platform/win32/ansi_text_win32.h"
 #include "common/platform/win32/unique_global.h"
 
-bool Win32Spooler::SetDefaultPrinter(const std::string& printerName) {
-    return SetDefaultPrinterA(printerName.c_str()) != FALSE;
+bool Win32Spooler::SetDefaultPrinterA(const std::string& printerName) {
+    return ::SetDefaultPrinterA(printerName.c_str()) != FALSE;
 }
 
 std::vector<std::string> Win32Spooler::PrinterNames() {
@@ -41,7 +41,7 @@ std::string Win32Spooler::PresentDefaultPrinter() {
     if (!found) {
         return {};
     }
-    const GlobalLock<DEVNAMES> names(devNames.get());
+    const LockedGlobal<DEVNAMES> names(devNames.get());
     if (names.get() == nullptr) {
         return {};
     }

@@ -18,7 +18,7 @@ public:
     std::string defaultPrinter;
     std::vector<std::string> setDefaultCalls;
 
-    bool SetDefaultPrinter(const std::string& printerName) override {
+    bool SetDefaultPrinterA(const std::string& printerName) override {
         setDefaultCalls.push_back(printerName);
         if (std::find(printers.begin(), printers.end(), printerName) == printers.end()) {
             return false;
