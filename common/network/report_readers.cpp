@@ -1,5 +1,7 @@
 #include "common/network/report_readers.h"
 
+#include <algorithm>
+
 #include "common/network/report_text.h"
 
 namespace {

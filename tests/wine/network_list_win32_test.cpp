@@ -23,17 +23,24 @@ namespace {
 constexpr wchar_t kServerKey[] =
     L"Software\\Classes\\CLSID\\{DCB00C01-570F-4A9B-8D69-199FDBA5723B}\\InprocServer32";
 
-// Serves the scripted Network List Manager a scenario file for the life of the object.
+std::wstring TemporaryFilePath() {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    wchar_t file[MAX_PATH];
+    GetTempFileNameW(folder, L"lnw", 0, file);
+    return file;
+}
+
+// Serves the scripted Network List Manager a scenario file for the life of the object; the
+// environment variable names it as variableValue, by default its Windows path.
 class ScenarioFile {
   public:
-    explicit ScenarioFile(std::string_view text) {
-        wchar_t folder[MAX_PATH];
-        GetTempPathW(MAX_PATH, folder);
-        wchar_t file[MAX_PATH];
-        GetTempFileNameW(folder, L"lnw", 0, file);
-        path_ = file;
+    explicit ScenarioFile(std::string_view text, std::wstring path = TemporaryFilePath(),
+                          std::wstring variableValue = std::wstring())
+        : path_(std::move(path)) {
         Write(text);
-        SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", path_.c_str());
+        SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS",
+                                variableValue.empty() ? path_.c_str() : variableValue.c_str());
     }
     ~ScenarioFile() {
         SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", nullptr);
@@ -199,12 +206,22 @@ TEST_F(ScriptedNetworkListManager, HeadLineCases) {
     }
 }
 
-TEST_F(ScriptedNetworkListManager, MissingFileMeansNoNetworks) {
+TEST_F(ScriptedNetworkListManager, MissingOrMalformedFileMeansNoNetworks) {
     const std::string empty = "GetNetworks ok\r\n" + kSeparatorLine;
     EXPECT_EQ(BuildNetworkReport(networks_), empty);
     SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", L"C:\\no\\such\\scenario.txt");
     EXPECT_EQ(BuildNetworkReport(networks_), empty);
     SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", nullptr);
+
+    ScenarioFile malformed("network\nname = Home\nconnected = maybe\n");
+    EXPECT_EQ(BuildNetworkReport(networks_), empty);
+}
+
+TEST_F(ScriptedNetworkListManager, UnixPathNamesAFileOnDriveZ) {
+    const std::wstring name = L"lumivo-networks-" + std::to_wstring(GetCurrentProcessId());
+    ScenarioFile file("network\nname = Home\nconnected = yes\n", L"Z:\\tmp\\" + name,
+                      L"/tmp/" + name);
+    EXPECT_EQ(ConnectedNetworkList(networks_), "Home");
 }
 
 TEST_F(ScriptedNetworkListManager, NameLists) {

@@ -11,18 +11,32 @@
 
 // Networks as a test scripts them, for the host fake and for the scripted COM server alike.
 //
-// The scenario file, UTF-8, one setting per line:
-//   # a comment line                blank lines are ignored too; keys are case-sensitive
-//   fail = GetNetworks Next         top level, before the first network: any of CoCreateInstance
-//                                   GetNetworks NoEnumerator get__NewEnum Next
-//   network                         starts a network; networks are enumerated in file order
-//   name = Home                     and description, connected (yes/no), internet (yes/no),
-//                                   connectivity, category, domain (decimal or 0x hex), created,
-//                                   connected_at (FILETIME, decimal), id ({GUID}), connections
+// A scenario file is UTF-8 text, one setting per line. Lines starting with # (comments) and blank
+// lines are ignored; keys are case-sensitive; a value is everything after the first "= " up to
+// the line end, so names keep their inner and further leading spaces.
+//
+//   fail = GetNetworks Next   top level, before the first network; any of CoCreateInstance,
+//                             GetNetworks, NoEnumerator (GetNetworks succeeds without giving an
+//                             enumerator), get__NewEnum, Next (E_FAIL instead of S_FALSE once
+//                             the networks are used up); the others answer E_FAIL
+//   network                   starts a network; networks are enumerated in file order
+//   name = Home               GetName, default empty
+//   description = Home Wi-Fi  GetDescription, default empty
+//   connected = yes           get_IsConnected, yes or no, default no
+//   internet = no             get_IsConnectedToInternet, default no
+//   connectivity = 0x41       GetConnectivity, decimal or 0x hex, default 0
+//   category = 1              GetCategory, default 0
+//   domain = 0                GetDomainType, default 0
+//   created = 0               GetTimeCreatedAndConnected: FILETIMEs as 64-bit decimals, default 0
+//   connected_at = 0
+//   id = {D5A9E7C0-1111-2222-3333-444455556666}   GetNetworkId, default DefaultNetworkId
+//   connections = 2           connections, each answering like its network; default 1 when
+//                             connected, else 0
 //   fail = GetName connection.GetAdapterId
-// A value is everything after the first "= " up to the line end. "NoEnumerator" makes
-// GetNetworks succeed without an enumerator, "Next" makes the enumerator answer E_FAIL instead of
-// S_FALSE once the networks are used up, the other words make that call answer E_FAIL.
+//                             queries of this network answering E_FAIL: any method above,
+//                             GetNetworkConnections, and the connection's methods prefixed
+//                             "connection." (get_IsConnected, get_IsConnectedToInternet,
+//                             GetConnectivity, GetConnectionId, GetAdapterId, GetDomainType)
 
 struct ScriptedNetwork {
     std::u16string name;
