@@ -1,0 +1,137 @@
+; The per-user installer of Lumivo. It needs no administrator rights: everything goes into the
+; user's own program folder and the user's own part of the registry.
+;
+; makensis defines:
+;   VERSION     the product version, such as 1.19
+;   ARCH        x64 or x86: which Windows the programs were built for
+;   PAYLOAD     an include file (made by the build) with the program files: macros
+;               InstallPayload and RemovePayload, and CONSOLE_EXE when the Console is among them
+;   ICON        the product's icon
+;   OUTFILE     the installer to write
+
+Unicode true
+!if ${ARCH} == x64
+    Target amd64-unicode
+!else
+    Target x86-unicode
+!endif
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+ManifestDPIAware true
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include WinMessages.nsh
+!include ${PAYLOAD}
+
+!define PRODUCT "Lumivo"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumivo"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define RUN_VALUE "Lumivo Manager"
+!define SETTINGS_KEY "Software\Lumivo Mapper"
+!define SHORTCUT "$SMPROGRAMS\Lumivo Console.lnk"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Lumivo"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${PRODUCT} ${VERSION}"
+
+VIProductVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} ${VERSION} setup (${ARCH})"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "${PRODUCT}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "Lumivo gives you a default printer per network.$\r$\n$\r$\nIt is installed for you alone and needs no administrator rights. Windows will start it each time you log on.$\r$\n$\r$\nClick Next to continue."
+!ifdef CONSOLE_EXE
+    !define MUI_FINISHPAGE_RUN "$INSTDIR\${CONSOLE_EXE}"
+    !define MUI_FINISHPAGE_RUN_TEXT "Open Lumivo Console to pair networks with printers"
+!endif
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; A running tray program holds LMVTray.exe open. Its hidden host window ("Select Icon") takes
+; command 2 as "Exit Lumivo Tray"; the window is only trusted while the tray's mutex is held.
+!macro CloseTrayProgram un
+Function ${un}CloseTrayProgram
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "LMV-Tray") p .r0'
+    ${If} $0 P<> 0
+        System::Call 'kernel32::CloseHandle(p r0)'
+        FindWindow $1 "#32770" "Select Icon"
+        ${If} $1 P<> 0
+            SendMessage $1 ${WM_COMMAND} 2 0 /TIMEOUT=5000
+            Sleep 500
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro CloseTrayProgram ""
+!insertmacro CloseTrayProgram "un."
+
+Section "Lumivo" SectionLumivo
+    SectionIn RO
+    SetShellVarContext current
+    Call CloseTrayProgram
+
+    SetOutPath "$INSTDIR"
+    !insertmacro InstallPayload
+    WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+    !ifdef CONSOLE_EXE
+        CreateShortcut "${SHORTCUT}" "$INSTDIR\${CONSOLE_EXE}" "" "$INSTDIR\${CONSOLE_EXE}" 0 \
+            SW_SHOWNORMAL "" "Pair networks with printers"
+    !endif
+
+    ; This entry is what runs the Manager at logon.
+    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\Lumivo Manager.exe"'
+
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PRODUCT}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\Lumivo Manager.exe",0'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; The user's settings stay unless the user asks for their removal: /REMOVESETTINGS on the command
+; line, or "Yes" to the question (a silent uninstall answers "No").
+Section "Uninstall"
+    SetShellVarContext current
+    Call un.CloseTrayProgram
+
+    !insertmacro RemovePayload
+    Delete "$INSTDIR\Uninstall.exe"
+    RMDir "$INSTDIR"
+    Delete "${SHORTCUT}"
+    DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/REMOVESETTINGS" $1
+    ${If} ${Errors}
+        MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+            "Also remove your Lumivo settings (your networks, printers and options)?$\r$\n$\r$\nChoose No to keep them for a later installation." \
+            /SD IDNO IDNO keep_settings
+    ${EndIf}
+    DeleteRegKey HKCU "${SETTINGS_KEY}"
+    keep_settings:
+SectionEnd

@@ -1,0 +1,54 @@
+# Checks of what the Windows build ships: the packaged programs, the help file and the installer.
+set(LUMIVO_CHECK_PACKAGE ${CMAKE_CURRENT_LIST_DIR}/check-package)
+set(lumivo_packaged_exes)
+foreach(program IN LISTS LUMIVO_PACKAGED_PROGRAMS)
+    list(APPEND lumivo_packaged_exes ${LUMIVO_PACKAGE_DIR}/${program})
+endforeach()
+
+add_test(NAME release.executables
+    COMMAND ${LUMIVO_CHECK_PACKAGE} executables ${CMAKE_OBJDUMP} ${lumivo_packaged_exes})
+add_test(NAME release.help
+    COMMAND ${LUMIVO_CHECK_PACKAGE} help ${LUMIVO_PACKAGE_DIR}/Lumivo.chm ${CMAKE_SOURCE_DIR}/help)
+
+# The executables check itself, on programs that break its rules: one built against the MinGW
+# runtime DLLs, the probe (no icon, no version resource), the Wine test program (too large) and
+# a renamed copy of the Manager.
+set(lumivo_dynamic_probe ${CMAKE_BINARY_DIR}/release/dynamic_runtime_probe.exe)
+add_custom_command(
+    OUTPUT ${lumivo_dynamic_probe}
+    COMMAND ${CMAKE_CXX_COMPILER} -Wall -Wextra -Werror -O2
+        -o ${lumivo_dynamic_probe} ${CMAKE_CURRENT_LIST_DIR}/dynamic_runtime_probe.cpp
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/dynamic_runtime_probe.cpp
+    VERBATIM)
+add_custom_target(lumivo_dynamic_runtime_probe ALL DEPENDS ${lumivo_dynamic_probe})
+set(lumivo_renamed_manager ${CMAKE_BINARY_DIR}/release/Renamed.exe)
+add_custom_command(
+    OUTPUT ${lumivo_renamed_manager}
+    COMMAND ${CMAKE_COMMAND} -E copy "${LUMIVO_PACKAGE_DIR}/Lumivo Manager.exe"
+        ${lumivo_renamed_manager}
+    DEPENDS "${LUMIVO_PACKAGE_DIR}/Lumivo Manager.exe"
+    VERBATIM)
+add_custom_target(lumivo_renamed_manager ALL DEPENDS ${lumivo_renamed_manager})
+
+function(lumivo_rejection_test name file expected)
+    add_test(NAME release.rejects.${name}
+        COMMAND ${LUMIVO_CHECK_PACKAGE} executables ${CMAKE_OBJDUMP} ${file})
+    set_tests_properties(release.rejects.${name} PROPERTIES PASS_REGULAR_EXPRESSION "${expected}")
+endfunction()
+lumivo_rejection_test(foreign_dll ${lumivo_dynamic_probe}
+    "REJECTED: dynamic_runtime_probe.exe: imports libstdc\\+\\+-6.dll, which is not part of Windows")
+lumivo_rejection_test(missing_resources $<TARGET_FILE:lumivo_probe>
+    "REJECTED: probe.exe: no icon\nREJECTED: probe.exe: no version resource")
+lumivo_rejection_test(size $<TARGET_FILE:lumivo_wine_tests>
+    "REJECTED: lumivo_wine_tests.exe: [0-9]+ bytes, not smaller than 2 MiB")
+lumivo_rejection_test(version_name ${lumivo_renamed_manager}
+    "REJECTED: Renamed.exe: its version resource names 'Lumivo Manager.exe' as the file")
+
+# A silent install and a silent uninstall in the run's prefix.
+add_test(NAME wine.installer
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/install-check ${PROJECT_VERSION} ${LUMIVO_INSTALLER}
+        ${LUMIVO_PACKAGE_DIR} ${LUMIVO_PACKAGED_PROGRAMS})
+set_tests_properties(wine.installer PROPERTIES
+    FIXTURES_REQUIRED wine_prefix
+    RESOURCE_LOCK wine_prefix
+    TIMEOUT 300)
