@@ -23,7 +23,7 @@ ManifestDPIAware true
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include WinMessages.nsh
-!include ${PAYLOAD}
+!include "${PAYLOAD}"
 
 !define PRODUCT "Lumivo"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumivo"
