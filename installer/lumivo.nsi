@@ -64,7 +64,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PRODUCT}"
 !insertmacro MUI_LANGUAGE "English"
 
 ; A running tray program holds LMVTray.exe open. Its hidden host window ("Select Icon") takes
-; command 2 as "Exit Lumivo Tray"; the window is only trusted while the tray's mutex is held.
+; command 2 as "Exit Lumivo Tray"; the window is only trusted while the tray's mutex is held, and
+; the files are touched only once its process has ended.
 !macro CloseTrayProgram un
 Function ${un}CloseTrayProgram
     System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "LMV-Tray") p .r0'
@@ -72,8 +73,13 @@ Function ${un}CloseTrayProgram
         System::Call 'kernel32::CloseHandle(p r0)'
         FindWindow $1 "#32770" "Select Icon"
         ${If} $1 P<> 0
+            System::Call 'user32::GetWindowThreadProcessId(p r1, *i .r2)'
+            System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r2) p .r3'
             SendMessage $1 ${WM_COMMAND} 2 0 /TIMEOUT=5000
-            Sleep 500
+            ${If} $3 P<> 0
+                System::Call 'kernel32::WaitForSingleObject(p r3, i 10000)'
+                System::Call 'kernel32::CloseHandle(p r3)'
+            ${EndIf}
         ${EndIf}
     ${EndIf}
 FunctionEnd

@@ -55,9 +55,11 @@ lumivo_rejection_test(size $<TARGET_FILE:lumivo_wine_tests>
 lumivo_rejection_test(version_name ${lumivo_renamed_manager}
     "REJECTED: Renamed.exe: its version resource names 'Lumivo Manager.exe' as the file")
 
-# A silent install and a silent uninstall in the run's prefix.
+# A silent install and a silent uninstall in the run's prefix, on a virtual screen for the tray
+# program.
 add_test(NAME wine.installer
-    COMMAND ${CMAKE_CURRENT_LIST_DIR}/install-check ${PROJECT_VERSION} ${LUMIVO_INSTALLER}
+    COMMAND xvfb-run -a -s "-screen 0 800x600x24"
+        ${CMAKE_CURRENT_LIST_DIR}/install-check ${PROJECT_VERSION} ${LUMIVO_INSTALLER}
         ${LUMIVO_PACKAGE_DIR} ${LUMIVO_PACKAGED_PROGRAMS})
 set_tests_properties(wine.installer PROPERTIES
     FIXTURES_REQUIRED wine_prefix
