@@ -1,5 +1,7 @@
 #include "console/console_texts.h"
 
+#include "common/settings/registry_access.h"
+
 const std::string ConsoleCaption = "Lumivo Console";
 const std::string ConsoleDisplayVersion = "v1.19";
 const std::string ConsoleVersion = "1.19";
@@ -10,13 +12,4 @@ std::string MainCaption(const std::string& windowsName) {
 
 std::string ConsoleTitle() {
     return ConsoleCaption + " - " + ConsoleDisplayVersion;
-}
-
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }

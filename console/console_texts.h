@@ -14,6 +14,3 @@ std::string MainCaption(const std::string& windowsName);
 
 // "Lumivo Console - v1.19": the caption of the Console's smaller windows.
 std::string ConsoleTitle();
-
-// The text stands without the spaces (code 32 only) at either end.
-std::string TrimSpaces(const std::string& text);

@@ -90,7 +90,7 @@ void RememberOrRestoreFocus(bool activating) {
 
 void SetWindowIcon(HWND window) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (const auto [size, kind] : {std::pair{SM_CXICON, ICON_BIG}, {SM_CXSMICON, ICON_SMALL}}) {
+    for (const auto& [size, kind] : {std::pair{SM_CXICON, ICON_BIG}, {SM_CXSMICON, ICON_SMALL}}) {
         const int pixels = GetSystemMetrics(size);
         const auto icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_CONSOLE),
                                                         IMAGE_ICON, pixels, pixels, LR_SHARED));

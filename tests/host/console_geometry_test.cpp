@@ -12,13 +12,6 @@ TEST(MainCaption, JoinsCaptionVersionAndWindowsNameAndTrims) {
     EXPECT_EQ(ConsoleTitle(), "Lumivo Console - v1.19");
 }
 
-TEST(TrimSpaces, RemovesOnlySpacesAtTheEnds) {
-    EXPECT_EQ(TrimSpaces("  Office Wi-Fi  "), "Office Wi-Fi");
-    EXPECT_EQ(TrimSpaces("\tTab\t"), "\tTab\t");
-    EXPECT_EQ(TrimSpaces("   "), "");
-    EXPECT_EQ(TrimSpaces(""), "");
-}
-
 TEST(GeometryToRestore, NothingStoredKeepsTheCreationPlace) {
     EXPECT_FALSE(GeometryToRestore(StoredGeometry{0, 0, 0, 0}));
     EXPECT_EQ(GeometryToRestore(StoredGeometry{0, 0, 300, 200}), (DialogRect{0, 0, 300, 200}));
