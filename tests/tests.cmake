@@ -62,6 +62,7 @@ lumivo_wine_test(win32_tests $<TARGET_FILE:lumivo_wine_tests>)
 include(${CMAKE_SOURCE_DIR}/tests/support/probe/probe.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/support/support.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/tests/console/console_tests.cmake)
 
 get_property(lumivo_all_tests DIRECTORY PROPERTY TESTS)
 set_tests_properties(${lumivo_all_tests} PROPERTIES ENVIRONMENT "${LUMIVO_WINE_ENVIRONMENT}")
