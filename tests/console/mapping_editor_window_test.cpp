@@ -11,10 +11,34 @@
 #include "common/settings/mapping_table.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
+#include "wine/probe_programs.h"
 
 namespace {
 
 using Rows = std::vector<ListRow>;
+
+// The networks the Network List Manager knows in programs started from here on, as a scenario
+// file of the scripted Network List Manager.
+class KnownNetworks {
+public:
+    explicit KnownNetworks(const std::vector<std::string>& names) {
+        std::string scenario;
+        for (const std::string& name : names) {
+            scenario += "network\nname = " + name + "\n";
+        }
+        const std::filesystem::path file = folder_.Path() / "networks.txt";
+        HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        WriteFile(handle, scenario.data(), static_cast<DWORD>(scenario.size()), &written, nullptr);
+        CloseHandle(handle);
+        SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", file.c_str());
+    }
+    ~KnownNetworks() { SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", nullptr); }
+
+private:
+    ScratchFolder folder_{"console-networks"};
+};
 
 std::string DefaultPrinter() {
     char name[512] = {};
@@ -134,6 +158,29 @@ TEST_F(MappingEditorWindowTest, NamesTypedIntoTheListAreDiscarded) {
 
     EXPECT_EQ(console.Rows(), (Rows{{"Home", "Console_Inkjet", 1}}));
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Home", "Console_Inkjet"}}));
+}
+
+TEST_F(MappingEditorWindowTest, NetworkBoxOffersTheKnownNamesSplitAtCommasSorted) {
+    const KnownNetworks networks({"Office Wi-Fi", "Cafe, Upstairs", "Home", "Attic"});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    EXPECT_EQ(console.ComboItems(1003),
+              (std::vector<std::string>{"Attic", "Cafe", "Home", "Office Wi-Fi", "Upstairs"}));
+    EXPECT_EQ(console.Text(1003), "Attic");
+}
+
+TEST_F(MappingEditorWindowTest, WithNoKnownNetworkAddStoresAnEmptyNetworkName) {
+    const KnownNetworks none({});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    EXPECT_EQ(console.ComboItems(1003), (std::vector<std::string>{""}));
+    EXPECT_EQ(console.Text(1003), "");
+
+    console.SetText(1004, "Console_Laser");
+    console.Click(1006);
+
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"", "Console_Laser"}}));
 }
 
 TEST_F(MappingEditorWindowTest, PrinterBoxOffersTheSpoolersPrintersSortedFirstOneChosen) {
