@@ -114,7 +114,7 @@ void DispatchCommand(HWND window, WPARAM wParam) {
             }
             break;
         default:
-            HandleMainCommand(window, id, HIWORD(wParam), *mainWindow.platform);
+            HandleMainCommand(window, id, HIWORD(wParam), *mainWindow.platform, mainWindow.caption);
             break;
     }
 }
