@@ -20,3 +20,11 @@ set_tests_properties(wine.console.windows PROPERTIES
     FIXTURES_REQUIRED "wine_prefix;console_printers"
     PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+
+# Poses the Console for the README's screenshots (tools/console-screenshots); not a test.
+add_executable(console_pose
+    ${CMAKE_CURRENT_LIST_DIR}/pose/console_pose.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/running_console.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/probe_programs.cpp)
+target_include_directories(console_pose PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(console_pose PRIVATE lumivo_core comctl32)

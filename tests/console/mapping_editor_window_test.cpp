@@ -11,34 +11,11 @@
 #include "common/settings/mapping_table.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
-#include "wine/probe_programs.h"
+#include "console/scripted_networks.h"
 
 namespace {
 
 using Rows = std::vector<ListRow>;
-
-// The networks the Network List Manager knows in programs started from here on, as a scenario
-// file of the scripted Network List Manager.
-class KnownNetworks {
-public:
-    explicit KnownNetworks(const std::vector<std::string>& names) {
-        std::string scenario;
-        for (const std::string& name : names) {
-            scenario += "network\nname = " + name + "\n";
-        }
-        const std::filesystem::path file = folder_.Path() / "networks.txt";
-        HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        WriteFile(handle, scenario.data(), static_cast<DWORD>(scenario.size()), &written, nullptr);
-        CloseHandle(handle);
-        SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", file.c_str());
-    }
-    ~KnownNetworks() { SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", nullptr); }
-
-private:
-    ScratchFolder folder_{"console-networks"};
-};
 
 std::string DefaultPrinter() {
     char name[512] = {};
@@ -161,7 +138,7 @@ TEST_F(MappingEditorWindowTest, NamesTypedIntoTheListAreDiscarded) {
 }
 
 TEST_F(MappingEditorWindowTest, NetworkBoxOffersTheKnownNamesSplitAtCommasSorted) {
-    const KnownNetworks networks({"Office Wi-Fi", "Cafe, Upstairs", "Home", "Attic"});
+    const ScriptedNetworks networks({{"Office Wi-Fi"}, {"Cafe, Upstairs"}, {"Home"}, {"Attic"}});
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
@@ -171,7 +148,7 @@ TEST_F(MappingEditorWindowTest, NetworkBoxOffersTheKnownNamesSplitAtCommasSorted
 }
 
 TEST_F(MappingEditorWindowTest, WithNoKnownNetworkAddStoresAnEmptyNetworkName) {
-    const KnownNetworks none({});
+    const ScriptedNetworks none({});
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
     EXPECT_EQ(console.ComboItems(1003), (std::vector<std::string>{""}));

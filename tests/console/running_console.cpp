@@ -308,6 +308,10 @@ void RunningConsole::PostClick(int id) const {
     PostMessageA(Control(id), BM_CLICK, 0, 0);
 }
 
+void RunningConsole::PostCommand(int id) const {
+    PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
 void RunningConsole::SetText(int id, const std::string& text) const {
     SetWindowTextA(Control(id), text.c_str());
 }
@@ -399,14 +403,35 @@ std::string WindowText(HWND window) {
     return AnsiText(text);
 }
 
-std::string MessageBoxText(HWND box) {
+std::wstring MessageBoxWideText(HWND box) {
     // The message's static control: 0xFFFF on Windows, 100 in Wine's message box.
     for (const int id : {0xFFFF, 100}) {
         if (const HWND text = GetDlgItem(box, id)) {
-            return WindowText(text);
+            std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
+            wide.resize(static_cast<std::size_t>(
+                GetWindowTextW(text, wide.data(), static_cast<int>(wide.size()))));
+            return wide;
         }
     }
-    return std::string();
+    return std::wstring();
+}
+
+std::string MessageBoxText(HWND box) {
+    return AnsiText(MessageBoxWideText(box));
+}
+
+std::vector<std::string> ListBoxItems(HWND listBox) {
+    std::vector<std::string> items;
+    const auto count = static_cast<int>(SendMessageW(listBox, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const auto length = SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<std::size_t>(length));
+        items.push_back(AnsiText(item));
+    }
+    return items;
 }
 
 void PressMessageBoxButton(HWND box, int buttonId) {

@@ -102,6 +102,12 @@ public:
     // A click on a button that may open a message box; returns at once.
     void PostClick(int id) const;
     void SetText(int id, const std::string& text) const;
+    // A menu command as the menu gives it; returns at once.
+    void PostCommand(int id) const;
+
+    // The window of the process other than the main window that is a dialog (a message box or
+    // a list window), waited for.
+    HWND WaitForDialog(DWORD timeoutMs = 10000) const { return WaitForMessageBox(timeoutMs); }
 
     // Changes the main window's outer place and size, in pixels.
     void MoveWindowTo(int x, int y, int width, int height) const;
@@ -135,7 +141,10 @@ void ChoosePopupMenuItem(HWND menu, int index, int itemCount);
 
 // The text and title of a message box, and its OK button pressed.
 std::string MessageBoxText(HWND box);
+std::wstring MessageBoxWideText(HWND box);
 std::string WindowText(HWND window);
+// A list box's items, in its order.
+std::vector<std::string> ListBoxItems(HWND listBox);
 void PressMessageBoxButton(HWND box, int buttonId);
 
 // Polls the condition every 50 ms until it holds or the time is up.
