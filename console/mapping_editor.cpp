@@ -50,7 +50,7 @@ std::string GetPresentDefaultPrinter(Spooler& spooler) {
 }
 
 std::string ChangeDefaultPrinter(Spooler& spooler, Clock& clock, const std::string& printerName) {
-    spooler.SetDefaultPrinter(printerName.substr(0, kPrinterNameLimit));
+    spooler.SetDefaultPrinterA(printerName.substr(0, kPrinterNameLimit));
     // Lets the spooler settle before the default is asked for again.
     clock.Sleep(0);
     return GetPresentDefaultPrinter(spooler);

@@ -115,7 +115,7 @@ TEST(ChangeDefaultPrinter, SetsTheNamedPrinterAndReportsTheNewDefault) {
     VirtualClock clock;
 
     EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, "Laser"), "Laser");
-    EXPECT_EQ(spooler.defaultRequests, (Names{"Laser"}));
+    EXPECT_EQ(spooler.setDefaultCalls, (Names{"Laser"}));
     EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{0}));
 }
 
@@ -136,9 +136,9 @@ TEST(ChangeDefaultPrinter, LongNamesReachTheSpoolerCutTo255Characters) {
     VirtualClock clock;
 
     EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, longName), cut);
-    EXPECT_EQ(spooler.defaultRequests, (Names{cut}));
+    EXPECT_EQ(spooler.setDefaultCalls, (Names{cut}));
     ChangeDefaultPrinter(spooler, clock, std::string(255, 'Q'));
-    EXPECT_EQ(spooler.defaultRequests.back(), std::string(255, 'Q'));
+    EXPECT_EQ(spooler.setDefaultCalls.back(), std::string(255, 'Q'));
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ std::wstring TemporaryFilePath() {
 // Serves the scripted Network List Manager a scenario file for the life of the object; the
 // environment variable names it as variableValue, by default its Windows path.
 class ScenarioFile {
-  public:
+public:
     explicit ScenarioFile(std::string_view text, std::wstring path = TemporaryFilePath(),
                           std::wstring variableValue = std::wstring())
         : path_(std::move(path)) {
@@ -59,7 +59,7 @@ class ScenarioFile {
         ASSERT_EQ(written, text.size());
     }
 
-  private:
+private:
     std::wstring path_;
 };
 
@@ -79,7 +79,7 @@ void RegisterServer(const std::wstring& path) {
 
 // Puts Wine's own Network List Manager back in place of the scripted one while it lives.
 class WineOwnServer {
-  public:
+public:
     WineOwnServer() : scripted_(RegisteredServer()) {
         RegisterServer(L"C:\\windows\\system32\\netprofm.dll");
     }
@@ -87,7 +87,7 @@ class WineOwnServer {
     WineOwnServer(const WineOwnServer&) = delete;
     WineOwnServer& operator=(const WineOwnServer&) = delete;
 
-  private:
+private:
     std::wstring scripted_;
 };
 
@@ -168,7 +168,7 @@ void ExpectWellFormedReport(const std::string& report, int networks) {
 }
 
 class ScriptedNetworkListManager : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_NE(RegisteredServer().find(L"scripted_nlm.dll"), std::wstring::npos)
             << "the test prefix does not serve the scripted Network List Manager";

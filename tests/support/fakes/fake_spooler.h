@@ -6,16 +6,20 @@
 
 #include "common/platform/spooler.h"
 
-// A spooler holding a list of printers in memory. Like Windows, it refuses to make a name the
-// default that is not one of its printers; it records every name it was asked to make default.
+// Printers held in memory. Like the real spooler it refuses to make an unknown name the default,
+// and it keeps every name it was asked to make the default.
 class FakeSpooler final : public Spooler {
 public:
+    explicit FakeSpooler(std::vector<std::string> printerNames = {},
+                         std::string initialDefault = {})
+        : printers(std::move(printerNames)), defaultPrinter(std::move(initialDefault)) {}
+
     std::vector<std::string> printers;
     std::string defaultPrinter;
-    std::vector<std::string> defaultRequests;
+    std::vector<std::string> setDefaultCalls;
 
-    bool SetDefaultPrinter(const std::string& printerName) override {
-        defaultRequests.push_back(printerName);
+    bool SetDefaultPrinterA(const std::string& printerName) override {
+        setDefaultCalls.push_back(printerName);
         if (std::find(printers.begin(), printers.end(), printerName) == printers.end()) {
             return false;
         }
