@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "common/settings/options.h"
 #include "console/anchor_table.h"
 #include "console/console_ids.h"
@@ -38,7 +40,6 @@ constexpr int kBottomControls[] = {IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DE
 struct MainWindow {
     ConsolePlatform* platform = nullptr;
     std::string caption;
-    HWND handle = nullptr;
     // The control that had the focus when the window last lost activation.
     HWND focusMemory = nullptr;
 };
@@ -49,7 +50,6 @@ MainWindow mainWindow;
 // default printer, the list's popup menu.
 void FillMainWindow(HWND window, ConsolePlatform& platform) {
     AttachMenuBar(window, platform);
-    mainWindow.handle = window;
     SetUpMappingList(window, platform.registry);
     FillNetworkBox(window, platform.networks);
     FillPrinterBox(window, platform.spooler);
@@ -143,7 +143,6 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         case WM_DESTROY:
             SaveWindowGeometry(window, mainWindow.platform->registry);
             EndMappingListMenu(window);
-            mainWindow.handle = nullptr;
             return TRUE;
         default:
             return FALSE;

@@ -29,11 +29,6 @@ TEST(NetworkListLines, TrimmedNonEmptyPiecesBetweenCrLf) {
               (Lines{"Cafe", "Guest", "Home"}));
 }
 
-TEST(Headings, NameTheTwoLists) {
-    EXPECT_EQ(ActiveNetworksHeading, "List of networks active on this machine:");
-    EXPECT_EQ(KnownNetworksHeading, "List of networks known by this machine:");
-}
-
 class AboutTextTest : public ::testing::Test {
 protected:
     // Windows 11 23H2 as the plain query reports it to a program without a supported-versions
@@ -86,18 +81,6 @@ TEST(ToggleOption, AClickStoresTheOppositeOfTheCheckAndAnswersTheNewCheck) {
     EXPECT_EQ(ReadRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName), "YES");
     EXPECT_TRUE(ToggleOption(registry, SystemTrayValueName, false));
     EXPECT_EQ(ReadRegistryText(registry, SettingsKeyPath, SystemTrayValueName), "YES");
-}
-
-TEST(ConsoleMessages, AreWordedAsTheUserKnowsThem) {
-    const std::string start =
-        "Your selection will not become effective until next time you log on after you hit OK. "
-        "If you want it to become effective now, please log off and then back ";
-    EXPECT_EQ(ManagementOptionMessage(false), start + "on after you hit OK.");
-    EXPECT_EQ(ManagementOptionMessage(true), start + "onafter you hit OK.");
-    EXPECT_EQ(TrayIconNotice, "The Icon will remain in the System Tray until you log off.");
-    EXPECT_EQ(UpdateCheckNotice,
-              "LMV will contact the server to get the latest version number. If it finds there "
-              "is a more up-to-date version, it will let you know.");
 }
 
 TEST(ConsoleAddresses, HelpAndSupportPagesOfTheProductSite) {
