@@ -6,6 +6,7 @@
 #include <winspool.h>
 
 #include <filesystem>
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "wine/probe_programs.h"
+#include "wine/process_figures.h"
 
 namespace {
 
@@ -53,6 +55,7 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     bool Started() const { return static_cast<bool>(process_); }
+    HANDLE Handle() const { return process_.Get(); }
     bool HasEnded(DWORD waitMs) const {
         return WaitForSingleObject(process_.Get(), waitMs) == WAIT_OBJECT_0;
     }
@@ -183,6 +186,37 @@ TEST_F(ManagerProgramTest, PollsUntilANetworkConnectsWhileASecondManagerEndsAtOn
     EXPECT_EQ(first.ExitCode(), 0u);
     EXPECT_EQ(DefaultPrinter(), kPrinterB);
     EXPECT_TRUE(WaitForFile(TrayMark(), 10'000));
+}
+
+// Leaves a Manager polling for a network and compares its figures after a first minute with
+// those at the end; a walk that leaked would show in both.
+void ExpectPollingLeavesNothingBehind(const RunningProgram& manager, DWORD pollingMs) {
+    Sleep(60'000);
+    const ProcessFigures before = MeasureProcess(manager.Handle());
+    ASSERT_FALSE(manager.HasEnded(pollingMs));
+    const ProcessFigures after = MeasureProcess(manager.Handle());
+    std::printf("Manager polling: handles %lu -> %lu, private bytes %zu -> %zu over %lu s\n",
+                before.handles, after.handles, static_cast<size_t>(before.privateBytes),
+                static_cast<size_t>(after.privateBytes), pollingMs / 1000);
+    ASSERT_GT(before.handles, 0u);
+    EXPECT_EQ(after.handles, before.handles);
+    // Room for the heap to settle, far below what a walk that leaks strings or objects shows.
+    EXPECT_LT(after.privateBytes, before.privateBytes + 256 * 1024);
+}
+
+TEST_F(ManagerProgramTest, PollingForAMinuteLeavesNothingBehind) {
+    DisconnectAll();
+    RunningProgram manager(Manager(), install_.Path());
+    ASSERT_TRUE(manager.Started());
+    ExpectPollingLeavesNothingBehind(manager, 60'000);
+}
+
+// The five-minute run, for a measurement by hand: --gtest_also_run_disabled_tests.
+TEST_F(ManagerProgramTest, DISABLED_PollingForFiveMinutesLeavesNothingBehind) {
+    DisconnectAll();
+    RunningProgram manager(Manager(), install_.Path());
+    ASSERT_TRUE(manager.Started());
+    ExpectPollingLeavesNothingBehind(manager, 300'000);
 }
 
 }  // namespace

@@ -414,6 +414,18 @@ public:
 
 }  // namespace
 
+// Once loaded, the server stays in the process, as a system DLL would between a program's
+// network walks: its statically linked runtime loses a few KB each time COM unloads it, which
+// would otherwise show as a leak of the program under test.
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        HMODULE pinned = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                           reinterpret_cast<LPCWSTR>(instance), &pinned);
+    }
+    return TRUE;
+}
+
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
     if (object == nullptr) {
         return E_POINTER;
