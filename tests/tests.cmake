@@ -7,7 +7,8 @@ lumivo_sources(LUMIVO_PORTABLE_TEST_SOURCES
     ${CMAKE_SOURCE_DIR}/tests/support/fakes/*.cpp)
 add_executable(lumivo_portable_tests ${LUMIVO_PORTABLE_TEST_SOURCES})
 target_include_directories(lumivo_portable_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(lumivo_portable_tests PRIVATE lumivo_core GTest::gmock_main)
+target_link_libraries(lumivo_portable_tests PRIVATE lumivo_core ${LUMIVO_PROGRAM_LIBRARIES}
+    GTest::gmock_main)
 
 if(NOT WIN32)
     include(GoogleTest)
@@ -58,6 +59,7 @@ lumivo_wine_test(win32_tests $<TARGET_FILE:lumivo_wine_tests>)
 
 # Test-only Windows programs and DLLs (the scripted Network List Manager, probes, stand-ins) and
 # the Wine tests that drive the real programs.
+include(${CMAKE_SOURCE_DIR}/tests/support/probe/probe.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/support/support.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake OPTIONAL)
 

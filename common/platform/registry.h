@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+// The registry calls the programs make, in the shape of their A forms: names and texts pass as
+// ANSI bytes, and every call answers with the Win32 error code of the real call.
+
+using RegistryStatus = std::int32_t;
+
+inline constexpr RegistryStatus kErrorSuccess = 0;
+inline constexpr RegistryStatus kErrorFileNotFound = 2;
+inline constexpr RegistryStatus kErrorAccessDenied = 5;
+inline constexpr RegistryStatus kErrorInvalidHandle = 6;
+inline constexpr RegistryStatus kErrorInvalidParameter = 87;
+inline constexpr RegistryStatus kErrorBadPathname = 161;
+inline constexpr RegistryStatus kErrorMoreData = 234;
+inline constexpr RegistryStatus kErrorBadKey = 1010;
+inline constexpr RegistryStatus kErrorKeyDeleted = 1018;
+
+// Access rights for opening a key.
+inline constexpr std::uint32_t kKeyRead = 0x20019;
+inline constexpr std::uint32_t kKeyWrite = 0x20006;
+
+// Registry value types.
+inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegDword = 4;
+
+// The predefined keys, with the values Windows gives their handles. None stands for "no key".
+enum class RootKey : std::uint32_t {
+    None = 0,
+    ClassesRoot = 0x80000000,
+    CurrentUser = 0x80000001,
+    LocalMachine = 0x80000002,
+    Users = 0x80000003,
+    PerformanceData = 0x80000004,
+    CurrentConfig = 0x80000005,
+    DynData = 0x80000006,
+};
+
+// An open key as the registry hands it out (an HKEY on Windows).
+using RegistryHandle = std::uintptr_t;
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+
+    // RegOpenKeyExA: opens root\subKey with the given rights; "" opens the root itself.
+    virtual RegistryStatus OpenKey(RootKey root, const std::string& subKey, std::uint32_t access,
+                                   RegistryHandle& key) = 0;
+
+    // RegCreateKeyA: opens root\subKey, creating it and every missing key above it first.
+    virtual RegistryStatus CreateKey(RootKey root, const std::string& subKey,
+                                     RegistryHandle& key) = 0;
+
+    // RegQueryValueExA: on entry size is the room at data; on return the size of the value's
+    // data. A null data asks for the size only; too little room gives kErrorMoreData and leaves
+    // data untouched. type may be null.
+    virtual RegistryStatus QueryValue(RegistryHandle key, const std::string& valueName,
+                                      std::uint32_t* type, std::uint8_t* data,
+                                      std::uint32_t* size) = 0;
+
+    // RegSetValueExA: stores size bytes of data under the value name with the given type.
+    virtual RegistryStatus SetValue(RegistryHandle key, const std::string& valueName,
+                                    std::uint32_t type, const std::uint8_t* data,
+                                    std::uint32_t size) = 0;
+
+    // RegDeleteKeyA: deletes root\subKey with its values; a key with subkeys stays.
+    virtual RegistryStatus DeleteKey(RootKey root, const std::string& subKey) = 0;
+
+    // RegCloseKey.
+    virtual RegistryStatus CloseKey(RegistryHandle key) = 0;
+};
+
+// Owns one open key and closes it through its registry when it goes.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    RegistryKey(Registry& registry, RegistryHandle handle)
+        : registry_(&registry), handle_(handle) {}
+    RegistryKey(RegistryKey&& other) noexcept
+        : registry_(std::exchange(other.registry_, nullptr)), handle_(other.handle_) {}
+    RegistryKey& operator=(RegistryKey&& other) noexcept {
+        if (this != &other) {
+            Close();
+            registry_ = std::exchange(other.registry_, nullptr);
+            handle_ = other.handle_;
+        }
+        return *this;
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    ~RegistryKey() { Close(); }
+
+    RegistryHandle Get() const { return handle_; }
+    explicit operator bool() const { return registry_ != nullptr; }
+
+    void Close() {
+        if (registry_ != nullptr) {
+            std::exchange(registry_, nullptr)->CloseKey(handle_);
+        }
+    }
+
+private:
+    Registry* registry_ = nullptr;
+    RegistryHandle handle_ = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The print spooler: the printers the user can print to and which of them is the default.
+class Spooler {
+public:
+    virtual ~Spooler() = default;
+
+    // SetDefaultPrinterA; false when the spooler refuses the name.
+    virtual bool SetDefaultPrinter(const std::string& printerName) = 0;
+
+    // The names EnumPrintersA lists for local and connected printers, in its order.
+    virtual std::vector<std::string> PrinterNames() = 0;
+
+    // The default printer's name as the print dialog reports it; empty when there is none.
+    virtual std::string PresentDefaultPrinter() = 0;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "common/platform/spooler.h"
+
+class Win32Spooler final : public Spooler {
+public:
+    bool SetDefaultPrinter(const std::string& printerName) override;
+    std::vector<std::string> PrinterNames() override;
+    std::string PresentDefaultPrinter() override;
+};

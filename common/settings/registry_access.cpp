@@ -1,0 +1,189 @@
+#include "common/settings/registry_access.h"
+
+#include <array>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// Paths and value names pass through fixed buffers: 255 characters when reading, testing or
+// creating, 254 when writing a value or deleting a key.
+constexpr std::size_t kReadNameLimit = 255;
+constexpr std::size_t kWriteNameLimit = 254;
+
+// Text values pass through a zero-terminated buffer of this many bytes.
+constexpr std::uint32_t kTextBufferSize = 2047;
+
+std::string Cut(const std::string& text, std::size_t limit) {
+    return text.substr(0, limit);
+}
+
+// The opened key, or an empty owner when the open failed with the status given.
+RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t nameLimit,
+                    std::uint32_t access, RegistryStatus& status) {
+    RegistryHandle handle = 0;
+    status = registry.OpenKey(path.root, Cut(path.subKey, nameLimit), access, handle);
+    return status == kErrorSuccess ? RegistryKey(registry, handle) : RegistryKey();
+}
+
+RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t nameLimit,
+                    std::uint32_t access) {
+    RegistryStatus ignored = kErrorSuccess;
+    return OpenKey(registry, path, nameLimit, access, ignored);
+}
+
+}  // namespace
+
+std::string TrimSpaces(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return std::string();
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+RootKey RootKeyFromName(const std::string& rootName) {
+    static const std::array<std::pair<const char*, RootKey>, 7> kRoots = {{
+        {"HKEY_CLASSES_ROOT", RootKey::ClassesRoot},
+        {"HKEY_CURRENT_USER", RootKey::CurrentUser},
+        {"HKEY_LOCAL_MACHINE", RootKey::LocalMachine},
+        {"HKEY_USERS", RootKey::Users},
+        {"HKEY_PERFORMANCE_DATA", RootKey::PerformanceData},
+        {"HKEY_CURRENT_CONFIG", RootKey::CurrentConfig},
+        {"HKEY_DYN_DATA", RootKey::DynData},
+    }};
+    for (const auto& [name, root] : kRoots) {
+        if (rootName == name) {
+            return root;
+        }
+    }
+    return RootKey::None;
+}
+
+std::optional<RegistryPath> SplitRegistryPath(const std::string& path) {
+    if (path.rfind("HKEY_", 0) != 0 || path.back() == '\\') {
+        return std::nullopt;
+    }
+    RegistryPath split;
+    const std::size_t backslash = path.find('\\');
+    if (backslash == std::string::npos) {
+        split.root = RootKeyFromName(path);
+    } else {
+        split.root = RootKeyFromName(path.substr(0, backslash));
+        split.subKey = path.substr(backslash + 1);
+    }
+    if (split.root == RootKey::None) {
+        return std::nullopt;
+    }
+    return split;
+}
+
+bool RegistryKeyExists(Registry& registry, const std::string& path) {
+    const auto split = SplitRegistryPath(path);
+    return split && OpenKey(registry, *split, kReadNameLimit, kKeyRead);
+}
+
+bool CreateRegistryKey(Registry& registry, const std::string& path) {
+    const auto split = SplitRegistryPath(path);
+    if (!split) {
+        return false;
+    }
+    RegistryHandle handle = 0;
+    if (registry.CreateKey(split->root, Cut(split->subKey, kReadNameLimit), handle) !=
+        kErrorSuccess) {
+        return false;
+    }
+    const RegistryKey created(registry, handle);  // closed on return: only its existence counts
+    return true;
+}
+
+void DeleteRegistryKey(Registry& registry, const std::string& path) {
+    const auto split = SplitRegistryPath(path);
+    if (!split) {
+        return;
+    }
+    // Opening the key for writing tells whether it is there to delete; it stays open until the
+    // delete is done.
+    const RegistryKey key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite);
+    if (key) {
+        registry.DeleteKey(split->root, Cut(split->subKey, kWriteNameLimit));
+    }
+}
+
+std::string ReadRegistryText(Registry& registry, const std::string& path,
+                             const std::string& valueName) {
+    const auto split = SplitRegistryPath(path);
+    if (!split) {
+        return std::string();
+    }
+    const RegistryKey key = OpenKey(registry, *split, kReadNameLimit, kKeyRead);
+    if (!key) {
+        return std::string();
+    }
+    std::array<std::uint8_t, kTextBufferSize> buffer{};
+    std::uint32_t size = kTextBufferSize;
+    if (registry.QueryValue(key.Get(), Cut(valueName, kReadNameLimit), nullptr, buffer.data(),
+                            &size) != kErrorSuccess) {
+        return std::string();
+    }
+    const auto* bytes = reinterpret_cast<const char*>(buffer.data());
+    return TrimSpaces(std::string(bytes, strnlen(bytes, buffer.size())));
+}
+
+void WriteRegistryText(Registry& registry, const std::string& path, const std::string& valueName,
+                       const std::string& text) {
+    const auto split = SplitRegistryPath(path);
+    if (!split) {
+        return;
+    }
+    RegistryStatus status = kErrorSuccess;
+    RegistryKey key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite, status);
+    if (!key && (status == kErrorFileNotFound || status == kErrorBadKey)) {
+        CreateRegistryKey(registry, path);
+        key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite);
+    }
+    if (!key) {
+        return;
+    }
+    const std::string stored = Cut(text.c_str(), kTextBufferSize - 1);
+    registry.SetValue(key.Get(), Cut(valueName, kWriteNameLimit), kRegSz,
+                      reinterpret_cast<const std::uint8_t*>(stored.c_str()),
+                      static_cast<std::uint32_t>(stored.size() + 1));
+}
+
+void ReadRegistryDword(Registry& registry, const std::string& path, const std::string& valueName,
+                       std::uint32_t& value) {
+    const auto split = SplitRegistryPath(path);
+    if (!split) {
+        return;
+    }
+    const RegistryKey key = OpenKey(registry, *split, kReadNameLimit, kKeyRead);
+    if (!key) {
+        return;
+    }
+    // The data lands in value's bytes as they are; a shorter value changes only its low bytes.
+    std::array<std::uint8_t, 4> bytes{};
+    std::memcpy(bytes.data(), &value, bytes.size());
+    std::uint32_t size = bytes.size();
+    if (registry.QueryValue(key.Get(), Cut(valueName, kReadNameLimit), nullptr, bytes.data(),
+                            &size) == kErrorSuccess) {
+        std::memcpy(&value, bytes.data(), bytes.size());
+    }
+}
+
+void WriteRegistryDword(Registry& registry, const std::string& path, const std::string& valueName,
+                        std::uint32_t value) {
+    const auto split = SplitRegistryPath(path);
+    if (!split) {
+        return;
+    }
+    const RegistryKey key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite);
+    if (!key) {
+        return;
+    }
+    const std::array<std::uint8_t, 4> bytes = {
+        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    registry.SetValue(key.Get(), Cut(valueName, kWriteNameLimit), kRegDword, bytes.data(),
+                      static_cast<std::uint32_t>(bytes.size()));
+}

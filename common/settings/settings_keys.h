@@ -1,0 +1,28 @@
+#pragma once
+
+// Where the three programs keep their settings, and the names of the values there.
+
+inline constexpr char SettingsKeyPath[] = "HKEY_CURRENT_USER\\Software\\Lumivo Mapper";
+inline constexpr char WindowsPrinterKeyPath[] =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+
+// In the settings key: the number of mapping entries (lower-case "of"), the two yes/no options
+// and the Console's window placement, all REG_SZ.
+inline constexpr char NumberofNetworksValueName[] = "NumberofNetworks";
+inline constexpr char CheckForUpdatesValueName[] = "CheckForUpdates";
+inline constexpr char SystemTrayValueName[] = "SystemTray";
+inline constexpr char WindowLeftValueName[] = "WLocX";
+inline constexpr char WindowTopValueName[] = "WLocY";
+inline constexpr char WindowWidthValueName[] = "WWidth";
+inline constexpr char WindowHeightValueName[] = "WHeight";
+
+// In each numbered mapping subkey, REG_SZ.
+inline constexpr char NetworkNameValueName[] = "NetworkName";
+inline constexpr char PrinterNameValueName[] = "PrinterName";
+
+// In the Windows key, REG_DWORD: 1 when Windows leaves the default printer to us.
+inline constexpr char LegacyDefaultPrinterModeValueName[] = "LegacyDefaultPrinterMode";
+
+// The texts of a yes/no option as the Console writes them.
+inline constexpr char OptionYesText[] = "YES";
+inline constexpr char OptionNoText[] = "NO";

@@ -1,0 +1,215 @@
+#include "support/fakes/in_memory_registry.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Access bits that a query and a set need, as part of KEY_READ and KEY_WRITE.
+constexpr std::uint32_t kKeyQueryValue = 0x0001;
+constexpr std::uint32_t kKeySetValue = 0x0002;
+constexpr std::uint32_t kAllAccess = 0xF003F;
+
+// Names are compared as Windows compares them for ASCII letters; the text up to a NUL is all
+// that a C string carries.
+std::string Folded(const std::string& name) {
+    std::string folded(name.c_str());
+    std::transform(folded.begin(), folded.end(), folded.begin(), [](char c) {
+        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    return folded;
+}
+
+std::vector<std::string> PathComponents(const std::string& subKey) {
+    std::vector<std::string> components;
+    std::string current;
+    for (const char c : std::string(subKey.c_str())) {
+        if (c == '\\') {
+            if (!current.empty()) {
+                components.push_back(Folded(current));
+            }
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) {
+        components.push_back(Folded(current));
+    }
+    return components;
+}
+
+}  // namespace
+
+struct InMemoryRegistry::Node {
+    struct Value {
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> data;
+    };
+    std::map<std::string, std::shared_ptr<Node>> subKeys;
+    std::map<std::string, Value> values;
+    bool deleted = false;
+};
+
+InMemoryRegistry::InMemoryRegistry() {
+    for (const RootKey root :
+         {RootKey::ClassesRoot, RootKey::CurrentUser, RootKey::LocalMachine, RootKey::Users,
+          RootKey::PerformanceData, RootKey::CurrentConfig, RootKey::DynData}) {
+        roots_[root] = std::make_shared<Node>();
+    }
+}
+
+InMemoryRegistry::~InMemoryRegistry() = default;
+
+void InMemoryRegistry::MakeReadOnly(RootKey root) {
+    readOnlyRoots_.insert(root);
+}
+
+std::shared_ptr<InMemoryRegistry::Node> InMemoryRegistry::Root(RootKey root) const {
+    const auto found = roots_.find(root);
+    return found == roots_.end() ? nullptr : found->second;
+}
+
+RegistryStatus InMemoryRegistry::Find(RootKey root, const std::string& subKey, bool create,
+                                      std::shared_ptr<Node>& found, std::shared_ptr<Node>* parent,
+                                      std::string* leafName) {
+    std::shared_ptr<Node> node = Root(root);
+    if (!node) {
+        return kErrorInvalidHandle;
+    }
+    if (subKey.c_str()[0] == '\\') {
+        return kErrorBadPathname;
+    }
+    for (const std::string& name : PathComponents(subKey)) {
+        auto next = node->subKeys.find(name);
+        if (next == node->subKeys.end()) {
+            if (!create) {
+                return kErrorFileNotFound;
+            }
+            next = node->subKeys.emplace(name, std::make_shared<Node>()).first;
+        }
+        if (parent != nullptr) {
+            *parent = node;
+        }
+        if (leafName != nullptr) {
+            *leafName = name;
+        }
+        node = next->second;
+    }
+    found = node;
+    return kErrorSuccess;
+}
+
+RegistryHandle InMemoryRegistry::Hand(std::shared_ptr<Node> node, std::uint32_t access) {
+    const RegistryHandle handle = nextHandle_;
+    nextHandle_ += 4;
+    handles_[handle] = Handle{std::move(node), access};
+    return handle;
+}
+
+RegistryStatus InMemoryRegistry::OpenKey(RootKey root, const std::string& subKey,
+                                         std::uint32_t access, RegistryHandle& key) {
+    std::shared_ptr<Node> node;
+    const RegistryStatus status = Find(root, subKey, false, node, nullptr, nullptr);
+    if (status != kErrorSuccess) {
+        return status;
+    }
+    if (readOnlyRoots_.count(root) != 0 && (access & ~kKeyRead) != 0) {
+        return kErrorAccessDenied;
+    }
+    key = Hand(std::move(node), access);
+    return kErrorSuccess;
+}
+
+RegistryStatus InMemoryRegistry::CreateKey(RootKey root, const std::string& subKey,
+                                           RegistryHandle& key) {
+    // A key is created with the most rights the caller may have.
+    if (readOnlyRoots_.count(root) != 0) {
+        const RegistryStatus status = OpenKey(root, subKey, kKeyRead, key);
+        return status == kErrorFileNotFound ? kErrorAccessDenied : status;
+    }
+    std::shared_ptr<Node> node;
+    const RegistryStatus status = Find(root, subKey, true, node, nullptr, nullptr);
+    if (status == kErrorSuccess) {
+        key = Hand(std::move(node), kAllAccess);
+    }
+    return status;
+}
+
+RegistryStatus InMemoryRegistry::QueryValue(RegistryHandle key, const std::string& valueName,
+                                            std::uint32_t* type, std::uint8_t* data,
+                                            std::uint32_t* size) {
+    const auto handle = handles_.find(key);
+    if (handle == handles_.end()) {
+        return kErrorInvalidHandle;
+    }
+    if ((handle->second.access & kKeyQueryValue) == 0) {
+        return kErrorAccessDenied;
+    }
+    const Node& node = *handle->second.node;
+    if (node.deleted) {
+        return kErrorKeyDeleted;
+    }
+    if (data != nullptr && size == nullptr) {
+        return kErrorInvalidParameter;
+    }
+    const auto value = node.values.find(Folded(valueName));
+    if (value == node.values.end()) {
+        return kErrorFileNotFound;
+    }
+    if (type != nullptr) {
+        *type = value->second.type;
+    }
+    const auto needed = static_cast<std::uint32_t>(value->second.data.size());
+    if (data != nullptr) {
+        if (*size < needed) {
+            *size = needed;
+            return kErrorMoreData;
+        }
+        std::copy(value->second.data.begin(), value->second.data.end(), data);
+    }
+    if (size != nullptr) {
+        *size = needed;
+    }
+    return kErrorSuccess;
+}
+
+RegistryStatus InMemoryRegistry::SetValue(RegistryHandle key, const std::string& valueName,
+                                          std::uint32_t type, const std::uint8_t* data,
+                                          std::uint32_t size) {
+    const auto handle = handles_.find(key);
+    if (handle == handles_.end()) {
+        return kErrorInvalidHandle;
+    }
+    if ((handle->second.access & kKeySetValue) == 0) {
+        return kErrorAccessDenied;
+    }
+    Node& node = *handle->second.node;
+    if (node.deleted) {
+        return kErrorKeyDeleted;
+    }
+    Node::Value& value = node.values[Folded(valueName)];
+    value.type = type;
+    value.data.assign(data, data + size);
+    return kErrorSuccess;
+}
+
+RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subKey) {
+    std::shared_ptr<Node> node;
+    std::shared_ptr<Node> parent;
+    std::string leafName;
+    const RegistryStatus status = Find(root, subKey, false, node, &parent, &leafName);
+    if (status != kErrorSuccess) {
+        return status;
+    }
+    if (!parent || !node->subKeys.empty() || readOnlyRoots_.count(root) != 0) {
+        return kErrorAccessDenied;
+    }
+    node->deleted = true;
+    parent->subKeys.erase(leafName);
+    return kErrorSuccess;
+}
+
+RegistryStatus InMemoryRegistry::CloseKey(RegistryHandle key) {
+    return handles_.erase(key) == 1 ? kErrorSuccess : kErrorInvalidHandle;
+}

@@ -1,0 +1,63 @@
+// A small command-line probe that tests and the demo run under Wine to look at the spooler and
+// at the programs' single-instance mutexes from outside.
+//
+//   probe default-printer        prints the default printer's name (GetDefaultPrinterA)
+//   probe keep-spooler           loads the spooler, then sleeps until it is ended; while it runs,
+//                                Wine does not reset the default printer when a program starts
+//   probe mutex NAME             prints "held" or "free" for a named mutex
+#include <windows.h>
+#include <winspool.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+int PrintDefaultPrinter() {
+    char name[512];
+    DWORD size = sizeof name;
+    if (!GetDefaultPrinterA(name, &size)) {
+        std::puts("(none)");
+        return 1;
+    }
+    std::puts(name);
+    return 0;
+}
+
+int KeepSpooler() {
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+    std::puts("spooler loaded");
+    std::fflush(stdout);
+    for (;;) {
+        Sleep(60'000);
+    }
+}
+
+int PrintMutexState(const char* name) {
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, name);
+    std::puts(mutex != nullptr ? "held" : "free");
+    if (mutex != nullptr) {
+        CloseHandle(mutex);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "default-printer") {
+        return PrintDefaultPrinter();
+    }
+    if (command == "keep-spooler") {
+        return KeepSpooler();
+    }
+    if (command == "mutex" && argc > 2) {
+        return PrintMutexState(argv[2]);
+    }
+    std::fputs("usage: probe default-printer | keep-spooler | mutex NAME\n", stderr);
+    return 2;
+}

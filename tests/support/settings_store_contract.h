@@ -1,0 +1,312 @@
+#pragma once
+
+// The settings store over every registry we have, with the backends of registry_contract.h.
+// Include it beside that header and instantiate, inside namespace registry_contract:
+//   INSTANTIATE_TYPED_TEST_SUITE_P(Name, SettingsStoreContract, Backend);
+// The backend's registry starts without the settings key and without LegacyDefaultPrinterMode,
+// but with the Windows key that holds it.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/settings/mapping_table.h"
+#include "common/settings/options.h"
+#include "common/settings/settings_keys.h"
+#include "common/settings/window_placement.h"
+#include "support/fakes/virtual_clock.h"
+#include "support/registry_contract.h"
+
+inline void PrintTo(const MappingEntry& entry, std::ostream* out) {
+    *out << "{\"" << entry.networkName << "\", \"" << entry.printerName << "\"}";
+}
+
+namespace registry_contract {
+
+inline const std::string kSettingsSubKey = "Software\\Lumivo Mapper";
+inline const std::string kWindowsSubKey =
+    "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+
+// A text as the stored bytes of a REG_SZ hold it.
+inline std::string Sz(const std::string& text) {
+    return text + std::string(1, '\0');
+}
+
+inline std::string EntrySubKey(std::size_t n) {
+    return kSettingsSubKey + "\\" + std::to_string(n);
+}
+
+// Stores a table as the Console leaves it, written directly through the registry calls.
+inline void StoreTable(Registry& registry, const std::vector<MappingEntry>& entries) {
+    for (std::size_t n = 1; n <= entries.size(); ++n) {
+        SetRawText(registry, EntrySubKey(n), "NetworkName", entries[n - 1].networkName);
+        SetRawText(registry, EntrySubKey(n), "PrinterName", entries[n - 1].printerName);
+    }
+    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", std::to_string(entries.size()));
+}
+
+// Deletes the subkeys of the first entries, whatever they hold.
+inline void ClearEntries(Registry& registry, std::size_t upTo) {
+    for (std::size_t n = 1; n <= upTo; ++n) {
+        registry.DeleteKey(RootKey::CurrentUser, EntrySubKey(n));
+    }
+}
+
+// The stored table holds exactly these entries, numbered 1..N, and no subkey N+1.
+inline void ExpectStoredTable(Registry& registry, const std::vector<MappingEntry>& expected) {
+    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "NumberofNetworks"),
+              Sz(std::to_string(expected.size())));
+    for (std::size_t n = 1; n <= expected.size(); ++n) {
+        SCOPED_TRACE("entry " + std::to_string(n));
+        ASSERT_TRUE(Exists(registry, EntrySubKey(n)));
+        EXPECT_EQ(StoredText(registry, EntrySubKey(n), "NetworkName"),
+                  Sz(expected[n - 1].networkName));
+        EXPECT_EQ(StoredText(registry, EntrySubKey(n), "PrinterName"),
+                  Sz(expected[n - 1].printerName));
+    }
+    EXPECT_FALSE(Exists(registry, EntrySubKey(expected.size() + 1)));
+}
+
+inline const std::vector<MappingEntry> kFourEntries = {
+    {"Home", "Laser"}, {"Office", "Colour"}, {"Lab", "Plotter"}, {"Cafe", "Receipts"}};
+
+template <typename Backend>
+class SettingsStoreContract : public RegistryTest<Backend> {};
+TYPED_TEST_SUITE_P(SettingsStoreContract);
+
+TYPED_TEST_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite) {
+    Registry& registry = this->registry();
+    EXPECT_EQ(ReadMappingCount(registry), 0);
+    EXPECT_EQ(ReadMapping(registry, 1), MappingEntry{});
+    EXPECT_EQ(FindMappingByNetwork(registry, "Home"), 0);
+    EXPECT_EQ(FindMappingByNetwork(registry, ""), 0);
+    EXPECT_TRUE(IsOptionEnabled(registry, CheckForUpdatesValueName));
+    EXPECT_TRUE(IsOptionEnabled(registry, SystemTrayValueName));
+    EXPECT_EQ(ReadWindowPlacement(registry), WindowPlacement{});
+    EXPECT_FALSE(IsLegacyDefaultPrinterMode(registry));
+    EXPECT_FALSE(Exists(registry, kSettingsSubKey));
+}
+
+TYPED_TEST_P(SettingsStoreContract, CountTexts) {
+    Registry& registry = this->registry();
+    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "abc");
+    EXPECT_EQ(ReadMappingCount(registry), 0);
+    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", " 3 ");
+    EXPECT_EQ(ReadMappingCount(registry), 3);
+    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "");
+    EXPECT_EQ(ReadMappingCount(registry), 0);
+}
+
+TYPED_TEST_P(SettingsStoreContract, OnlyNoSwitchesAnOptionOff) {
+    Registry& registry = this->registry();
+    for (const char* option : {CheckForUpdatesValueName, SystemTrayValueName}) {
+        for (const char* off : {"no", "No", " No ", "NO", "nO"}) {
+            SetRawText(registry, kSettingsSubKey, option, off);
+            EXPECT_FALSE(IsOptionEnabled(registry, option)) << option << " = \"" << off << "\"";
+        }
+        for (const char* on : {"off", "0", "", "YES", "N O", "NO!", "\tNO"}) {
+            SetRawText(registry, kSettingsSubKey, option, on);
+            EXPECT_TRUE(IsOptionEnabled(registry, option)) << option << " = \"" << on << "\"";
+        }
+    }
+    SetRawText(registry, kSettingsSubKey, SystemTrayValueName, "NO");
+    EXPECT_TRUE(IsOptionEnabled(registry, CheckForUpdatesValueName)) << "options are separate";
+}
+
+TYPED_TEST_P(SettingsStoreContract, AddingAppendsEntries) {
+    Registry& registry = this->registry();
+    AddMapping(registry, "Home", "Laser");
+    ExpectStoredTable(registry, {{"Home", "Laser"}});
+
+    AddMapping(registry, "Office", "Colour");
+    AddMapping(registry, "Home", "Inkjet");
+    ExpectStoredTable(registry, {{"Home", "Laser"}, {"Office", "Colour"}, {"Home", "Inkjet"}});
+    EXPECT_EQ(ReadMappingCount(registry), 3);
+    EXPECT_EQ(ReadMapping(registry, 2), (MappingEntry{"Office", "Colour"}));
+}
+
+TYPED_TEST_P(SettingsStoreContract, NoEntryIsAddedBeyondTheLargestCount) {
+    Registry& registry = this->registry();
+    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "99999999999");
+    EXPECT_EQ(ReadMappingCount(registry), std::numeric_limits<std::int32_t>::max());
+
+    AddMapping(registry, "Home", "Laser");
+    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "NumberofNetworks"), Sz("99999999999"));
+    EXPECT_FALSE(Exists(registry, EntrySubKey(0)));
+    EXPECT_FALSE(Exists(registry, kSettingsSubKey + "\\-2147483648"));
+    EXPECT_FALSE(Exists(registry, kSettingsSubKey + "\\2147483648"));
+}
+
+TYPED_TEST_P(SettingsStoreContract, FindingComparesTrimmedNamesExactly) {
+    Registry& registry = this->registry();
+    StoreTable(registry, {{"Home", "Laser"}, {"  Office  ", "Colour"}, {"Office", "Second"}});
+    SetRawText(registry, EntrySubKey(4), "NetworkName", "Beyond");
+
+    EXPECT_EQ(ReadMapping(registry, 2), (MappingEntry{"Office", "Colour"}));
+    EXPECT_EQ(FindMappingByNetwork(registry, " Office"), 2);
+    EXPECT_EQ(FindMappingByNetwork(registry, "Home  "), 1);
+    EXPECT_EQ(FindMappingByNetwork(registry, "office"), 0);
+    EXPECT_EQ(FindMappingByNetwork(registry, "Off"), 0);
+    EXPECT_EQ(FindMappingByNetwork(registry, "Beyond"), 0) << "entries above N are not read";
+}
+
+TYPED_TEST_P(SettingsStoreContract, ChangingThePrinterOfAnEntry) {
+    Registry& registry = this->registry();
+    StoreTable(registry, kFourEntries);
+
+    SetMappingPrinter(registry, 2, "Photo");
+    std::vector<MappingEntry> expected = kFourEntries;
+    expected[1].printerName = "Photo";
+    ExpectStoredTable(registry, expected);
+
+    SetMappingPrinter(registry, 0, "Nowhere");
+    SetMappingPrinter(registry, -1, "Nowhere");
+    ExpectStoredTable(registry, expected);
+    EXPECT_FALSE(Exists(registry, EntrySubKey(0)));
+
+    // Above N the printer lands in a subkey that is not part of the table.
+    SetMappingPrinter(registry, 6, "Beyond");
+    ExpectStoredTable(registry, expected);
+    EXPECT_EQ(StoredText(registry, EntrySubKey(6), "PrinterName"), Sz("Beyond"));
+    EXPECT_EQ(ReadMappingCount(registry), 4);
+}
+
+TYPED_TEST_P(SettingsStoreContract, RemovingTheOnlyEntry) {
+    Registry& registry = this->registry();
+    VirtualClock clock;
+    StoreTable(registry, {{"Home", "Laser"}});
+
+    RemoveMapping(registry, clock, 1);
+    ExpectStoredTable(registry, {});
+    EXPECT_FALSE(Exists(registry, EntrySubKey(1)));
+    EXPECT_EQ(clock.Pauses(), std::vector<std::uint32_t>{250});
+}
+
+TYPED_TEST_P(SettingsStoreContract, RemovingClosesTheGap) {
+    Registry& registry = this->registry();
+    struct Case {
+        std::size_t entryCount;
+        int removed;
+    };
+    for (const Case& removal : {Case{3, 1}, Case{4, 2}, Case{4, 4}, Case{2, 1}}) {
+        SCOPED_TRACE("removing " + std::to_string(removal.removed) + " of " +
+                     std::to_string(removal.entryCount));
+        std::vector<MappingEntry> entries(kFourEntries.begin(),
+                                          kFourEntries.begin() + removal.entryCount);
+        ClearEntries(registry, kFourEntries.size());
+        StoreTable(registry, entries);
+        VirtualClock clock;
+
+        RemoveMapping(registry, clock, removal.removed);
+        entries.erase(entries.begin() + (removal.removed - 1));
+        ExpectStoredTable(registry, entries);
+        EXPECT_EQ(clock.Pauses(), std::vector<std::uint32_t>{250});
+        for (std::size_t n = 1; n <= entries.size(); ++n) {
+            EXPECT_EQ(ReadMapping(registry, static_cast<int>(n)), entries[n - 1]);
+        }
+    }
+}
+
+TYPED_TEST_P(SettingsStoreContract, MovedEntriesComeOutTrimmed) {
+    Registry& registry = this->registry();
+    StoreTable(registry, {{"Home", "Laser"}, {"  Lab ", " Plotter  "}});
+    VirtualClock clock;
+
+    RemoveMapping(registry, clock, 1);
+    ExpectStoredTable(registry, {{"Lab", "Plotter"}});
+}
+
+TYPED_TEST_P(SettingsStoreContract, LegacyDefaultPrinterMode) {
+    Registry& registry = this->registry();
+    SetLegacyDefaultPrinterMode(registry, 1);
+    EXPECT_TRUE(IsLegacyDefaultPrinterMode(registry));
+    const RawValue stored = ReadRaw(registry, kWindowsSubKey, "LegacyDefaultPrinterMode");
+    EXPECT_EQ(stored.type, kRegDword);
+    EXPECT_EQ(stored.data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+
+    SetLegacyDefaultPrinterMode(registry, 0);
+    EXPECT_FALSE(IsLegacyDefaultPrinterMode(registry));
+    EXPECT_EQ(ReadRaw(registry, kWindowsSubKey, "LegacyDefaultPrinterMode").data,
+              (std::vector<std::uint8_t>{0, 0, 0, 0}));
+
+    SetRaw(registry, kWindowsSubKey, "LegacyDefaultPrinterMode", kRegDword, {0, 1, 0, 0});
+    EXPECT_TRUE(IsLegacyDefaultPrinterMode(registry));
+}
+
+TYPED_TEST_P(SettingsStoreContract, WindowPlacementRoundTrip) {
+    Registry& registry = this->registry();
+    SaveWindowPlacement(registry, WindowPlacement{-12, 30, 640, 0});
+    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WLocX"), Sz("-12"));
+    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WLocY"), Sz("30"));
+    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WWidth"), Sz("640"));
+    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WHeight"), Sz("0"));
+    EXPECT_EQ(ReadWindowPlacement(registry), (WindowPlacement{-12, 30, 640, 0}));
+
+    SetRawText(registry, kSettingsSubKey, "WLocX", "left");
+    SetRawText(registry, kSettingsSubKey, "WLocY", " 7 ");
+    SetRawText(registry, kSettingsSubKey, "WWidth", "99999999999");
+    SetRawText(registry, kSettingsSubKey, "WHeight", "-99999999999");
+    EXPECT_EQ(ReadWindowPlacement(registry),
+              (WindowPlacement{0, 7, std::numeric_limits<std::int32_t>::max(),
+                               std::numeric_limits<std::int32_t>::min()}));
+}
+
+// Adds, removes and changes entries of a table of up to 50 in a fixed pseudo-random order,
+// checking the whole stored table after every step.
+TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
+    Registry& registry = this->registry();
+    VirtualClock clock;
+    std::mt19937 random(50);
+    std::vector<MappingEntry> expected;
+    int created = 0;
+    const auto add = [&] {
+        ++created;
+        const MappingEntry entry{"Network " + std::to_string(created),
+                                 "Printer " + std::to_string(created)};
+        AddMapping(registry, entry.networkName, entry.printerName);
+        expected.push_back(entry);
+    };
+    const auto pick = [&] {
+        return std::uniform_int_distribution<int>(1, static_cast<int>(expected.size()))(random);
+    };
+
+    while (expected.size() < 50) {
+        add();
+        ExpectStoredTable(registry, expected);
+    }
+    for (int step = 0; step < 120 && !this->HasFailure(); ++step) {
+        const int action = std::uniform_int_distribution<int>(0, 3)(random);
+        if (action <= 1 && !expected.empty()) {
+            const int n = pick();
+            RemoveMapping(registry, clock, n);
+            expected.erase(expected.begin() + (n - 1));
+        } else if (action == 2 && !expected.empty()) {
+            const int n = pick();
+            const std::string printer = "Changed " + std::to_string(step);
+            SetMappingPrinter(registry, n, printer);
+            expected[n - 1].printerName = printer;
+        } else if (expected.size() < 50) {
+            add();
+        }
+        SCOPED_TRACE("after step " + std::to_string(step));
+        ExpectStoredTable(registry, expected);
+        ASSERT_EQ(ReadMappingCount(registry), static_cast<int>(expected.size()));
+    }
+    for (std::size_t n = 1; n <= expected.size(); ++n) {
+        EXPECT_EQ(FindMappingByNetwork(registry, expected[n - 1].networkName), static_cast<int>(n));
+    }
+}
+
+REGISTER_TYPED_TEST_SUITE_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite,
+                            CountTexts, OnlyNoSwitchesAnOptionOff, AddingAppendsEntries,
+                            NoEntryIsAddedBeyondTheLargestCount, FindingComparesTrimmedNamesExactly,
+                            ChangingThePrinterOfAnEntry, RemovingTheOnlyEntry, RemovingClosesTheGap,
+                            MovedEntriesComeOutTrimmed, LegacyDefaultPrinterMode,
+                            WindowPlacementRoundTrip, FiftyEntriesSurviveAddRemoveCycles);
+
+}  // namespace registry_contract
