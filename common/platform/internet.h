@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A WinINet handle; 0 is no handle.
+using InternetHandle = std::uintptr_t;
+
+constexpr std::uint32_t kInternetOpenTypeDirect = 1;
+constexpr std::uint32_t kInternetFlagNoCacheWrite = 0x04000000;
+
+// The WinINet calls of an HTTP(S) fetch.
+class Internet {
+  public:
+    virtual ~Internet() = default;
+
+    // InternetOpenA with no proxy name and no bypass list.
+    virtual InternetHandle InternetOpenA(const std::string& agent, std::uint32_t accessType,
+                                         std::uint32_t flags) = 0;
+
+    // InternetOpenUrlA with no extra headers.
+    virtual InternetHandle InternetOpenUrlA(InternetHandle internet, const char* url,
+                                            std::uint32_t flags, std::uintptr_t context) = 0;
+
+    virtual bool InternetReadFile(InternetHandle file, void* buffer, std::uint32_t bytesToRead,
+                                  std::uint32_t& bytesRead) = 0;
+
+    virtual bool InternetCloseHandle(InternetHandle handle) = 0;
+};
+
+// Owns one WinINet handle and closes it when it goes.
+class UniqueInternetHandle {
+  public:
+    UniqueInternetHandle(Internet& internet, InternetHandle handle)
+        : internet_(internet), handle_(handle) {}
+    ~UniqueInternetHandle() {
+        if (handle_ != 0) {
+            internet_.InternetCloseHandle(handle_);
+        }
+    }
+    UniqueInternetHandle(const UniqueInternetHandle&) = delete;
+    UniqueInternetHandle& operator=(const UniqueInternetHandle&) = delete;
+
+    InternetHandle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != 0; }
+
+  private:
+    Internet& internet_;
+    InternetHandle handle_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+constexpr std::uint32_t kMbOk = 0x0;
+constexpr std::uint32_t kMbYesNo = 0x4;
+constexpr int kIdOk = 1;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
+
+// Message boxes with no owner window.
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+
+    // MessageBoxW with no owner; the texts are ANSI and become UTF-16 at the Windows edge.
+    // Returns the button the user chose, 0 when the box could not be shown.
+    virtual int MessageBoxW(const std::string& text, const std::string& caption,
+                            std::uint32_t type) = 0;
+};

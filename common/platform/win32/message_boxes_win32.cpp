@@ -1,0 +1,10 @@
+#include "common/platform/win32/message_boxes_win32.h"
+
+#include <windows.h>
+
+#include "common/platform/win32/ansi_text_win32.h"
+
+int Win32MessageBoxes::MessageBoxW(const std::string& text, const std::string& caption,
+                                   std::uint32_t type) {
+    return ::MessageBoxW(nullptr, AnsiToWide(text).c_str(), AnsiToWide(caption).c_str(), type);
+}

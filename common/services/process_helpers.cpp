@@ -1,0 +1,49 @@
+#include "common/services/process_helpers.h"
+
+#include "common/services/program_names.h"
+#include "common/settings/options.h"
+#include "common/settings/settings_keys.h"
+
+namespace {
+
+constexpr std::size_t kShellTargetLimit = 254;
+
+}  // namespace
+
+std::uint32_t StartProgram(Processes& processes, const std::string& fileName) {
+    // Quoted, so that a name with a space such as "Lumivo Manager.exe" cannot be taken for a
+    // program "Lumivo.exe" with an argument; the search order stays that of a bare name.
+    ProcessStart start;
+    start.commandLine = "\"" + fileName + "\"";
+    start.inheritHandles = false;
+    start.creationFlags = kNormalPriorityClass;
+    start.startupFlags = kStartfUseShowWindow;
+    start.showWindow = kSwShowNormal;
+
+    // The system shows no error box of its own for a missing or broken program file.
+    const std::uint32_t previousMode =
+        processes.SetErrorMode(kSemFailCriticalErrors | kSemNoOpenFileErrorBox);
+    std::uint32_t processId = 0;
+    const bool started = processes.CreateProcessW(start, processId);
+    processes.SetErrorMode(previousMode);
+    return started ? processId : 0;
+}
+
+void StartTrayProgram(Registry& registry, Processes& processes) {
+    if (!IsOptionEnabled(registry, SystemTrayValueName)) {
+        return;
+    }
+    StartProgram(processes, TrayFileName);
+}
+
+void OpenWithShell(Processes& processes, const std::string& target) {
+    std::string file = target.substr(0, target.find('\0'));
+    if (file.size() > kShellTargetLimit) {
+        file.resize(kShellTargetLimit);
+    }
+    processes.ShellExecuteA("", file, "", "", kSwShowNormal);
+}
+
+bool CheckSingleInstance(Processes& processes, const std::string& mutexName) {
+    return processes.CreateMutexAndWait(mutexName, 0) == kWaitTimeout;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/platform/processes.h"
+#include "common/platform/registry.h"
+
+// Starts another program of the system by its bare file name, searched for in the platform's
+// order (the starter's own folder first). Returns its process id, or 0 when it could not be
+// started; nothing is shown either way and nobody waits for the program.
+std::uint32_t StartProgram(Processes& processes, const std::string& fileName);
+
+// Starts the tray program unless the "SystemTray" option is off. A tray program that already runs
+// ends the second one at once, so nothing looks first.
+void StartTrayProgram(Registry& registry, Processes& processes);
+
+// Opens a document or web address (its first 254 characters) with the shell's default action.
+// A failure shows nothing.
+void OpenWithShell(Processes& processes, const std::string& target);
+
+// True when another process already holds the named single-instance mutex. Otherwise this
+// process now holds it, until it ends.
+bool CheckSingleInstance(Processes& processes, const std::string& mutexName);

@@ -1,0 +1,11 @@
+#pragma once
+
+// The programs start each other by these bare file names, so they find each other when they are
+// installed side by side in one folder.
+inline constexpr const char* ConsoleFileName = "Lumivo Console.exe";
+inline constexpr const char* ManagerFileName = "Lumivo Manager.exe";
+inline constexpr const char* TrayFileName = "LMVTray.exe";
+
+// Names of the mutexes that keep the Manager and the tray program to one instance each.
+inline constexpr const char* ManagerMutexName = "LMV-Manager";
+inline constexpr const char* TrayMutexName = "LMV-Tray";

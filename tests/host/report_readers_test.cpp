@@ -1,0 +1,63 @@
+// The readers that take names out of a report, on report texts written by hand.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/network/report_readers.h"
+
+namespace {
+
+const std::string kSeparator = std::string(160, '-') + "\r\n";
+
+std::string Block(const std::string& name, bool connected) {
+    return "Network description: <d>\r\nNetwork name: <" + name +
+           ">\r\nNetwork is connected: " + (connected ? "Yes" : "No") + "\r\n";
+}
+
+TEST(NextConnectedNetworkName, RestStartsAfterTheConnectedLine) {
+    const std::string report = "GetNetworks ok\r\n" + kSeparator + Block("A", false) + kSeparator +
+                               Block("B", true) + "\tAdapter info...\r\n" + kSeparator;
+    std::string_view rest;
+    EXPECT_EQ(NextConnectedNetworkName(report, rest), "B");
+    EXPECT_EQ(rest, "\tAdapter info...\r\n" + kSeparator);
+
+    EXPECT_EQ(NextConnectedNetworkName(rest, rest), "");
+    EXPECT_TRUE(rest.empty());
+}
+
+TEST(NextConnectedNetworkName, TakesTheNameFromTheConnectedBlockOnly) {
+    // The name line of an earlier, disconnected block is not the connected network's name.
+    const std::string namelessConnected =
+        "Network description: <d>\r\nINetwork METHOD GetName AS STRING failed\r\n"
+        "Network is connected: Yes\r\n";
+    const std::string report = kSeparator + Block("Early", false) + kSeparator + namelessConnected +
+                               kSeparator + Block("Late", true) + kSeparator;
+    std::string_view rest;
+    EXPECT_EQ(NextConnectedNetworkName(report, rest), "Late");
+    EXPECT_EQ(rest, kSeparator);
+}
+
+TEST(NextConnectedNetworkName, TextWithoutSeparatorIsOneBlock) {
+    std::string_view rest;
+    EXPECT_EQ(NextConnectedNetworkName(Block("Solo", true), rest), "Solo");
+    EXPECT_TRUE(rest.empty());
+}
+
+TEST(NextNetworkName, RestStartsAfterTheClosingBracket) {
+    const std::string report = kSeparator + Block("A>B", true) + kSeparator + Block("C", false);
+    std::string_view rest;
+    EXPECT_EQ(NextNetworkName(report, rest), "A");
+    EXPECT_EQ(rest.substr(0, 3), "B>\r");
+    EXPECT_EQ(NextNetworkName(rest, rest), "C");
+    EXPECT_EQ(rest, "\r\nNetwork is connected: No\r\n");
+    EXPECT_EQ(NextNetworkName(rest, rest), "");
+    EXPECT_TRUE(rest.empty());
+}
+
+TEST(NextNetworkName, UnclosedNameRunsToTheEnd) {
+    std::string_view rest;
+    EXPECT_EQ(NextNetworkName("Network name: <Open end", rest), "Open end");
+    EXPECT_TRUE(rest.empty());
+}
+
+}  // namespace

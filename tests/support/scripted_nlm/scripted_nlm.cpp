@@ -1,0 +1,433 @@
+// A Network List Manager that serves the networks of a scenario file, for tests under Wine. It
+// is registered in the test prefix in place of Wine's own and reads the file named by
+// LUMIVO_TEST_NETWORKS each time a Network List Manager is created.
+#include <windows.h>
+#include <objbase.h>
+#include <oleauto.h>
+#include <netlistmgr.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/scripted_nlm/com_object.h"
+#include "tests/support/scripted_nlm/scenario_file.h"
+
+std::atomic<long> g_liveObjects{0};
+std::atomic<long> g_serverLocks{0};
+
+namespace {
+
+using Scenario = std::shared_ptr<const NetworkScenario>;
+
+// {DCB00C01-570F-4A9B-8D69-199FDBA5723B}
+constexpr GUID kClsidNetworkListManager = {
+    0xDCB00C01, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
+
+GUID ToGuid(const Guid& guid) {
+    GUID result;
+    result.Data1 = guid.data1;
+    result.Data2 = guid.data2;
+    result.Data3 = guid.data3;
+    for (int i = 0; i < 8; ++i) {
+        result.Data4[i] = guid.data4[i];
+    }
+    return result;
+}
+
+Guid NetworkIdAt(const NetworkScenario& scenario, std::size_t position) {
+    return scenario.networks[position].id.value_or(DefaultNetworkId(position));
+}
+
+VARIANT_BOOL VariantBool(bool value) {
+    return value ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
+// Answers a query: stores the value when the scenario lets it succeed.
+template <typename Out, typename Value>
+HRESULT Answer(HRESULT result, Out* out, const Value& value) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    if (result == S_OK) {
+        *out = static_cast<Out>(value);
+    }
+    return result;
+}
+
+HRESULT AnswerText(HRESULT result, BSTR* out, const std::u16string& text) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    *out = nullptr;
+    if (result != S_OK) {
+        return result;
+    }
+    const std::wstring wide(text.begin(), text.end());
+    *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// An empty IEnumVARIANT: what get__NewEnum hands out.
+class EmptyVariantEnumerator final : public ComObject<IEnumVARIANT> {
+  public:
+    HRESULT STDMETHODCALLTYPE Next(ULONG, VARIANT*, ULONG* fetched) override {
+        if (fetched != nullptr) {
+            *fetched = 0;
+        }
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG) override { return S_FALSE; }
+    HRESULT STDMETHODCALLTYPE Reset() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** clone) override {
+        if (clone == nullptr) {
+            return E_POINTER;
+        }
+        *clone = new EmptyVariantEnumerator();
+        return S_OK;
+    }
+};
+
+class ScriptedNetwork;
+
+class ScriptedConnection final : public DispatchObject<INetworkConnection> {
+  public:
+    ScriptedConnection(Scenario scenario, std::size_t position, int index)
+        : scenario_(std::move(scenario)), position_(position), index_(index) {}
+
+    HRESULT STDMETHODCALLTYPE GetNetwork(INetwork** network) override;
+    HRESULT STDMETHODCALLTYPE get_IsConnectedToInternet(VARIANT_BOOL* connected) override {
+        return Answer(Result("get_IsConnectedToInternet"), connected,
+                      VariantBool(Network().internet));
+    }
+    HRESULT STDMETHODCALLTYPE get_IsConnected(VARIANT_BOOL* connected) override {
+        return Answer(Result("get_IsConnected"), connected, VariantBool(Network().connected));
+    }
+    HRESULT STDMETHODCALLTYPE GetConnectivity(NLM_CONNECTIVITY* connectivity) override {
+        return Answer(Result("GetConnectivity"), connectivity, Network().connectivity);
+    }
+    HRESULT STDMETHODCALLTYPE GetConnectionId(GUID* id) override {
+        return Answer(Result("GetConnectionId"), id,
+                      ToGuid(ConnectionIdOf(NetworkIdAt(*scenario_, position_), index_)));
+    }
+    HRESULT STDMETHODCALLTYPE GetAdapterId(GUID* id) override {
+        return Answer(Result("GetAdapterId"), id,
+                      ToGuid(AdapterIdOf(NetworkIdAt(*scenario_, position_), index_)));
+    }
+    HRESULT STDMETHODCALLTYPE GetDomainType(NLM_DOMAIN_TYPE* domainType) override {
+        return Answer(Result("GetDomainType"), domainType, Network().domainType);
+    }
+
+  private:
+    const ::ScriptedNetwork& Network() const { return scenario_->networks[position_]; }
+    HRESULT Result(const char* method) const {
+        return Network().ResultOf(std::string("connection.") + method);
+    }
+
+    Scenario scenario_;
+    std::size_t position_;
+    int index_;
+};
+
+class ScriptedConnectionEnumerator final : public DispatchObject<IEnumNetworkConnections> {
+  public:
+    ScriptedConnectionEnumerator(Scenario scenario, std::size_t position, int next = 0)
+        : scenario_(std::move(scenario)), position_(position), next_(next) {}
+
+    HRESULT STDMETHODCALLTYPE get__NewEnum(IEnumVARIANT** enumerator) override {
+        if (enumerator == nullptr) {
+            return E_POINTER;
+        }
+        *enumerator = new EmptyVariantEnumerator();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, INetworkConnection** connections,
+                                   ULONG* fetched) override {
+        if (connections == nullptr) {
+            return E_POINTER;
+        }
+        const int count = scenario_->networks[position_].ConnectionCount();
+        ULONG given = 0;
+        while (given < wanted && next_ < count) {
+            connections[given++] = new ScriptedConnection(scenario_, position_, next_++);
+        }
+        if (fetched != nullptr) {
+            *fetched = given;
+        }
+        return given == wanted ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+        next_ += static_cast<int>(count);
+        return next_ <= scenario_->networks[position_].ConnectionCount() ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        next_ = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumNetworkConnections** clone) override {
+        if (clone == nullptr) {
+            return E_POINTER;
+        }
+        *clone = new ScriptedConnectionEnumerator(scenario_, position_, next_);
+        return S_OK;
+    }
+
+  private:
+    Scenario scenario_;
+    std::size_t position_;
+    int next_;
+};
+
+class ScriptedNetwork final : public DispatchObject<INetwork> {
+  public:
+    ScriptedNetwork(Scenario scenario, std::size_t position)
+        : scenario_(std::move(scenario)), position_(position) {}
+
+    HRESULT STDMETHODCALLTYPE GetName(BSTR* name) override {
+        return AnswerText(Result("GetName"), name, Network().name);
+    }
+    HRESULT STDMETHODCALLTYPE SetName(BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetDescription(BSTR* description) override {
+        return AnswerText(Result("GetDescription"), description, Network().description);
+    }
+    HRESULT STDMETHODCALLTYPE SetDescription(BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetNetworkId(GUID* id) override {
+        return Answer(Result("GetNetworkId"), id, ToGuid(NetworkIdAt(*scenario_, position_)));
+    }
+    HRESULT STDMETHODCALLTYPE GetDomainType(NLM_DOMAIN_TYPE* domainType) override {
+        return Answer(Result("GetDomainType"), domainType, Network().domainType);
+    }
+    HRESULT STDMETHODCALLTYPE
+    GetNetworkConnections(IEnumNetworkConnections** connections) override {
+        if (connections == nullptr) {
+            return E_POINTER;
+        }
+        *connections = nullptr;
+        const HRESULT result = Result("GetNetworkConnections");
+        if (result == S_OK) {
+            *connections = new ScriptedConnectionEnumerator(scenario_, position_);
+        }
+        return result;
+    }
+    HRESULT STDMETHODCALLTYPE GetTimeCreatedAndConnected(DWORD* createdLow, DWORD* createdHigh,
+                                                         DWORD* connectedLow,
+                                                         DWORD* connectedHigh) override {
+        if (createdLow == nullptr || createdHigh == nullptr || connectedLow == nullptr ||
+            connectedHigh == nullptr) {
+            return E_POINTER;
+        }
+        const HRESULT result = Result("GetTimeCreatedAndConnected");
+        if (result == S_OK) {
+            *createdLow = static_cast<DWORD>(Network().created);
+            *createdHigh = static_cast<DWORD>(Network().created >> 32);
+            *connectedLow = static_cast<DWORD>(Network().connectedAt);
+            *connectedHigh = static_cast<DWORD>(Network().connectedAt >> 32);
+        }
+        return result;
+    }
+    HRESULT STDMETHODCALLTYPE get_IsConnectedToInternet(VARIANT_BOOL* connected) override {
+        return Answer(Result("get_IsConnectedToInternet"), connected,
+                      VariantBool(Network().internet));
+    }
+    HRESULT STDMETHODCALLTYPE get_IsConnected(VARIANT_BOOL* connected) override {
+        return Answer(Result("get_IsConnected"), connected, VariantBool(Network().connected));
+    }
+    HRESULT STDMETHODCALLTYPE GetConnectivity(NLM_CONNECTIVITY* connectivity) override {
+        return Answer(Result("GetConnectivity"), connectivity, Network().connectivity);
+    }
+    HRESULT STDMETHODCALLTYPE GetCategory(NLM_NETWORK_CATEGORY* category) override {
+        return Answer(Result("GetCategory"), category, Network().category);
+    }
+    HRESULT STDMETHODCALLTYPE SetCategory(NLM_NETWORK_CATEGORY) override { return E_NOTIMPL; }
+
+  private:
+    const ::ScriptedNetwork& Network() const { return scenario_->networks[position_]; }
+    HRESULT Result(const char* method) const { return Network().ResultOf(method); }
+
+    Scenario scenario_;
+    std::size_t position_;
+};
+
+HRESULT STDMETHODCALLTYPE ScriptedConnection::GetNetwork(INetwork** network) {
+    if (network == nullptr) {
+        return E_POINTER;
+    }
+    *network = new ScriptedNetwork(scenario_, position_);
+    return S_OK;
+}
+
+// The networks that GetNetworks selected, by their positions in the scenario.
+class ScriptedNetworkEnumerator final : public DispatchObject<IEnumNetworks> {
+  public:
+    ScriptedNetworkEnumerator(Scenario scenario, std::vector<std::size_t> positions,
+                              std::size_t next = 0)
+        : scenario_(std::move(scenario)), positions_(std::move(positions)), next_(next) {}
+
+    HRESULT STDMETHODCALLTYPE get__NewEnum(IEnumVARIANT** enumerator) override {
+        if (enumerator == nullptr) {
+            return E_POINTER;
+        }
+        *enumerator = nullptr;
+        const HRESULT result = scenario_->ResultOf("get__NewEnum");
+        if (result == S_OK) {
+            *enumerator = new EmptyVariantEnumerator();
+        }
+        return result;
+    }
+    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, INetwork** networks, ULONG* fetched) override {
+        if (networks == nullptr) {
+            return E_POINTER;
+        }
+        ULONG given = 0;
+        while (given < wanted && next_ < positions_.size()) {
+            networks[given++] = new ScriptedNetwork(scenario_, positions_[next_++]);
+        }
+        if (fetched != nullptr) {
+            *fetched = given;
+        }
+        if (given == wanted) {
+            return S_OK;
+        }
+        return scenario_->Fails("Next") ? scenario_->ResultOf("Next") : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+        next_ += count;
+        return next_ <= positions_.size() ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        next_ = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumNetworks** clone) override {
+        if (clone == nullptr) {
+            return E_POINTER;
+        }
+        *clone = new ScriptedNetworkEnumerator(scenario_, positions_, next_);
+        return S_OK;
+    }
+
+  private:
+    Scenario scenario_;
+    std::vector<std::size_t> positions_;
+    std::size_t next_;
+};
+
+class ScriptedNetworkListManager final : public DispatchObject<INetworkListManager> {
+  public:
+    explicit ScriptedNetworkListManager(Scenario scenario) : scenario_(std::move(scenario)) {}
+
+    HRESULT STDMETHODCALLTYPE GetNetworks(NLM_ENUM_NETWORK flags,
+                                          IEnumNetworks** networks) override {
+        if (networks == nullptr) {
+            return E_POINTER;
+        }
+        *networks = nullptr;
+        const HRESULT result = scenario_->ResultOf("GetNetworks");
+        if (result != S_OK || scenario_->Fails("NoEnumerator")) {
+            return result;
+        }
+        std::vector<std::size_t> positions;
+        for (std::size_t i = 0; i < scenario_->networks.size(); ++i) {
+            const bool connected = scenario_->networks[i].connected;
+            if ((connected && (flags & NLM_ENUM_NETWORK_CONNECTED)) ||
+                (!connected && (flags & NLM_ENUM_NETWORK_DISCONNECTED))) {
+                positions.push_back(i);
+            }
+        }
+        *networks = new ScriptedNetworkEnumerator(scenario_, std::move(positions));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetNetwork(GUID id, INetwork** network) override {
+        if (network == nullptr) {
+            return E_POINTER;
+        }
+        *network = nullptr;
+        for (std::size_t i = 0; i < scenario_->networks.size(); ++i) {
+            if (IsEqualGUID(ToGuid(NetworkIdAt(*scenario_, i)), id)) {
+                *network = new ScriptedNetwork(scenario_, i);
+                return S_OK;
+            }
+        }
+        return E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE GetNetworkConnections(IEnumNetworkConnections**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetNetworkConnection(GUID, INetworkConnection**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE IsConnectedToInternet(VARIANT_BOOL* connected) override {
+        return Answer(S_OK, connected, VariantBool(Any(&::ScriptedNetwork::internet)));
+    }
+    HRESULT STDMETHODCALLTYPE IsConnected(VARIANT_BOOL* connected) override {
+        return Answer(S_OK, connected, VariantBool(Any(&::ScriptedNetwork::connected)));
+    }
+    HRESULT STDMETHODCALLTYPE GetConnectivity(NLM_CONNECTIVITY* connectivity) override {
+        std::uint32_t all = 0;
+        for (const ::ScriptedNetwork& network : scenario_->networks) {
+            all |= network.connectivity;
+        }
+        return Answer(S_OK, connectivity, all);
+    }
+
+  private:
+    bool Any(bool ::ScriptedNetwork::*flag) const {
+        for (const ::ScriptedNetwork& network : scenario_->networks) {
+            if (network.*flag) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    Scenario scenario_;
+};
+
+class ClassFactory final : public ComObject<IClassFactory> {
+  public:
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        *object = nullptr;
+        if (outer != nullptr) {
+            return CLASS_E_NOAGGREGATION;
+        }
+        Scenario scenario = LoadScenarioFile();
+        if (scenario->Fails("CoCreateInstance")) {
+            return scenario->ResultOf("CoCreateInstance");
+        }
+        auto* manager = new ScriptedNetworkListManager(std::move(scenario));
+        const HRESULT result = manager->QueryInterface(iid, object);
+        manager->Release();
+        return result;
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
+        if (lock) {
+            ++g_serverLocks;
+        } else {
+            --g_serverLocks;
+        }
+        return S_OK;
+    }
+};
+
+}  // namespace
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    *object = nullptr;
+    if (!IsEqualCLSID(clsid, kClsidNetworkListManager)) {
+        return CLASS_E_CLASSNOTAVAILABLE;
+    }
+    auto* factory = new ClassFactory();
+    const HRESULT result = factory->QueryInterface(iid, object);
+    factory->Release();
+    return result;
+}
+
+STDAPI DllCanUnloadNow() {
+    return g_liveObjects == 0 && g_serverLocks == 0 ? S_OK : S_FALSE;
+}
