@@ -9,7 +9,7 @@ namespace {
 // Reads the template's fields in order; every field is aligned to a WORD, and every control
 // to a DWORD from the start of the template.
 class TemplateReader {
-  public:
+public:
     TemplateReader(const BYTE* start, DWORD size) : start_(start), at_(start), end_(start + size) {}
 
     bool Failed() const { return failed_; }
@@ -58,7 +58,7 @@ class TemplateReader {
 
     void Skip(std::size_t bytes) { at_ += bytes; }
 
-  private:
+private:
     WORD Peek() {
         WORD value = Read<WORD>();
         at_ -= sizeof(WORD);

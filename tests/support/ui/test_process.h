@@ -12,7 +12,7 @@ using namespace std::chrono_literals;
 
 // A program started by a test. It is ended, if it still runs, when the object goes.
 class TestProcess {
-  public:
+public:
     TestProcess() = default;
     ~TestProcess();
     TestProcess(const TestProcess&) = delete;
@@ -36,7 +36,7 @@ class TestProcess {
 
     void Terminate();
 
-  private:
+private:
     PROCESS_INFORMATION process_{};
 };
 

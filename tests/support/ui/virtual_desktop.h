@@ -11,7 +11,7 @@ namespace ui {
 // TestProcess::Start in it show their windows there. Wine draws the desktop in one X window;
 // without it windows have no frame or caption.
 class VirtualDesktop {
-  public:
+public:
     VirtualDesktop(const std::string& name, int width, int height);
     ~VirtualDesktop();
     VirtualDesktop(const VirtualDesktop&) = delete;
@@ -25,7 +25,7 @@ class VirtualDesktop {
     // desktop has a window or an icon to list.
     HWND Taskbar() const;
 
-  private:
+private:
     std::string name_;
     PROCESS_INFORMATION explorer_{};
     HDESK desktop_ = nullptr;
