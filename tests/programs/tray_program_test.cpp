@@ -73,9 +73,10 @@ protected:
         EXPECT_FALSE(ui::HasNotificationIcon(host_, iconId_));
     }
 
+    // Still there a while after everything posted to it: a hand-over would have ended it.
     void ExpectStillRunningAndHidden() {
         Settle();
-        EXPECT_TRUE(tray_.IsRunning());
+        EXPECT_FALSE(tray_.WaitForExit(500ms)) << "the tray program ended";
         EXPECT_TRUE(IsWindow(host_));
         EXPECT_FALSE(IsWindowVisible(host_));
         EXPECT_TRUE(ui::HasNotificationIcon(host_, iconId_));
@@ -215,8 +216,11 @@ TEST_F(TrayProgram, AboutTwiceGivesTwoBoxesThatOnlyOkCloses) {
         << AboutBoxes().size() << " About boxes";
     for (HWND about : AboutBoxes()) {
         EXPECT_TRUE(ui::WaitUntil([&] { return IsWindowVisible(about); }));
+        // Without an owner, the host stays enabled and goes on handling clicks and timers.
+        EXPECT_EQ(GetWindow(about, GW_OWNER), nullptr);
         EXPECT_THAT(ui::ChildTexts(about), ElementsAre("LMV1", "Lumivo v1.15", "&OK"));
     }
+    EXPECT_TRUE(IsWindowEnabled(host_));
     SaveScreenshot("tray-about.png");
 
     HWND first = AboutBoxes().front();
@@ -249,11 +253,9 @@ TEST_F(TrayProgram, AboutBoxIsCentredOnTheWorkArea) {
 
 TEST_F(TrayProgram, MinimiseAndCloseRequestsOnlyHideAndWmCloseEnds) {
     StartTray();
-    PostMessageA(host_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     PostMessageA(host_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    // The low four bits of a system command belong to the system.
-    PostMessageA(host_, WM_SYSCOMMAND, SC_MINIMIZE | 2, 0);
-    PostMessageA(host_, WM_SYSCOMMAND, SC_CLOSE | 2, 0);
+    ExpectStillRunningAndHidden();
+    PostMessageA(host_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ExpectStillRunningAndHidden();
     EXPECT_FALSE(IsIconic(host_));
 
