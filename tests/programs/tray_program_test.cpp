@@ -169,14 +169,16 @@ TEST_F(TrayProgram, OtherMouseMessagesOnTheIconDoNothing) {
 
 TEST_F(TrayProgram, RightClickOpensTheMenuAtTheCursorAndAClickElsewhereClosesIt) {
     StartTray();
-    ui::MoveCursorTo(600, 400);
+    // Just above and left of the icon, so that the menu leaves the icon in sight.
+    ui::MoveCursorTo(870, 690);
     PostIconMouse(WM_RBUTTONDOWN);
     HWND menu = OpenMenu();
     ASSERT_NE(menu, nullptr) << "no popup menu";
     RECT place{};
     GetWindowRect(menu, &place);
-    EXPECT_EQ(place.left, 600);
-    EXPECT_EQ(place.top, 400);
+    EXPECT_EQ(place.left, 870);
+    EXPECT_EQ(place.top, 690);
+    SaveScreenshot("tray-menu.png");
 
     ui::ClickAt(200, 150);
     EXPECT_TRUE(ui::WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
@@ -191,7 +193,6 @@ TEST_F(TrayProgram, MenuChosenByKeyboardOpensAboutAndExits) {
 
     ui::ClickAt(icon.x, icon.y, true);
     ASSERT_NE(OpenMenu(), nullptr);
-    SaveScreenshot("tray-menu.png");
     ui::PressKey('A');  // "&About"
     HWND about = ui::WaitForTopLevelWindow(tray_.Id(), ui::DialogClass, "About");
     ASSERT_NE(about, nullptr);
