@@ -3,8 +3,8 @@
 #include <cstring>
 
 void NotifyIcon::Add(HWND window, HINSTANCE instance) {
-    // The size field holds the full record of the Windows headers we build with (508 bytes in a
-    // 32-bit build, 528 in a 64-bit one); a hard-coded 508 would be rejected by a 64-bit shell.
+    // The size field gives the full record of the build (508 bytes in a 32-bit build, 528 in a
+    // 64-bit one); from it the shell learns which form of the record it gets.
     record_ = {};
     record_.cbSize = sizeof(record_);
     record_.hWnd = window;
