@@ -10,7 +10,7 @@ namespace {
 // One CoInitialize of the walk, undone when the walk ends. A thread whose COM initialisation
 // failed (another apartment model already set) must not be uninitialised on its behalf.
 class ComInitialization {
-  public:
+public:
     explicit ComInitialization(NetworkList& networks)
         : networks_(networks), initialized_(networks.CoInitialize() >= 0) {}
     ~ComInitialization() {
@@ -21,7 +21,7 @@ class ComInitialization {
     ComInitialization(const ComInitialization&) = delete;
     ComInitialization& operator=(const ComInitialization&) = delete;
 
-  private:
+private:
     NetworkList& networks_;
     bool initialized_;
 };

@@ -11,7 +11,7 @@ constexpr std::uint32_t kInternetFlagNoCacheWrite = 0x04000000;
 
 // The WinINet calls of an HTTP(S) fetch.
 class Internet {
-  public:
+public:
     virtual ~Internet() = default;
 
     // InternetOpenA with no proxy name and no bypass list.
@@ -30,7 +30,7 @@ class Internet {
 
 // Owns one WinINet handle and closes it when it goes.
 class UniqueInternetHandle {
-  public:
+public:
     UniqueInternetHandle(Internet& internet, InternetHandle handle)
         : internet_(internet), handle_(handle) {}
     ~UniqueInternetHandle() {
@@ -44,7 +44,7 @@ class UniqueInternetHandle {
     InternetHandle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != 0; }
 
-  private:
+private:
     Internet& internet_;
     InternetHandle handle_;
 };

@@ -11,7 +11,7 @@ constexpr int kIdNo = 7;
 
 // Message boxes with no owner window.
 class MessageBoxes {
-  public:
+public:
     virtual ~MessageBoxes() = default;
 
     // MessageBoxW with no owner; the texts are ANSI and become UTF-16 at the Windows edge.

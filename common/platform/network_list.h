@@ -27,7 +27,7 @@ using WideText = std::u16string;
 
 // INetworkConnection
 class NetworkConnection {
-  public:
+public:
     virtual ~NetworkConnection() = default;
 
     virtual ComResult IsConnected(bool& connected) = 0;            // get_IsConnected
@@ -40,7 +40,7 @@ class NetworkConnection {
 
 // IEnumNetworkConnections
 class NetworkConnectionEnumerator {
-  public:
+public:
     virtual ~NetworkConnectionEnumerator() = default;
 
     // Next for one element; ComOk only when it gave one.
@@ -49,7 +49,7 @@ class NetworkConnectionEnumerator {
 
 // INetwork
 class Network {
-  public:
+public:
     virtual ~Network() = default;
 
     virtual ComResult GetDescription(WideText& description) = 0;
@@ -67,7 +67,7 @@ class Network {
 
 // IEnumNetworks
 class NetworkEnumerator {
-  public:
+public:
     virtual ~NetworkEnumerator() = default;
 
     // get__NewEnum; the enumerator it gives is released at once.
@@ -79,7 +79,7 @@ class NetworkEnumerator {
 
 // INetworkListManager
 class NetworkListManager {
-  public:
+public:
     virtual ~NetworkListManager() = default;
 
     // A successful call may still leave networks empty.
@@ -89,7 +89,7 @@ class NetworkListManager {
 
 // The COM library and the ANSI text calls that the walk and its readers make.
 class NetworkList {
-  public:
+public:
     virtual ~NetworkList() = default;
 
     // CoInitialize(NULL): the calling thread joins a single-threaded apartment.

@@ -24,7 +24,7 @@ constexpr std::uint32_t kWaitFailed = 0xFFFFFFFF;
 
 // Starting processes, opening documents with the shell, and named mutexes.
 class Processes {
-  public:
+public:
     virtual ~Processes() = default;
 
     // SetErrorMode: sets the process error mode and returns the previous one.

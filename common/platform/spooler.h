@@ -9,7 +9,7 @@ public:
     virtual ~Spooler() = default;
 
     // SetDefaultPrinterA; false when the spooler refuses the name.
-    virtual bool SetDefaultPrinter(const std::string& printerName) = 0;
+    virtual bool SetDefaultPrinterA(const std::string& printerName) = 0;
 
     // The names EnumPrintersA lists for local and connected printers, in its order.
     virtual std::vector<std::string> PrinterNames() = 0;

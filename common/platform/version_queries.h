@@ -23,7 +23,7 @@ constexpr std::uint16_t kProcessorArchitectureArm64 = 12;
 
 // The version queries of kernel32 and ntdll.
 class VersionQueries {
-  public:
+public:
     virtual ~VersionQueries() = default;
 
     // GetVersionExA on an OSVERSIONINFOA: fills everything but the product type.

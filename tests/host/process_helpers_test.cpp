@@ -44,7 +44,7 @@ TEST(StartProgram, FailureGivesZeroAndRestoresTheErrorMode) {
 }
 
 class StartTrayProgramTest : public ::testing::Test {
-  protected:
+protected:
     bool StartsWith(const char* systemTray) {
         if (systemTray != nullptr) {
             WriteRegistryText(registry_, SettingsKeyPath, SystemTrayValueName, systemTray);

@@ -45,7 +45,7 @@ struct CheckPlatform {
 };
 
 class UpdateCheck : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { UpdateCheckInteractive = false; }
     void TearDown() override { UpdateCheckInteractive = false; }
 

@@ -24,7 +24,7 @@ struct NamedVersion {
 };
 
 class WindowsNames : public ::testing::Test {
-  protected:
+protected:
     void SetDisplayVersion(const std::string& text) {
         WriteRegistryText(registry_, kCurrentVersionPath, "DisplayVersion", text);
     }

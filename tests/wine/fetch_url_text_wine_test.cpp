@@ -44,7 +44,7 @@ std::string UnixPathOf(const fs::path& path) {
 }
 
 class FetchUrlTextUnderWine : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         scratch_ = new ScratchFolder("http-test");
         const char* sourceDir = std::getenv("LUMIVO_SOURCE_DIR");

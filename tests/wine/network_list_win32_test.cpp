@@ -17,6 +17,7 @@
 #include "common/platform/win32/com_ptr.h"
 #include "common/platform/win32/network_list_win32.h"
 #include "tests/support/network_samples.h"
+#include "wine/process_figures.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ std::wstring TemporaryFilePath() {
 // Serves the scripted Network List Manager a scenario file for the life of the object; the
 // environment variable names it as variableValue, by default its Windows path.
 class ScenarioFile {
-  public:
+public:
     explicit ScenarioFile(std::string_view text, std::wstring path = TemporaryFilePath(),
                           std::wstring variableValue = std::wstring())
         : path_(std::move(path)) {
@@ -59,7 +60,7 @@ class ScenarioFile {
         ASSERT_EQ(written, text.size());
     }
 
-  private:
+private:
     std::wstring path_;
 };
 
@@ -79,7 +80,7 @@ void RegisterServer(const std::wstring& path) {
 
 // Puts Wine's own Network List Manager back in place of the scripted one while it lives.
 class WineOwnServer {
-  public:
+public:
     WineOwnServer() : scripted_(RegisteredServer()) {
         RegisterServer(L"C:\\windows\\system32\\netprofm.dll");
     }
@@ -87,7 +88,7 @@ class WineOwnServer {
     WineOwnServer(const WineOwnServer&) = delete;
     WineOwnServer& operator=(const WineOwnServer&) = delete;
 
-  private:
+private:
     std::wstring scripted_;
 };
 
@@ -168,7 +169,7 @@ void ExpectWellFormedReport(const std::string& report, int networks) {
 }
 
 class ScriptedNetworkListManager : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_NE(RegisteredServer().find(L"scripted_nlm.dll"), std::wstring::npos)
             << "the test prefix does not serve the scripted Network List Manager";
@@ -286,64 +287,6 @@ TEST_F(ScriptedNetworkListManager, WalkLeavesComAsItFoundIt) {
     }
 }
 
-struct ProcessFigures {
-    unsigned long handles = 0;
-    SIZE_T privateBytes = 0;
-};
-
-// One entry of SystemExtendedHandleInformation (64).
-struct SystemHandleEntry {
-    PVOID object;
-    ULONG_PTR processId;
-    ULONG_PTR handle;
-    ULONG grantedAccess;
-    USHORT creatorBackTraceIndex;
-    USHORT objectTypeIndex;
-    ULONG attributes;
-    ULONG reserved;
-};
-
-// The process's handles as the system's handle table lists them.
-unsigned long CountHandlesInSystemTable() {
-    using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<QuerySystemInformation>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    constexpr ULONG kSystemExtendedHandleInformation = 64;
-    constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
-    std::vector<ULONG_PTR> buffer(1 << 16);
-    LONG status = 0;
-    while ((status = query(kSystemExtendedHandleInformation, buffer.data(),
-                           static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR)), nullptr)) ==
-           kInfoLengthMismatch) {
-        buffer.resize(buffer.size() * 2);
-    }
-    EXPECT_EQ(status, 0);
-    const ULONG_PTR count = buffer[0];
-    const auto* entries = reinterpret_cast<const SystemHandleEntry*>(&buffer[2]);
-    unsigned long own = 0;
-    for (ULONG_PTR i = 0; i < count; ++i) {
-        own += entries[i].processId == GetCurrentProcessId() ? 1 : 0;
-    }
-    return own;
-}
-
-// Wine 8 answers GetProcessHandleCount with 0 and leaves PrivateUsage 0; then the handles are
-// counted in the system's handle table and the commit charge is read from PagefileUsage, which
-// on Windows is the same figure as PrivateUsage.
-ProcessFigures MeasureProcess() {
-    ProcessFigures figures;
-    DWORD handles = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles);
-    figures.handles = handles != 0 ? handles : CountHandlesInSystemTable();
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof counters);
-    figures.privateBytes =
-        counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-    return figures;
-}
-
 TEST_F(ScriptedNetworkListManager, TwoThousandWalksLeaveNothingBehind) {
     // Long texts make any string that is not freed show in the private bytes.
     const std::string description(2000, 'd');
@@ -365,11 +308,11 @@ TEST_F(ScriptedNetworkListManager, TwoThousandWalksLeaveNothingBehind) {
     for (int i = 0; i < 100; ++i) {
         ASSERT_EQ(ConnectedNetworkList(networks_), "Network 0, Network 2, Network 4");
     }
-    const ProcessFigures before = MeasureProcess();
+    const ProcessFigures before = MeasureProcess(GetCurrentProcess());
     for (int i = 0; i < 2000; ++i) {
         ASSERT_EQ(ConnectedNetworkList(networks_), "Network 0, Network 2, Network 4");
     }
-    const ProcessFigures after = MeasureProcess();
+    const ProcessFigures after = MeasureProcess(GetCurrentProcess());
     std::printf(
         "2000 walks: handles %lu -> %lu, private bytes %zu -> %zu (%+lld)\n", before.handles,
         after.handles, before.privateBytes, after.privateBytes,

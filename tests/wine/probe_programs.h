@@ -39,7 +39,7 @@ std::string ReadWholeFile(const std::filesystem::path& file);
 
 // A fresh, empty folder beside the test program, removed with everything in it at the end.
 class ScratchFolder {
-  public:
+public:
     explicit ScratchFolder(const std::string& prefix);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
@@ -47,6 +47,6 @@ class ScratchFolder {
 
     const std::filesystem::path& Path() const { return path_; }
 
-  private:
+private:
     std::filesystem::path path_;
 };

@@ -26,7 +26,7 @@ std::optional<DWORD> CheckInAnotherProcess(const std::string& mutexName) {
 
 // A process that has asked for the mutex and stays until told to go or killed.
 class InstanceHolder {
-  public:
+public:
     explicit InstanceHolder(const std::string& mutexName)
         : events_(mutexName + "-events"),
           ready_(CreateEventA(nullptr, TRUE, FALSE, (events_ + "-ready").c_str())),
@@ -70,7 +70,7 @@ class InstanceHolder {
         WaitForEnd();
     }
 
-  private:
+private:
     std::optional<DWORD> WaitForEnd() {
         if (WaitForSingleObject(process_.Get(), kTimeoutMs) != WAIT_OBJECT_0) {
             return std::nullopt;
@@ -130,7 +130,7 @@ TEST(CheckSingleInstanceAcrossProcesses, NameOfAnotherKindOfObjectLetsTheProgram
 
 // A starter program alone in its folder, run from another current folder.
 class StartProgramFromTheStartersFolder : public ::testing::Test {
-  protected:
+protected:
     StartProgramFromTheStartersFolder()
         : scratch_("start-test"),
           starterFolder_(scratch_.Path() / "starter"),
@@ -194,7 +194,7 @@ TEST_F(StartProgramFromTheStartersFolder, MissingProgramGivesZeroAndNoErrorBox) 
 
 // A URL scheme whose handler is the mark-leaving probe, registered for one test.
 class ProbeUrlScheme {
-  public:
+public:
     ProbeUrlScheme(const std::string& scheme, const fs::path& handler)
         : keyPath_("Software\\Classes\\" + scheme) {
         const std::string command = QuotedCommand(handler, "%1");
@@ -206,7 +206,7 @@ class ProbeUrlScheme {
     ProbeUrlScheme(const ProbeUrlScheme&) = delete;
     ProbeUrlScheme& operator=(const ProbeUrlScheme&) = delete;
 
-  private:
+private:
     static void SetText(const std::string& path, const char* name, const std::string& text) {
         HKEY key = nullptr;
         if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,

@@ -41,7 +41,7 @@ std::string ProbeAnswersUnder(const std::string& wineVersion) {
 
 // Sets "DisplayVersion" for the life of the object and puts back what was there.
 class DisplayVersionValue {
-  public:
+public:
     explicit DisplayVersionValue(const std::string& text) {
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, 0, KEY_READ | KEY_WRITE, &key_) !=
             ERROR_SUCCESS) {
@@ -69,7 +69,7 @@ class DisplayVersionValue {
     DisplayVersionValue(const DisplayVersionValue&) = delete;
     DisplayVersionValue& operator=(const DisplayVersionValue&) = delete;
 
-  private:
+private:
     void Set(const std::string& text) {
         RegSetValueExA(key_, "DisplayVersion", 0, REG_SZ,
                        reinterpret_cast<const BYTE*>(text.c_str()),

@@ -15,3 +15,14 @@ std::wstring AnsiToWide(const std::string& text) {
     MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), wideLength);
     return wide;
 }
+
+std::string WideToAnsiText(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) {
+        return std::string();
+    }
+    std::string ansi(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
+    ansi.pop_back();  // the terminating zero
+    return ansi;
+}

@@ -5,7 +5,7 @@
 // Owns one reference to a COM object and releases it when it goes.
 template <typename T>
 class ComPtr {
-  public:
+public:
     ComPtr() = default;
     ~ComPtr() { Reset(); }
 
@@ -36,6 +36,6 @@ class ComPtr {
         }
     }
 
-  private:
+private:
     T* object_ = nullptr;
 };

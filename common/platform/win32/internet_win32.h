@@ -3,7 +3,7 @@
 #include "common/platform/internet.h"
 
 class Win32Internet final : public Internet {
-  public:
+public:
     InternetHandle InternetOpenA(const std::string& agent, std::uint32_t accessType,
                                  std::uint32_t flags) override;
     InternetHandle InternetOpenUrlA(InternetHandle internet, const char* url, std::uint32_t flags,

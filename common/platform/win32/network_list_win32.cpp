@@ -77,7 +77,7 @@ ComResult ReadGuid(Query query, Guid& answer) {
 }
 
 class Win32NetworkConnection final : public NetworkConnection {
-  public:
+public:
     explicit Win32NetworkConnection(ComPtr<INetworkConnection> connection)
         : connection_(std::move(connection)) {}
 
@@ -106,12 +106,12 @@ class Win32NetworkConnection final : public NetworkConnection {
             [&](NLM_DOMAIN_TYPE* value) { return connection_->GetDomainType(value); }, domainType);
     }
 
-  private:
+private:
     ComPtr<INetworkConnection> connection_;
 };
 
 class Win32NetworkConnectionEnumerator final : public NetworkConnectionEnumerator {
-  public:
+public:
     explicit Win32NetworkConnectionEnumerator(ComPtr<IEnumNetworkConnections> connections)
         : connections_(std::move(connections)) {}
 
@@ -126,12 +126,12 @@ class Win32NetworkConnectionEnumerator final : public NetworkConnectionEnumerato
         return result == S_OK ? S_FALSE : result;
     }
 
-  private:
+private:
     ComPtr<IEnumNetworkConnections> connections_;
 };
 
 class Win32Network final : public Network {
-  public:
+public:
     explicit Win32Network(ComPtr<INetwork> network) : network_(std::move(network)) {}
 
     ComResult GetDescription(WideText& description) override {
@@ -188,12 +188,12 @@ class Win32Network final : public Network {
         return result;
     }
 
-  private:
+private:
     ComPtr<INetwork> network_;
 };
 
 class Win32NetworkEnumerator final : public NetworkEnumerator {
-  public:
+public:
     explicit Win32NetworkEnumerator(ComPtr<IEnumNetworks> networks)
         : networks_(std::move(networks)) {}
 
@@ -213,12 +213,12 @@ class Win32NetworkEnumerator final : public NetworkEnumerator {
         return result == S_OK ? S_FALSE : result;
     }
 
-  private:
+private:
     ComPtr<IEnumNetworks> networks_;
 };
 
 class Win32NetworkListManager final : public NetworkListManager {
-  public:
+public:
     explicit Win32NetworkListManager(ComPtr<INetworkListManager> manager)
         : manager_(std::move(manager)) {}
 
@@ -233,7 +233,7 @@ class Win32NetworkListManager final : public NetworkListManager {
         return result;
     }
 
-  private:
+private:
     ComPtr<INetworkListManager> manager_;
 };
 

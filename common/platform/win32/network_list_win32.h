@@ -5,7 +5,7 @@
 // The Network List Manager through its COM interfaces (netlistmgr.h), and the ANSI code page of
 // the system.
 class Win32NetworkList final : public NetworkList {
-  public:
+public:
     ComResult CoInitialize() override;
     void CoUninitialize() override;
     ComResult CoCreateInstance(std::unique_ptr<NetworkListManager>& manager) override;

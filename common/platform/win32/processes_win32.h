@@ -3,7 +3,7 @@
 #include "common/platform/processes.h"
 
 class Win32Processes final : public Processes {
-  public:
+public:
     std::uint32_t SetErrorMode(std::uint32_t mode) override;
     bool CreateProcessW(const ProcessStart& start, std::uint32_t& processId) override;
     std::intptr_t ShellExecuteA(const std::string& operation, const std::string& file,

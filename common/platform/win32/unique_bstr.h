@@ -6,7 +6,7 @@
 
 // Owns one BSTR and frees it with SysFreeString when it goes.
 class UniqueBstr {
-  public:
+public:
     UniqueBstr() = default;
     ~UniqueBstr() { SysFreeString(text_); }
 
@@ -21,6 +21,6 @@ class UniqueBstr {
         return &text_;
     }
 
-  private:
+private:
     BSTR text_ = nullptr;
 };

@@ -22,17 +22,17 @@ private:
 
 // Keeps a global memory block locked for the lifetime of the lock.
 template <typename T>
-class GlobalLock {
+class LockedGlobal {
 public:
-    explicit GlobalLock(HGLOBAL block)
+    explicit LockedGlobal(HGLOBAL block)
         : block_(block), data_(block ? static_cast<T*>(::GlobalLock(block)) : nullptr) {}
-    ~GlobalLock() {
+    ~LockedGlobal() {
         if (data_ != nullptr) {
             ::GlobalUnlock(block_);
         }
     }
-    GlobalLock(const GlobalLock&) = delete;
-    GlobalLock& operator=(const GlobalLock&) = delete;
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
 
     T* get() const { return data_; }
 

@@ -4,7 +4,7 @@
 
 // Owns a kernel object handle and closes it when it goes.
 class UniqueHandle {
-  public:
+public:
     UniqueHandle() = default;
     explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
     ~UniqueHandle() { Close(); }
@@ -28,7 +28,7 @@ class UniqueHandle {
         return handle;
     }
 
-  private:
+private:
     void Close() {
         if (handle_ != nullptr) {
             CloseHandle(handle_);

@@ -14,7 +14,7 @@ void CopyVersion(const OSVERSIONINFOEXW& info, WindowsVersionRecord& record) {
 
 // Owns a module loaded with LoadLibraryA.
 class LoadedLibrary {
-  public:
+public:
     explicit LoadedLibrary(const char* name) : module_(LoadLibraryA(name)) {}
     ~LoadedLibrary() {
         if (module_ != nullptr) {
@@ -26,7 +26,7 @@ class LoadedLibrary {
 
     HMODULE Get() const { return module_; }
 
-  private:
+private:
     HMODULE module_;
 };
 

@@ -3,7 +3,7 @@
 #include "common/platform/version_queries.h"
 
 class Win32VersionQueries final : public VersionQueries {
-  public:
+public:
     bool GetVersionExA(WindowsVersionRecord& record) override;
     bool GetVersionExW(WindowsVersionRecord& record) override;
     bool RtlGetVersion(WindowsVersionRecord& record) override;

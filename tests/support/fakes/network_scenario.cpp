@@ -145,7 +145,7 @@ bool DecodeUtf8(std::string_view text, std::u16string& wide) {
 }
 
 class ScenarioParser {
-  public:
+public:
     std::optional<NetworkScenario> Parse(std::string_view text, std::string& error) {
         std::size_t lineNumber = 0;
         while (!text.empty()) {
@@ -167,7 +167,7 @@ class ScenarioParser {
         return scenario_;
     }
 
-  private:
+private:
     bool ParseLine(std::string_view line) {
         const std::string_view trimmed = TrimmedSpaces(line);
         if (trimmed.empty() || trimmed.front() == '#') {

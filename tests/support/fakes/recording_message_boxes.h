@@ -11,7 +11,7 @@
 // Records every message box and answers with the scripted buttons, in order; once they run out,
 // an OK box answers OK and a Yes/No box No.
 class RecordingMessageBoxes final : public MessageBoxes {
-  public:
+public:
     struct Shown {
         std::string text;
         std::string caption;

@@ -9,7 +9,7 @@
 
 // Records every start, shell action and mutex wait, and answers as scripted.
 class RecordingProcesses final : public Processes {
-  public:
+public:
     struct Start {
         ProcessStart start;
         std::uint32_t errorMode;  // the error mode in force during the call

@@ -13,7 +13,7 @@
 // A web of scripted bodies, keyed by URL, served the way WinINet hands them out: in reads of at
 // most the asked size (and at most chunkSize), ending with a read of 0 bytes.
 class ScriptedInternet final : public Internet {
-  public:
+public:
     struct Response {
         std::string body;
         std::optional<std::size_t> failAt;  // reads fail once this many bytes have gone out
@@ -52,7 +52,7 @@ class ScriptedInternet final : public Internet {
     bool AllHandlesClosed() const { return openHandles_.empty(); }
     std::size_t BytesServed(InternetHandle file) const;
 
-  private:
+private:
     struct Request {
         const Response* response;
         std::size_t position = 0;

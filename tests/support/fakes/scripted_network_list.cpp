@@ -9,7 +9,7 @@ using State = ScriptedNetworkList::State;
 
 // Counts itself among the live objects and logs its release.
 class FakeObject {
-  public:
+public:
     FakeObject(State& state, const char* interfaceName)
         : state_(state), interfaceName_(interfaceName) {
         ++state_.liveObjects;
@@ -21,7 +21,7 @@ class FakeObject {
     FakeObject(const FakeObject&) = delete;
     FakeObject& operator=(const FakeObject&) = delete;
 
-  protected:
+protected:
     void Record(const char* method) {
         if (state_.recordCalls) {
             state_.calls.push_back(std::string(interfaceName_) + "." + method);
@@ -30,7 +30,7 @@ class FakeObject {
 
     State& state_;
 
-  private:
+private:
     const char* interfaceName_;
 };
 
@@ -39,7 +39,7 @@ Guid NetworkIdOf(const ScriptedNetwork& network, std::size_t position) {
 }
 
 class FakeConnection final : public NetworkConnection, FakeObject {
-  public:
+public:
     FakeConnection(State& state, const ScriptedNetwork& network, std::size_t position, int index)
         : FakeObject(state, "INetworkConnection"),
           network_(network),
@@ -65,7 +65,7 @@ class FakeConnection final : public NetworkConnection, FakeObject {
         return Answer("GetDomainType", network_.domainType, domainType);
     }
 
-  private:
+private:
     template <typename T>
     ComResult Answer(const char* method, const T& value, T& answer) {
         Record(method);
@@ -82,7 +82,7 @@ class FakeConnection final : public NetworkConnection, FakeObject {
 };
 
 class FakeConnectionEnumerator final : public NetworkConnectionEnumerator, FakeObject {
-  public:
+public:
     FakeConnectionEnumerator(State& state, const ScriptedNetwork& network, std::size_t position)
         : FakeObject(state, "IEnumNetworkConnections"), network_(network), position_(position) {}
 
@@ -95,14 +95,14 @@ class FakeConnectionEnumerator final : public NetworkConnectionEnumerator, FakeO
         return ComOk;
     }
 
-  private:
+private:
     const ScriptedNetwork& network_;
     std::size_t position_;
     int next_ = 0;
 };
 
 class FakeNetwork final : public Network, FakeObject {
-  public:
+public:
     FakeNetwork(State& state, const ScriptedNetwork& network, std::size_t position)
         : FakeObject(state, "INetwork"), network_(network), position_(position) {}
 
@@ -145,7 +145,7 @@ class FakeNetwork final : public Network, FakeObject {
         return result;
     }
 
-  private:
+private:
     template <typename T>
     ComResult Answer(const char* method, const T& value, T& answer) {
         Record(method);
@@ -161,7 +161,7 @@ class FakeNetwork final : public Network, FakeObject {
 };
 
 class FakeNetworkEnumerator final : public NetworkEnumerator, FakeObject {
-  public:
+public:
     explicit FakeNetworkEnumerator(State& state) : FakeObject(state, "IEnumNetworks") {}
 
     ComResult GetNewEnum() override {
@@ -179,12 +179,12 @@ class FakeNetworkEnumerator final : public NetworkEnumerator, FakeObject {
         return ComOk;
     }
 
-  private:
+private:
     std::size_t next_ = 0;
 };
 
 class FakeNetworkListManager final : public NetworkListManager, FakeObject {
-  public:
+public:
     explicit FakeNetworkListManager(State& state) : FakeObject(state, "INetworkListManager") {}
 
     ComResult GetNetworks(std::uint32_t flags,

@@ -14,7 +14,7 @@
 // upper-casing maps ASCII and the Latin-1 letters (U+00E0 to U+00FE but U+00F7), as the system's
 // does beyond ASCII.
 class ScriptedNetworkList final : public NetworkList {
-  public:
+public:
     struct State {
         NetworkScenario scenario;
         ComResult coInitializeResult = ComOk;
@@ -47,6 +47,6 @@ class ScriptedNetworkList final : public NetworkList {
                             int ansiSize) override;
     void CharUpperBuffA(char* text, std::uint32_t length) override;
 
-  private:
+private:
     State state_;
 };

@@ -7,7 +7,7 @@
 // A Windows described by its version numbers: what the plain queries report, what RtlGetVersion
 // reports (when ntdll has it) and the processor architecture.
 class ScriptedVersionQueries final : public VersionQueries {
-  public:
+public:
     // A system whose plain queries and RtlGetVersion agree.
     static ScriptedVersionQueries Reporting(std::uint32_t platform, std::uint32_t major,
                                             std::uint32_t minor, std::uint32_t build,

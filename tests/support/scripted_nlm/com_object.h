@@ -19,7 +19,7 @@ extern std::atomic<long> g_serverLocks;
 // derives from it), counted among the DLL's live objects.
 template <typename Interface>
 class ComObject : public Interface {
-  public:
+public:
     ComObject() { ++g_liveObjects; }
     virtual ~ComObject() { --g_liveObjects; }
     ComObject(const ComObject&) = delete;
@@ -47,14 +47,14 @@ class ComObject : public Interface {
         return left;
     }
 
-  private:
+private:
     std::atomic<ULONG> references_{1};
 };
 
 // The scripted objects offer no type information; callers use their vtables.
 template <typename Interface>
 class DispatchObject : public ComObject<Interface> {
-  public:
+public:
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         if (count == nullptr) {
             return E_POINTER;

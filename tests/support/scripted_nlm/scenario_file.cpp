@@ -10,7 +10,7 @@ namespace {
 constexpr wchar_t kScenarioVariable[] = L"LUMIVO_TEST_NETWORKS";
 
 class UniqueFile {
-  public:
+public:
     explicit UniqueFile(HANDLE handle) : handle_(handle) {}
     ~UniqueFile() {
         if (handle_ != INVALID_HANDLE_VALUE) {
@@ -22,7 +22,7 @@ class UniqueFile {
 
     HANDLE Get() const { return handle_; }
 
-  private:
+private:
     HANDLE handle_;
 };
 

@@ -70,7 +70,7 @@ HRESULT AnswerText(HRESULT result, BSTR* out, const std::u16string& text) {
 
 // An empty IEnumVARIANT: what get__NewEnum hands out.
 class EmptyVariantEnumerator final : public ComObject<IEnumVARIANT> {
-  public:
+public:
     HRESULT STDMETHODCALLTYPE Next(ULONG, VARIANT*, ULONG* fetched) override {
         if (fetched != nullptr) {
             *fetched = 0;
@@ -91,7 +91,7 @@ class EmptyVariantEnumerator final : public ComObject<IEnumVARIANT> {
 class ScriptedNetwork;
 
 class ScriptedConnection final : public DispatchObject<INetworkConnection> {
-  public:
+public:
     ScriptedConnection(Scenario scenario, std::size_t position, int index)
         : scenario_(std::move(scenario)), position_(position), index_(index) {}
 
@@ -118,7 +118,7 @@ class ScriptedConnection final : public DispatchObject<INetworkConnection> {
         return Answer(Result("GetDomainType"), domainType, Network().domainType);
     }
 
-  private:
+private:
     const ::ScriptedNetwork& Network() const { return scenario_->networks[position_]; }
     HRESULT Result(const char* method) const {
         return Network().ResultOf(std::string("connection.") + method);
@@ -130,7 +130,7 @@ class ScriptedConnection final : public DispatchObject<INetworkConnection> {
 };
 
 class ScriptedConnectionEnumerator final : public DispatchObject<IEnumNetworkConnections> {
-  public:
+public:
     ScriptedConnectionEnumerator(Scenario scenario, std::size_t position, int next = 0)
         : scenario_(std::move(scenario)), position_(position), next_(next) {}
 
@@ -172,14 +172,14 @@ class ScriptedConnectionEnumerator final : public DispatchObject<IEnumNetworkCon
         return S_OK;
     }
 
-  private:
+private:
     Scenario scenario_;
     std::size_t position_;
     int next_;
 };
 
 class ScriptedNetwork final : public DispatchObject<INetwork> {
-  public:
+public:
     ScriptedNetwork(Scenario scenario, std::size_t position)
         : scenario_(std::move(scenario)), position_(position) {}
 
@@ -240,7 +240,7 @@ class ScriptedNetwork final : public DispatchObject<INetwork> {
     }
     HRESULT STDMETHODCALLTYPE SetCategory(NLM_NETWORK_CATEGORY) override { return E_NOTIMPL; }
 
-  private:
+private:
     const ::ScriptedNetwork& Network() const { return scenario_->networks[position_]; }
     HRESULT Result(const char* method) const { return Network().ResultOf(method); }
 
@@ -258,7 +258,7 @@ HRESULT STDMETHODCALLTYPE ScriptedConnection::GetNetwork(INetwork** network) {
 
 // The networks that GetNetworks selected, by their positions in the scenario.
 class ScriptedNetworkEnumerator final : public DispatchObject<IEnumNetworks> {
-  public:
+public:
     ScriptedNetworkEnumerator(Scenario scenario, std::vector<std::size_t> positions,
                               std::size_t next = 0)
         : scenario_(std::move(scenario)), positions_(std::move(positions)), next_(next) {}
@@ -306,14 +306,14 @@ class ScriptedNetworkEnumerator final : public DispatchObject<IEnumNetworks> {
         return S_OK;
     }
 
-  private:
+private:
     Scenario scenario_;
     std::vector<std::size_t> positions_;
     std::size_t next_;
 };
 
 class ScriptedNetworkListManager final : public DispatchObject<INetworkListManager> {
-  public:
+public:
     explicit ScriptedNetworkListManager(Scenario scenario) : scenario_(std::move(scenario)) {}
 
     HRESULT STDMETHODCALLTYPE GetNetworks(NLM_ENUM_NETWORK flags,
@@ -370,7 +370,7 @@ class ScriptedNetworkListManager final : public DispatchObject<INetworkListManag
         return Answer(S_OK, connectivity, all);
     }
 
-  private:
+private:
     bool Any(bool ::ScriptedNetwork::*flag) const {
         for (const ::ScriptedNetwork& network : scenario_->networks) {
             if (network.*flag) {
@@ -384,7 +384,7 @@ class ScriptedNetworkListManager final : public DispatchObject<INetworkListManag
 };
 
 class ClassFactory final : public ComObject<IClassFactory> {
-  public:
+public:
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
         if (object == nullptr) {
             return E_POINTER;
@@ -413,6 +413,18 @@ class ClassFactory final : public ComObject<IClassFactory> {
 };
 
 }  // namespace
+
+// Once loaded, the server stays in the process, as a system DLL would between a program's
+// network walks: its statically linked runtime loses a few KB each time COM unloads it, which
+// would otherwise show as a leak of the program under test.
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        HMODULE pinned = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                           reinterpret_cast<LPCWSTR>(instance), &pinned);
+    }
+    return TRUE;
+}
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
     if (object == nullptr) {

@@ -1,0 +1,50 @@
+#include "common/platform/win32/spooler_win32.h"
+
+#include <windows.h>
+#include <commdlg.h>
+#include <winspool.h>
+
+#include "common/platform/win32/ansi_text_win32.h"
+#include "common/platform/win32/unique_global.h"
+
+bool Win32Spooler::SetDefaultPrinterA(const std::string& printerName) {
+    return ::SetDefaultPrinterA(printerName.c_str()) != FALSE;
+}
+
+std::vector<std::string> Win32Spooler::PrinterNames() {
+    constexpr DWORD kFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS | PRINTER_ENUM_NETWORK;
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersA(kFlags, nullptr, 2, nullptr, 0, &needed, &count);
+    std::vector<std::string> names;
+    if (needed == 0) {
+        return names;
+    }
+    std::vector<BYTE> buffer(needed);
+    if (!EnumPrintersA(kFlags, nullptr, 2, buffer.data(), needed, &needed, &count)) {
+        return names;
+    }
+    const auto* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) {
+        names.emplace_back(printers[i].pPrinterName ? printers[i].pPrinterName : "");
+    }
+    return names;
+}
+
+std::string Win32Spooler::PresentDefaultPrinter() {
+    PRINTDLGW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.Flags = PD_RETURNDEFAULT;
+    const bool found = PrintDlgW(&dialog) != FALSE;
+    const UniqueGlobal devMode(dialog.hDevMode);
+    const UniqueGlobal devNames(dialog.hDevNames);
+    if (!found) {
+        return {};
+    }
+    const LockedGlobal<DEVNAMES> names(devNames.get());
+    if (names.get() == nullptr) {
+        return {};
+    }
+    const auto* text = reinterpret_cast<const wchar_t*>(names.get());
+    return WideToAnsiText(text + names.get()->wDeviceOffset);
+}

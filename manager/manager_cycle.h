@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include "common/platform/clock.h"
+#include "common/platform/network_list.h"
+#include "common/platform/processes.h"
+#include "common/platform/registry.h"
+#include "common/platform/spooler.h"
+#include "common/platform/version_queries.h"
+#include "common/services/update_check.h"
+
+// What the Manager reaches the system through; built once by the program's entry.
+struct ManagerPlatform {
+    VersionQueries& versions;
+    Processes& processes;
+    Registry& registry;
+    NetworkList& networks;
+    Spooler& spooler;
+    Clock& clock;
+    // Starts an update check on a thread of its own and returns at once.
+    std::function<void(const UpdateCheckProgram&)> startUpdateCheck;
+};
+
+// The spooler takes at most this many characters of a printer name.
+inline constexpr std::size_t MaxPrinterNameLength = 255;
+
+// One run of the Manager: wait until a network is connected, make the printer of every mapping
+// entry whose network is connected the default (the last match wins), start the tray program.
+// Returns at once, doing nothing, before Windows 8 or when another Manager runs.
+void ManagerCycle(ManagerPlatform& platform);

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/services/program_names.h"
+#include "common/settings/mapping_table.h"
+#include "common/settings/options.h"
+#include "common/settings/registry_access.h"
+#include "common/settings/settings_keys.h"
+#include "manager/manager_cycle.h"
+#include "tests/support/fakes/fake_spooler.h"
+#include "tests/support/fakes/in_memory_registry.h"
+#include "tests/support/fakes/recording_processes.h"
+#include "tests/support/fakes/scripted_network_list.h"
+#include "tests/support/fakes/scripted_version_queries.h"
+#include "tests/support/fakes/virtual_clock.h"
+
+namespace {
+
+// A virtual clock that lets the test change the world once virtual time reaches a moment.
+class TimelineClock final : public Clock {
+public:
+    void Sleep(std::uint32_t milliseconds) override {
+        clock_.Sleep(milliseconds);
+        if (action_ && clock_.Now() >= actionAt_) {
+            std::exchange(action_, nullptr)();
+        }
+    }
+    void At(std::uint64_t moment, std::function<void()> action) {
+        actionAt_ = moment;
+        action_ = std::move(action);
+    }
+    std::uint64_t Now() const { return clock_.Now(); }
+    const std::vector<std::uint32_t>& Pauses() const { return clock_.Pauses(); }
+
+private:
+    VirtualClock clock_;
+    std::uint64_t actionAt_ = 0;
+    std::function<void()> action_;
+};
+
+// The spooler's default-printer changes with the virtual time of each.
+struct PrinterChange {
+    std::uint64_t at;
+    std::string printer;
+    friend bool operator==(const PrinterChange&, const PrinterChange&) = default;
+};
+
+class ManagerCycleTest : public ::testing::Test {
+protected:
+    ManagerCycleTest() {
+        CreateRegistryKey(registry, SettingsKeyPath);
+        CreateRegistryKey(registry, WindowsPrinterKeyPath);
+        SetLegacyDefaultPrinterMode(registry, 1);
+    }
+
+    void Connect(const std::u16string& name) {
+        ScriptedNetwork network;
+        network.name = name;
+        network.connected = true;
+        networks.Scenario().networks.push_back(network);
+    }
+
+    void Run() { ManagerCycle(platform); }
+
+    // The printers handed to the spooler, in order.
+    const std::vector<std::string>& PrintersSet() const { return spooler.setDefaultCalls; }
+
+    std::vector<std::string> ProgramsStarted() const {
+        std::vector<std::string> started;
+        for (const auto& start : processes.starts) {
+            started.push_back(start.start.commandLine);
+        }
+        return started;
+    }
+
+    ScriptedVersionQueries versions =
+        ScriptedVersionQueries::Reporting(kPlatformWindowsNt, 6, 2, 9200, kNtWorkstation);
+    RecordingProcesses processes;
+    InMemoryRegistry registry;
+    ScriptedNetworkList networks;
+    FakeSpooler spooler{{"Home Printer", "Office Printer", "Cafe Printer"}, "Home Printer"};
+    TimelineClock clock;
+    std::vector<UpdateCheckProgram> updateChecks;
+    std::vector<std::uint64_t> updateCheckTimes;
+    ManagerPlatform platform{versions,
+                             processes,
+                             registry,
+                             networks,
+                             spooler,
+                             clock,
+                             [this](const UpdateCheckProgram& program) {
+                                 updateChecks.push_back(program);
+                                 updateCheckTimes.push_back(clock.Now());
+                             }};
+};
+
+const std::string kQuotedTray = std::string("\"") + TrayFileName + "\"";
+
+TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTray) {
+    AddMapping(registry, "Home", "Home Printer");
+    AddMapping(registry, "Office", "Office Printer");
+    AddMapping(registry, "Cafe", "Cafe Printer");
+    clock.At(2500 + 3 * 1500, [this] { Connect(u"Office"); });
+
+    Run();
+
+    ASSERT_EQ(updateChecks.size(), 1u);
+    EXPECT_EQ(updateCheckTimes[0], 2500u);
+    EXPECT_EQ(updateChecks[0].title, "Lumivo Manager - v1.19");
+    EXPECT_EQ(updateChecks[0].ownVersion, "1.19");
+    EXPECT_EQ(updateChecks[0].form, UpdateCheckForm::Manager);
+    // Settle, three polls, then entry 1 (no match), entry 2 (match), entry 3 (no match).
+    EXPECT_EQ(clock.Pauses(),
+              (std::vector<std::uint32_t>{2500, 1500, 1500, 1500, 250, 2000, 250, 250}));
+    EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Office Printer"});
+    EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
+    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
+    EXPECT_EQ(processes.mutexWaits.at(0).name, ManagerMutexName);
+}
+
+TEST_F(ManagerCycleTest, EveryMatchIsAppliedInTableOrderSoTheLastWins) {
+    Connect(u"Office");
+    Connect(u"Home 2");
+    AddMapping(registry, "Office", "Office Printer");
+    AddMapping(registry, "Home", "Home Printer");  // Home is inside "Office, Home 2"
+    Run();
+    EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Office Printer", "Home Printer"}));
+    EXPECT_EQ(spooler.defaultPrinter, "Home Printer");
+}
+
+TEST_F(ManagerCycleTest, NamesMatchWhateverTheirCaseAndSurroundingSpaces) {
+    Connect(u"Office");
+    AddMapping(registry, "  oFFICE ", "Office Printer");
+    Run();
+    EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
+}
+
+TEST_F(ManagerCycleTest, EmptyNetworkNameAndEntriesBeyondTheTableMatchAnyNetwork) {
+    Connect(u"Cafe");
+    AddMapping(registry, "", "Cafe Printer");
+    WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, "3");
+    Run();
+    // Entries 2 and 3 are not stored: empty names that match, with empty printer names.
+    EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Cafe Printer", "", ""}));
+    EXPECT_EQ(spooler.defaultPrinter, "Cafe Printer");
+}
+
+TEST_F(ManagerCycleTest, WithoutLegacyModeNoPrinterChangesButTheTrayStarts) {
+    SetLegacyDefaultPrinterMode(registry, 0);
+    Connect(u"Office");
+    AddMapping(registry, "Office", "Office Printer");
+    Run();
+    EXPECT_TRUE(PrintersSet().empty());
+    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
+    EXPECT_EQ(clock.Pauses(), std::vector<std::uint32_t>{2500});
+}
+
+TEST_F(ManagerCycleTest, MissingLegacyModeValueCountsAsOff) {
+    registry.DeleteKey(RootKey::CurrentUser,
+                       "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows");
+    Connect(u"Office");
+    AddMapping(registry, "Office", "Office Printer");
+    Run();
+    EXPECT_TRUE(PrintersSet().empty());
+}
+
+TEST_F(ManagerCycleTest, PrinterNamesAreCutTo255Characters) {
+    const std::string longName(300, 'P');
+    Connect(u"Office");
+    AddMapping(registry, "Office", longName);
+    Run();
+    ASSERT_EQ(PrintersSet().size(), 1u);
+    EXPECT_EQ(PrintersSet()[0], longName.substr(0, 255));
+}
+
+TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
+    Connect(u"Office");
+    AddMapping(registry, "Office", "Gone Printer");
+    AddMapping(registry, "Office", "Office Printer");
+    Run();
+    EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Gone Printer", "Office Printer"}));
+    EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
+    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
+}
+
+TEST_F(ManagerCycleTest, CountsThatAreNotPositiveVisitNoEntry) {
+    Connect(u"Office");
+    for (const char* count : {"0", "-3", "many", ""}) {
+        WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, count);
+        spooler.setDefaultCalls.clear();
+        processes.starts.clear();
+        ManagerCycle(platform);
+        EXPECT_TRUE(PrintersSet().empty()) << "count " << count;
+        EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray}) << "count " << count;
+    }
+}
+
+TEST_F(ManagerCycleTest, CheckForUpdatesOffOnlyForNo) {
+    Connect(u"Office");
+    for (const char* text : {"no", " No ", "NO"}) {
+        WriteRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName, text);
+        updateChecks.clear();
+        ManagerCycle(platform);
+        EXPECT_TRUE(updateChecks.empty()) << text;
+    }
+    for (const char* text : {"N", "OFF", "YES", ""}) {
+        WriteRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName, text);
+        updateChecks.clear();
+        ManagerCycle(platform);
+        EXPECT_EQ(updateChecks.size(), 1u) << text;
+    }
+}
+
+TEST_F(ManagerCycleTest, SystemTrayNoLeavesTheTrayStopped) {
+    Connect(u"Office");
+    WriteRegistryText(registry, SettingsKeyPath, SystemTrayValueName, " no ");
+    Run();
+    EXPECT_TRUE(ProgramsStarted().empty());
+}
+
+TEST_F(ManagerCycleTest, SecondInstanceEndsBeforeReadingAnything) {
+    processes.waitResults[ManagerMutexName] = kWaitTimeout;
+    Connect(u"Office");
+    AddMapping(registry, "Office", "Office Printer");
+    Run();
+    EXPECT_TRUE(clock.Pauses().empty());
+    EXPECT_TRUE(updateChecks.empty());
+    EXPECT_TRUE(PrintersSet().empty());
+    EXPECT_TRUE(ProgramsStarted().empty());
+    EXPECT_EQ(networks.Calls().size(), 0u);
+}
+
+TEST_F(ManagerCycleTest, BeforeWindows8NothingHappens) {
+    versions = ScriptedVersionQueries::Reporting(kPlatformWindowsNt, 6, 1, 7601, kNtWorkstation);
+    Connect(u"Office");
+    Run();
+    EXPECT_TRUE(processes.mutexWaits.empty());
+    EXPECT_TRUE(clock.Pauses().empty());
+    EXPECT_TRUE(ProgramsStarted().empty());
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/platform/spooler.h"
+
+// Printers held in memory. Like the real spooler it refuses to make an unknown name the default,
+// and it keeps every name it was asked to make the default.
+class FakeSpooler final : public Spooler {
+public:
+    explicit FakeSpooler(std::vector<std::string> printerNames = {},
+                         std::string initialDefault = {})
+        : printers(std::move(printerNames)), defaultPrinter(std::move(initialDefault)) {}
+
+    std::vector<std::string> printers;
+    std::string defaultPrinter;
+    std::vector<std::string> setDefaultCalls;
+
+    bool SetDefaultPrinterA(const std::string& printerName) override {
+        setDefaultCalls.push_back(printerName);
+        if (std::find(printers.begin(), printers.end(), printerName) == printers.end()) {
+            return false;
+        }
+        defaultPrinter = printerName;
+        return true;
+    }
+
+    std::vector<std::string> PrinterNames() override { return printers; }
+
+    std::string PresentDefaultPrinter() override { return defaultPrinter; }
+};
