@@ -29,3 +29,7 @@ foreach(probe instance_probe start_probe marker_probe version_probe)
     add_dependencies(lumivo_wine_tests ${probe})
 endforeach()
 # --- End of the process and version probes --------------------------------------------------------
+
+# The UI test helper and the stand-in program that the Wine tests of the programs use.
+include(${CMAKE_CURRENT_LIST_DIR}/ui/ui.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/standin/standin.cmake)

@@ -1,0 +1,32 @@
+#include "console/console_run.h"
+
+#include "common/services/process_helpers.h"
+#include "common/services/update_check.h"
+#include "common/settings/options.h"
+#include "common/settings/settings_keys.h"
+#include "common/settings/windows_version.h"
+#include "console/console_texts.h"
+
+namespace {
+
+constexpr std::uint32_t kMbIconExclamation = 0x30;
+
+}  // namespace
+
+const std::string WindowsTooOldText = "This programs runs only in Windows 8 or higher.";
+
+void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& messageBoxes,
+                Processes& processes, ConsoleWindows& windows) {
+    const std::string caption = MainCaption(WindowsName(versions));
+    if (!IsWindows8OrLater(versions)) {
+        messageBoxes.MessageBoxW(WindowsTooOldText, caption, kMbOk | kMbIconExclamation);
+        return;
+    }
+    UpdateCheckInteractive = false;
+    if (IsOptionEnabled(registry, CheckForUpdatesValueName)) {
+        windows.StartUpdateCheck(caption);
+    }
+    windows.InitialiseCommonControls();
+    windows.RunMainWindow(caption);
+    StartTrayProgram(registry, processes);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "common/platform/message_boxes.h"
+#include "common/platform/processes.h"
+#include "common/platform/registry.h"
+#include "common/platform/version_queries.h"
+
+// The steps of a Console run that only Windows can carry out.
+class ConsoleWindows {
+public:
+    virtual ~ConsoleWindows() = default;
+
+    // Starts the automatic update check on a thread of its own; the run does not wait for it.
+    virtual void StartUpdateCheck(const std::string& mainCaption) = 0;
+
+    virtual void InitialiseCommonControls() = 0;
+
+    // Shows the main window and returns when it has closed.
+    virtual void RunMainWindow(const std::string& mainCaption) = 0;
+};
+
+extern const std::string WindowsTooOldText;
+
+// The Console from start to end: refuses Windows before 8 with a message, otherwise starts the
+// automatic update check unless it is switched off, shows the main window and, once it has
+// closed, brings the tray program back.
+void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& messageBoxes,
+                Processes& processes, ConsoleWindows& windows);

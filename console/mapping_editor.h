@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/platform/clock.h"
+#include "common/platform/registry.h"
+#include "common/platform/spooler.h"
+#include "common/settings/mapping_table.h"
+
+// The mapping editor's decisions. The store is the only copy of the table: every change goes
+// there at once and the list is rebuilt from it.
+
+// Label 1022's text when Windows has no default printer.
+extern const std::string NoDefaultPrinterText;
+
+// SetDefaultPrinterA is given at most this many characters of a printer name.
+inline constexpr std::size_t kPrinterNameLimit = 255;
+
+// The names offered in the network box: the name list cut at every comma, spaces around each
+// piece removed. Every piece counts, so an empty list offers one empty name.
+std::vector<std::string> NetworkChoices(const std::string& nameList);
+
+// The rows of the mapping list: entries 1 to N as the store holds them now.
+std::vector<MappingEntry> MappingRows(Registry& registry);
+
+// "Add": the entry of that network (spaces around the names aside, letter case counting) gets
+// the printer, or a new entry is appended. Nothing is validated; empty names are stored too.
+void AddOrReplaceMapping(Registry& registry, const std::string& networkName,
+                         const std::string& printerName);
+
+// "Remove" of the first selected row (counted from 1; 0 when no row is selected). Rows outside
+// the stored table remove nothing. True when an entry was removed.
+bool RemoveMappingRow(Registry& registry, Clock& clock, int row);
+
+// The present default printer as label 1022 shows it.
+std::string GetPresentDefaultPrinter(Spooler& spooler);
+
+// "Change Default Printer To Selected Printer": makes the named printer (cut to 255 characters)
+// the default, whatever the spooler answers, and gives the label's new text.
+std::string ChangeDefaultPrinter(Spooler& spooler, Clock& clock, const std::string& printerName);

@@ -1,0 +1,152 @@
+#include "console/win32/main_commands_win32.h"
+
+#include <htmlhelp.h>
+
+#include "common/network/name_lists.h"
+#include "common/services/process_helpers.h"
+#include "common/services/update_check_thread.h"
+#include "common/settings/options.h"
+#include "common/settings/settings_keys.h"
+#include "console/about_text.h"
+#include "console/console_ids.h"
+#include "console/console_texts.h"
+#include "console/main_commands.h"
+#include "console/network_lists.h"
+#include "console/win32/network_list_window_win32.h"
+
+namespace {
+
+constexpr std::uint32_t kOptionMessageStyle = MB_OK | MB_TASKMODAL | MB_SETFOREGROUND;
+
+struct MenuItem {
+    UINT id;  // 0 for a separator
+    const char* text;
+};
+
+const MenuItem kHelpMenu[] = {
+    {IDM_CONTENTS, "Contents"},
+    {IDM_ONLINE_HELP, "Online Help Contents (may be more up-to-date)"},
+    {0, nullptr},
+    {IDM_AUTOMATIC_UPDATE_CHECK, "Automatically check for updates"},
+    {IDM_CHECK_FOR_UPDATES_NOW, "Check for updates now"},
+    {IDM_TRAY_ICON, "Display Icon in System Tray"},
+    {0, nullptr},
+    {IDM_ACTIVE_NETWORKS, "View List of Active Networks"},
+    {IDM_KNOWN_NETWORKS, "View List of Known Networks"},
+    {0, nullptr},
+    {IDM_SUPPORT, "Support LMV"},
+    {0, nullptr},
+    {IDM_ABOUT, "About"},
+};
+
+bool IsOptionItem(UINT id) {
+    return id == IDM_AUTOMATIC_UPDATE_CHECK || id == IDM_TRAY_ICON;
+}
+
+void CheckItem(HWND window, UINT id, bool checked) {
+    CheckMenuItem(GetMenu(window), id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool IsItemChecked(HWND window, UINT id) {
+    return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+// Stores the flipped option, then flips the item's check; true when it is on now.
+bool ToggleOptionItem(HWND window, UINT id, Registry& registry, const char* valueName) {
+    const bool checked = ToggleOption(registry, valueName, IsItemChecked(window, id));
+    CheckItem(window, id, checked);
+    return checked;
+}
+
+void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
+                       const std::string& mainCaption) {
+    switch (id) {
+        case IDM_CONTENTS:
+            HtmlHelpA(window, HelpFileName.c_str(), HH_DISPLAY_TOC, 0);
+            break;
+        case IDM_ONLINE_HELP:
+            OpenWithShell(platform.processes, OnlineHelpUrl);
+            break;
+        case IDM_AUTOMATIC_UPDATE_CHECK:
+            ToggleOptionItem(window, IDM_AUTOMATIC_UPDATE_CHECK, platform.registry,
+                             CheckForUpdatesValueName);
+            break;
+        case IDM_CHECK_FOR_UPDATES_NOW:
+            platform.messageBoxes.MessageBoxW(UpdateCheckNotice, mainCaption, MB_OK);
+            UpdateCheckInteractive = true;
+            StartUpdateCheck(
+                UpdateCheckProgram{mainCaption, ConsoleVersion, UpdateCheckForm::Console});
+            break;
+        case IDM_TRAY_ICON:
+            if (ToggleOptionItem(window, IDM_TRAY_ICON, platform.registry, SystemTrayValueName)) {
+                platform.messageBoxes.MessageBoxW(TrayIconNotice, mainCaption,
+                                                  MB_OK | MB_ICONEXCLAMATION);
+            }
+            break;
+        case IDM_ACTIVE_NETWORKS:
+            ShowNetworkReport(window, NetworkListText(ConnectedNetworkList(platform.networks)),
+                              ActiveNetworksHeading);
+            break;
+        case IDM_KNOWN_NETWORKS:
+            ShowNetworkReport(window, NetworkListText(AllNetworkList(platform.networks)),
+                              KnownNetworksHeading);
+            break;
+        case IDM_SUPPORT:
+            OpenWithShell(platform.processes, SupportPageUrl);
+            break;
+        case IDM_ABOUT:
+            platform.messageBoxes.MessageBoxW(
+                ComposeAboutText(platform.versions, platform.registry), mainCaption, MB_OK);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void AttachMenuBar(HWND window, ConsolePlatform& platform) {
+    const HMENU menuBar = CreateMenu();
+    const HMENU help = CreatePopupMenu();
+    for (const MenuItem& item : kHelpMenu) {
+        if (item.id == 0) {
+            AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuA(help, MF_STRING | (IsOptionItem(item.id) ? MF_CHECKED : 0), item.id,
+                        item.text);
+        }
+    }
+    AppendMenuA(menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help");
+    // From here on the window owns the menus and destroys them with itself.
+    SetMenu(window, menuBar);
+    CheckItem(window, IDM_AUTOMATIC_UPDATE_CHECK,
+              IsOptionEnabled(platform.registry, CheckForUpdatesValueName));
+    CheckItem(window, IDM_TRAY_ICON, IsOptionEnabled(platform.registry, SystemTrayValueName));
+}
+
+void HandleMainCommand(HWND window, int id, int notification, ConsolePlatform& platform,
+                       const std::string& mainCaption) {
+    switch (id) {
+        case IDC_WINDOWS_MANAGES:
+        case IDC_LUMIVO_MANAGES:
+            // Every click tells when the choice takes effect, also on the option already chosen.
+            platform.messageBoxes.MessageBoxW(ManagementOptionMessage(id == IDC_LUMIVO_MANAGES),
+                                              mainCaption, kOptionMessageStyle);
+            break;
+        case IDC_OK:
+            if (notification <= 1) {
+                SetLegacyDefaultPrinterMode(
+                    platform.registry, IsDlgButtonChecked(window, IDC_WINDOWS_MANAGES) ? 0 : 1);
+                EndDialog(window, 0);
+            }
+            break;
+        case IDC_CANCEL:
+            if (notification <= 1) {
+                EndDialog(window, 0);
+            }
+            break;
+        default:
+            HandleMenuCommand(window, id, platform, mainCaption);
+            break;
+    }
+}

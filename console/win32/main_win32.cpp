@@ -1,0 +1,92 @@
+// "Lumivo Console.exe": builds the Windows side of every seam once and runs the Console.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "common/platform/win32/clock_win32.h"
+#include "common/platform/win32/message_boxes_win32.h"
+#include "common/platform/win32/network_list_win32.h"
+#include "common/platform/win32/processes_win32.h"
+#include "common/platform/win32/registry_win32.h"
+#include "common/platform/win32/spooler_win32.h"
+#include "common/platform/win32/version_queries_win32.h"
+#include "common/services/update_check_thread.h"
+#include "console/console_run.h"
+#include "console/console_texts.h"
+#include "console/win32/main_window_win32.h"
+
+namespace {
+
+// Every common control class the Console's windows use and more: ICC_WIN95_CLASSES,
+// ICC_DATE_CLASSES and ICC_INTERNET_CLASSES.
+constexpr DWORD kCommonControlClasses = 0x9FF;
+
+// Owns a library loaded by name and releases it.
+class LoadedLibrary {
+public:
+    explicit LoadedLibrary(const char* name) : module_(LoadLibraryA(name)) {}
+    ~LoadedLibrary() {
+        if (module_ != nullptr) {
+            FreeLibrary(module_);
+        }
+    }
+    LoadedLibrary(const LoadedLibrary&) = delete;
+    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
+
+    HMODULE Get() const { return module_; }
+
+private:
+    HMODULE module_;
+};
+
+class Win32ConsoleWindows final : public ConsoleWindows {
+public:
+    explicit Win32ConsoleWindows(ConsolePlatform& platform) : platform_(platform) {}
+
+    void StartUpdateCheck(const std::string& mainCaption) override {
+        ::StartUpdateCheck(
+            UpdateCheckProgram{mainCaption, ConsoleVersion, UpdateCheckForm::Console});
+    }
+
+    void InitialiseCommonControls() override {
+        // The program also imports COMCTL32.DLL (InitCommonControls below), so releasing this
+        // load keeps the classes registered.
+        const LoadedLibrary comctl32("COMCTL32.DLL");
+        if (comctl32.Get() == nullptr) {
+            return;
+        }
+        using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        const auto initEx = reinterpret_cast<InitFunction>(
+            reinterpret_cast<void*>(GetProcAddress(comctl32.Get(), "InitCommonControlsEx")));
+        if (initEx != nullptr) {
+            INITCOMMONCONTROLSEX classes{};
+            classes.dwSize = sizeof classes;
+            classes.dwICC = kCommonControlClasses;
+            initEx(&classes);
+        } else {
+            InitCommonControls();
+        }
+    }
+
+    void RunMainWindow(const std::string& mainCaption) override {
+        ::RunMainWindow(platform_, mainCaption);
+    }
+
+private:
+    ConsolePlatform& platform_;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    Win32Registry registry;
+    Win32NetworkList networks;
+    Win32Spooler spooler;
+    Win32Clock clock;
+    Win32VersionQueries versions;
+    Win32MessageBoxes messageBoxes;
+    Win32Processes processes;
+    ConsolePlatform platform{registry, networks, spooler, clock, versions, messageBoxes, processes};
+    Win32ConsoleWindows windows(platform);
+    RunConsole(registry, versions, messageBoxes, processes, windows);
+    return 0;
+}

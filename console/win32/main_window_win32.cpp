@@ -1,0 +1,160 @@
+#include "console/win32/main_window_win32.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "common/settings/options.h"
+#include "console/anchor_table.h"
+#include "console/console_ids.h"
+#include "console/win32/anchor_control_win32.h"
+#include "console/win32/main_commands_win32.h"
+#include "console/win32/mapping_editor_win32.h"
+#include "console/win32/window_placement_win32.h"
+
+namespace {
+
+// Recorded at initialisation, in this order, against the window's creation size.
+constexpr int kAnchoredControls[] = {IDC_MAPPING_LIST,
+                                     IDC_MAPPING_GROUP,
+                                     IDC_NETWORK_BOX,
+                                     IDC_PRINTER_BOX,
+                                     IDC_ADD,
+                                     IDC_REMOVE,
+                                     IDC_CANCEL,
+                                     IDC_OK,
+                                     IDC_CHANGE_DEFAULT,
+                                     IDC_WINDOWS_MANAGES,
+                                     IDC_LUMIVO_MANAGES,
+                                     IDC_NETWORK_GROUP,
+                                     IDC_DEFAULT_PRINTER_GROUP,
+                                     IDC_DEFAULT_PRINTER,
+                                     IDC_PRINTER_GROUP};
+
+// Stretch with the window.
+constexpr int kStretchedControls[] = {IDC_MAPPING_LIST, IDC_MAPPING_GROUP};
+
+// Keep their distance to the bottom edge.
+constexpr int kBottomControls[] = {IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEFAULT};
+
+struct MainWindow {
+    ConsolePlatform* platform = nullptr;
+    std::string caption;
+    // The control that had the focus when the window last lost activation.
+    HWND focusMemory = nullptr;
+};
+
+MainWindow mainWindow;
+
+// Everything the window holds before it is shown: menu bar, mapping editor, management option,
+// default printer, the list's popup menu.
+void FillMainWindow(HWND window, ConsolePlatform& platform) {
+    AttachMenuBar(window, platform);
+    SetUpMappingList(window, platform.registry);
+    FillNetworkBox(window, platform.networks);
+    FillPrinterBox(window, platform.spooler);
+    CheckRadioButton(
+        window, IDC_WINDOWS_MANAGES, IDC_LUMIVO_MANAGES,
+        IsLegacyDefaultPrinterMode(platform.registry) ? IDC_LUMIVO_MANAGES : IDC_WINDOWS_MANAGES);
+    ShowPresentDefaultPrinter(window, platform.spooler);
+    CreateMappingListMenu(window);
+}
+
+void InitialiseMainWindow(HWND window, ConsolePlatform& platform) {
+    SubclassMappingList(window);
+    for (const int id : kAnchoredControls) {
+        AnchorControl(window, id, kAnchorRecord);
+    }
+    RestoreWindowGeometry(window, platform.registry);
+}
+
+void LayOutControls(HWND window) {
+    for (const int id : kStretchedControls) {
+        AnchorControl(window, id, kAnchorStretchWidth | kAnchorStretchHeight);
+    }
+    for (const int id : kBottomControls) {
+        AnchorControl(window, id, kAnchorFollowBottom);
+    }
+    // The status bar places itself along the bottom edge when told of the new size.
+    SendDlgItemMessageA(window, IDC_STATUS_BAR, WM_SIZE, 0, 0);
+}
+
+void RememberOrRestoreFocus(bool activating) {
+    if (!activating) {
+        mainWindow.focusMemory = GetFocus();
+    } else if (mainWindow.focusMemory != nullptr) {
+        SetFocus(mainWindow.focusMemory);
+        mainWindow.focusMemory = nullptr;
+    }
+}
+
+void SetWindowIcon(HWND window) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (const auto& [size, kind] : {std::pair{SM_CXICON, ICON_BIG}, {SM_CXSMICON, ICON_SMALL}}) {
+        const int pixels = GetSystemMetrics(size);
+        const auto icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_CONSOLE),
+                                                        IMAGE_ICON, pixels, pixels, LR_SHARED));
+        SendMessageA(window, WM_SETICON, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(icon));
+    }
+}
+
+// Buttons act on a click or an accelerator only; menu items arrive with code 0.
+bool IsClick(WPARAM wParam) {
+    return HIWORD(wParam) <= 1;
+}
+
+void DispatchCommand(HWND window, WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    switch (id) {
+        case IDC_ADD:
+        case IDC_REMOVE:
+        case IDC_CHANGE_DEFAULT:
+            if (IsClick(wParam)) {
+                HandleMappingCommand(window, id, *mainWindow.platform);
+            }
+            break;
+        default:
+            HandleMainCommand(window, id, HIWORD(wParam), *mainWindow.platform, mainWindow.caption);
+            break;
+    }
+}
+
+INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            SetWindowTextA(window, mainWindow.caption.c_str());
+            SetWindowIcon(window);
+            FillMainWindow(window, *mainWindow.platform);
+            InitialiseMainWindow(window, *mainWindow.platform);
+            return TRUE;
+        case WM_NCACTIVATE:
+            RememberOrRestoreFocus(wParam != 0);
+            return FALSE;
+        case WM_SIZE:
+            LayOutControls(window);
+            return TRUE;
+        case WM_COMMAND:
+            DispatchCommand(window, wParam);
+            return TRUE;
+        case WM_CLOSE:
+            // The close box ends the window like "Cancel".
+            EndDialog(window, 0);
+            return TRUE;
+        case WM_DESTROY:
+            SaveWindowGeometry(window, mainWindow.platform->registry);
+            EndMappingListMenu(window);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+void RunMainWindow(ConsolePlatform& platform, const std::string& caption) {
+    mainWindow.platform = &platform;
+    mainWindow.caption = caption;
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
+                    MainWindowProcedure, 0);
+    mainWindow = MainWindow{};
+}

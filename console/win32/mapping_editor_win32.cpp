@@ -1,0 +1,165 @@
+#include "console/win32/mapping_editor_win32.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <string>
+#include <vector>
+
+#include "common/network/name_lists.h"
+#include "console/console_ids.h"
+#include "console/mapping_editor.h"
+#include "console/win32/dialog_geometry_win32.h"
+#include "console/win32/unique_menu_win32.h"
+
+namespace {
+
+// The two columns' widths in dialog units: 43 % and 57 % of the list's creation width.
+constexpr int kNetworkColumnWidth = 157;
+constexpr int kPrinterColumnWidth = 208;
+
+// The list's popup menu and the procedure the list had before it was subclassed.
+UniqueMenu listMenu;
+WNDPROC listProcedure = nullptr;
+HWND menuOwner = nullptr;
+
+HWND MappingList(HWND window) {
+    return GetDlgItem(window, IDC_MAPPING_LIST);
+}
+
+// The text of a control, such as the edit field of a combo box.
+std::string ControlText(HWND window, int id) {
+    const HWND control = GetDlgItem(window, id);
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void InsertColumn(HWND list, int column, const char* heading, int width) {
+    LVCOLUMNA header{};
+    header.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    header.fmt = LVCFMT_LEFT;
+    header.pszText = const_cast<char*>(heading);
+    header.cx = width;
+    header.iSubItem = column;
+    SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&header));
+}
+
+void FillComboBox(HWND window, int id, const std::vector<std::string>& items) {
+    const HWND box = GetDlgItem(window, id);
+    for (const std::string& item : items) {
+        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+    SendMessageA(box, CB_SETCURSEL, 0, 0);
+}
+
+// The row number of the first selected row, counted from 1; 0 when none is selected.
+int FirstSelectedRow(HWND window) {
+    const LRESULT index =
+        SendMessageA(MappingList(window), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    return static_cast<int>(index) + 1;
+}
+
+LRESULT CALLBACK MappingListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CONTEXTMENU) {
+        TrackPopupMenu(listMenu.Get(), 0, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0, menuOwner,
+                       nullptr);
+        return 0;
+    }
+    return CallWindowProcA(listProcedure, list, message, wParam, lParam);
+}
+
+}  // namespace
+
+void SetUpMappingList(HWND window, Registry& registry) {
+    const HWND list = MappingList(window);
+    const DialogBaseUnits base = BaseUnitsOf(window);
+    InsertColumn(list, 0, "Network", HorizontalPixels(kNetworkColumnWidth, base));
+    InsertColumn(list, 1, "Default Printer", HorizontalPixels(kPrinterColumnWidth, base));
+    const LPARAM look = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(look), look);
+    RefreshMappingList(window, registry);
+}
+
+void RefreshMappingList(HWND window, Registry& registry) {
+    const HCURSOR previousCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    const HWND list = MappingList(window);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    const std::vector<MappingEntry> rows = MappingRows(registry);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        LVITEMA row{};
+        row.mask = LVIF_TEXT | LVIF_PARAM;
+        row.iItem = static_cast<int>(i);
+        row.pszText = const_cast<char*>(rows[i].networkName.c_str());
+        row.lParam = static_cast<LPARAM>(i + 1);
+        const auto index = static_cast<int>(
+            SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+
+        LVITEMA printer{};
+        printer.iSubItem = 1;
+        printer.pszText = const_cast<char*>(rows[i].printerName.c_str());
+        SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&printer));
+    }
+    SetCursor(previousCursor);
+}
+
+void FillNetworkBox(HWND window, NetworkList& networks) {
+    FillComboBox(window, IDC_NETWORK_BOX, NetworkChoices(AllNetworkList(networks)));
+}
+
+void FillPrinterBox(HWND window, Spooler& spooler) {
+    FillComboBox(window, IDC_PRINTER_BOX, spooler.PrinterNames());
+}
+
+void ShowPresentDefaultPrinter(HWND window, Spooler& spooler) {
+    SetDlgItemTextA(window, IDC_DEFAULT_PRINTER, GetPresentDefaultPrinter(spooler).c_str());
+}
+
+void CreateMappingListMenu(HWND window) {
+    listMenu.Reset(CreatePopupMenu());
+    AppendMenuA(listMenu.Get(), MF_STRING, IDM_SET_TO_DEFAULT, "Set to Default");
+    AppendMenuA(listMenu.Get(), MF_STRING, IDM_REMOVE, "Remove");
+    menuOwner = window;
+}
+
+void SubclassMappingList(HWND window) {
+    // The pointer-sized call: a procedure address does not fit a LONG in a 64-bit program.
+    listProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        MappingList(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MappingListProcedure)));
+}
+
+void EndMappingListMenu(HWND window) {
+    if (listProcedure != nullptr) {
+        SetWindowLongPtrA(MappingList(window), GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(listProcedure));
+        listProcedure = nullptr;
+    }
+    listMenu.Reset();
+    menuOwner = nullptr;
+}
+
+bool HandleMappingCommand(HWND window, int id, ConsolePlatform& platform) {
+    switch (id) {
+        case IDC_ADD:
+            AddOrReplaceMapping(platform.registry, ControlText(window, IDC_NETWORK_BOX),
+                                ControlText(window, IDC_PRINTER_BOX));
+            RefreshMappingList(window, platform.registry);
+            return true;
+        case IDC_REMOVE:
+            if (RemoveMappingRow(platform.registry, platform.clock, FirstSelectedRow(window))) {
+                RefreshMappingList(window, platform.registry);
+            }
+            return true;
+        case IDC_CHANGE_DEFAULT:
+            SetDlgItemTextA(window, IDC_DEFAULT_PRINTER,
+                            ChangeDefaultPrinter(platform.spooler, platform.clock,
+                                                 ControlText(window, IDC_PRINTER_BOX))
+                                .c_str());
+            return true;
+        default:
+            return false;
+    }
+}

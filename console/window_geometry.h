@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "console/dialog_units.h"
+
+// A rectangle in screen pixels, right and bottom exclusive, as Windows gives them.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// The main window's stored geometry in dialog units (WLocX, WLocY, WWidth, WHeight).
+struct StoredGeometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The outer place and size to give the main window at start, or nothing when no geometry has
+// been stored yet (all four values 0): the window then keeps its creation size and centring.
+std::optional<DialogRect> GeometryToRestore(const StoredGeometry& stored);
+
+// The window rectangle moved, size kept, into the nearest of the work areas when it lies wholly
+// outside all of them (a monitor that has gone away, a changed layout); otherwise unchanged.
+PixelRect BroughtIntoView(const PixelRect& window, const std::vector<PixelRect>& workAreas);

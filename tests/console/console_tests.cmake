@@ -1,0 +1,30 @@
+# Wine tests that drive the real "Lumivo Console.exe" on a virtual screen: the test program runs
+# in Wine's virtual desktop under Xvfb and starts the Console there. Wine's desktop program does
+# not hand on the test's exit code, so the test passes on GoogleTest's own verdict in its output.
+file(GLOB LUMIVO_CONSOLE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+add_executable(lumivo_console_tests
+    ${LUMIVO_CONSOLE_TEST_SOURCES}
+    ${CMAKE_SOURCE_DIR}/tests/wine/probe_programs.cpp)
+target_include_directories(lumivo_console_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(lumivo_console_tests PRIVATE lumivo_core comctl32 GTest::gmock_main)
+add_dependencies(lumivo_console_tests lumivo_console marker_probe)
+
+# The print queues the Console offers in these tests; Wine lists the CUPS queues.
+add_test(NAME console.printers COMMAND ${CMAKE_SOURCE_DIR}/tests/support/cups-printers
+    Console_Inkjet Console_Laser Console_Plotter)
+set_tests_properties(console.printers PROPERTIES FIXTURES_SETUP console_printers)
+
+lumivo_wine_test(console.windows --display explorer /desktop=LumivoTests,1024x768
+    $<TARGET_FILE:lumivo_console_tests>)
+set_tests_properties(wine.console.windows PROPERTIES
+    FIXTURES_REQUIRED "wine_prefix;console_printers"
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+
+# Poses the Console for the README's screenshots (tools/console-screenshots); not a test.
+add_executable(console_pose
+    ${CMAKE_CURRENT_LIST_DIR}/pose/console_pose.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/running_console.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/probe_programs.cpp)
+target_include_directories(console_pose PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(console_pose PRIVATE lumivo_core comctl32)

@@ -1,0 +1,264 @@
+// The main window's Help menu, option buttons, "OK" and "Cancel" in the running Console, and the
+// network list windows and About box they open.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "common/platform/win32/version_queries_win32.h"
+#include "common/settings/options.h"
+#include "common/settings/settings_keys.h"
+#include "common/settings/windows_version.h"
+#include "console/console_test_fixture.h"
+#include "console/running_console.h"
+#include "console/scripted_networks.h"
+
+namespace {
+
+constexpr char kTrayMessage[] = "The Icon will remain in the System Tray until you log off.";
+constexpr int kNetworkNames = 51001;
+constexpr int kNetworkListOk = 51002;
+constexpr int kNetworkListHeading = 51004;
+
+using Names = std::vector<std::string>;
+
+class HelpMenuTest : public ConsoleTest {
+protected:
+    bool SettingBecomes(const char* valueName, const std::string& text) {
+        return WaitUntil([&] { return Setting(valueName) == text; });
+    }
+
+    std::uint32_t LegacyMode() {
+        DWORD mode = 0;
+        DWORD size = sizeof mode;
+        RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows",
+                     LegacyDefaultPrinterModeValueName, RRF_RT_REG_DWORD, nullptr, &mode, &size);
+        return mode;
+    }
+
+    void SetLegacyMode(std::uint32_t mode) { SetLegacyDefaultPrinterMode(registry_, mode); }
+};
+
+TEST_F(HelpMenuTest, AutomaticUpdateCheckItemStoresNoThenYes) {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", CheckForUpdatesValueName);
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    // Missing means on, so the item starts checked and the first click switches it off.
+    console.PostCommand(1016);
+    EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "NO"));
+    console.PostCommand(1016);
+    EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "YES"));
+    console.PostCommand(1016);
+    EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "NO"));
+    EXPECT_EQ(console.WaitForDialog(500), nullptr);
+}
+
+TEST_F(HelpMenuTest, TrayItemStoredAsLowerCaseNoStartsUncheckedAndTellsWhenSwitchedOn) {
+    SetSetting(SystemTrayValueName, " no ");
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    console.PostCommand(1023);
+    EXPECT_TRUE(SettingBecomes(SystemTrayValueName, "YES"));
+    const HWND box = console.WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), kTrayMessage);
+    EXPECT_EQ(WindowText(box), console.Caption());
+    PressMessageBoxButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+
+    console.PostCommand(1023);
+    EXPECT_TRUE(SettingBecomes(SystemTrayValueName, "NO"));
+    EXPECT_EQ(console.WaitForDialog(500), nullptr);
+}
+
+TEST_F(HelpMenuTest, OptionButtonSpeaksOnEveryClickAndOkStoresTheChoice) {
+    SetLegacyMode(0);
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    EXPECT_EQ(SendMessageA(console.Control(1010), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    for (int click = 0; click < 2; ++click) {
+        console.PostClick(1011);
+        const HWND box = console.WaitForDialog();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageBoxText(box),
+                  "Your selection will not become effective until next time you log on after "
+                  "you hit OK. If you want it to become effective now, please log off and then "
+                  "back onafter you hit OK.");
+        PressMessageBoxButton(box, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+        EXPECT_EQ(LegacyMode(), 0u);
+    }
+    EXPECT_EQ(SendMessageA(console.Control(1011), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(console.Control(1010), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    console.PostClick(1009);
+    ASSERT_TRUE(console.WaitForExit());
+    EXPECT_EQ(LegacyMode(), 1u);
+}
+
+TEST_F(HelpMenuTest, WindowsOptionSaysItsOwnTextAndOkStoresZero) {
+    SetLegacyMode(1);
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    EXPECT_EQ(SendMessageA(console.Control(1011), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    console.PostClick(1010);
+    const HWND box = console.WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find("back on after you hit OK."), std::string::npos);
+    PressMessageBoxButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    console.PostClick(1009);
+    ASSERT_TRUE(console.WaitForExit());
+    EXPECT_EQ(LegacyMode(), 0u);
+}
+
+TEST_F(HelpMenuTest, CancelAfterChoosingTheOtherOptionStoresNothing) {
+    SetLegacyMode(1);
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    console.PostClick(1010);
+    const HWND box = console.WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    PressMessageBoxButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    console.PostClick(1008);
+    ASSERT_TRUE(console.WaitForExit());
+    EXPECT_EQ(LegacyMode(), 1u);
+}
+
+// The list window that a list command opened, its names, and closing it with "OK".
+struct ShownList {
+    std::string caption;
+    std::string heading;
+    Names names;
+    bool namesEnabled = true;
+    UnitRect place;
+    std::vector<std::pair<int, UnitRect>> controls;  // in creation order
+};
+
+ShownList ShowList(const RunningConsole& console, int command) {
+    console.PostCommand(command);
+    const HWND list = console.WaitForDialog();
+    if (list == nullptr) {
+        ADD_FAILURE() << "no list window";
+        return {};
+    }
+    ShownList shown;
+    shown.caption = WindowText(list);
+    shown.heading = WindowText(GetDlgItem(list, kNetworkListHeading));
+    shown.names = ListBoxItems(GetDlgItem(list, kNetworkNames));
+    shown.namesEnabled = IsWindowEnabled(GetDlgItem(list, kNetworkNames));
+    RECT rect{};
+    GetClientRect(list, &rect);
+    MapWindowPoints(list, console.Window(), reinterpret_cast<POINT*>(&rect), 2);
+    shown.place = DialogFont::MsSansSerif8().Units(rect);
+    for (HWND child = GetWindow(list, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&rect), 2);
+        shown.controls.emplace_back(GetDlgCtrlID(child), DialogFont::MsSansSerif8().Units(rect));
+    }
+    EXPECT_FALSE(IsWindowEnabled(console.Window()));
+
+    PostMessageA(GetDlgItem(list, kNetworkListOk), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(list); }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(console.Window()) != FALSE; }));
+    return shown;
+}
+
+TEST_F(HelpMenuTest, ActiveNetworksListSortedTrimmedAndCutAtCommas) {
+    const ScriptedNetworks networks({{"Office Wi-Fi", true},
+                                     {"Remembered", false},
+                                     {"Cafe,Upstairs", true},
+                                     {" Attic ", true}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    ShownList shown = ShowList(console, 1024);
+    EXPECT_EQ(shown.caption, "Lumivo Console - v1.19");
+    EXPECT_EQ(shown.heading, "List of networks active on this machine:");
+    EXPECT_EQ(shown.names, (Names{"Attic", "Cafe", "Office Wi-Fi", "Upstairs"}));
+    EXPECT_FALSE(shown.namesEnabled);
+    // Its client area, placed from the main window's client area.
+    EXPECT_EQ(shown.place, (UnitRect{70, 70, 201, 193}));
+    // The list box asks for 130 units and is cut to whole lines of names by the system.
+    ASSERT_EQ(shown.controls.size(), 3u);
+    EXPECT_LE(shown.controls[0].second.height, 130);
+    EXPECT_GT(shown.controls[0].second.height, 130 - 10);
+    shown.controls[0].second.height = 130;
+    const std::vector<std::pair<int, UnitRect>> controls{{kNetworkNames, {25, 25, 150, 130}},
+                                                         {kNetworkListHeading, {25, 5, 160, 10}},
+                                                         {kNetworkListOk, {70, 165, 55, 15}}};
+    EXPECT_EQ(shown.controls, controls);
+}
+
+TEST_F(HelpMenuTest, KnownNetworksListHoldsConnectedAndRememberedAlike) {
+    const ScriptedNetworks networks({{"Office", true}, {"Remembered", false}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    const ShownList shown = ShowList(console, 1025);
+    EXPECT_EQ(shown.heading, "List of networks known by this machine:");
+    EXPECT_EQ(shown.names, (Names{"Office", "Remembered"}));
+    // The main window works again afterwards.
+    console.SetText(1003, "Office");
+    console.SetText(1004, "Console_Laser");
+    console.Click(1006);
+    EXPECT_EQ(console.Rows().size(), 1u);
+}
+
+TEST_F(HelpMenuTest, NoActiveNetworkGivesAnEmptyList) {
+    const ScriptedNetworks networks({{"Remembered", false}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    EXPECT_EQ(ShowList(console, 1024).names, Names{});
+}
+
+TEST_F(HelpMenuTest, AboutTellsTheWindowsThatRunsWithTheRegisteredSign) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    console.PostCommand(1018);
+    const HWND box = console.WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    Win32VersionQueries versions;
+    const std::string expectedStart =
+        console.Caption() + "\r\r" + WindowsNameWithBuild(versions, registry_) + "  (64-bit) ";
+    const std::string text = MessageBoxText(box);
+    EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
+    const std::wstring wide = MessageBoxWideText(box);
+    EXPECT_NE(wide.find(L"Microsoft\u00AE and Windows\u00AE are either registered trademarks"),
+              std::wstring::npos);
+    EXPECT_EQ(WindowText(box), console.Caption());
+    PressMessageBoxButton(box, IDOK);
+}
+
+TEST_F(HelpMenuTest, CheckForUpdatesNowGivesNoticeThenReportsAnUnreachableServer) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    console.PostCommand(1017);
+    const HWND notice = console.WaitForDialog();
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(MessageBoxText(notice),
+              "LMV will contact the server to get the latest version number. If it finds there "
+              "is a more up-to-date version, it will let you know.");
+    PressMessageBoxButton(notice, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(notice); }));
+
+    // The update host of a build without settings does not resolve; the check the user asked
+    // for says so.
+    const HWND answer = console.WaitForDialog(30000);
+    ASSERT_NE(answer, nullptr);
+    EXPECT_EQ(MessageBoxText(answer),
+              "The Lumivo update website appears to be down right now. Please check again later.");
+    EXPECT_EQ(WindowText(answer), console.Caption());
+    PressMessageBoxButton(answer, IDOK);
+}
+
+}  // namespace

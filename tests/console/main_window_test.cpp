@@ -1,0 +1,253 @@
+// The Console's main window as the user gets it: its controls, their layout when the window is
+// resized, and the window's place and size kept from one run to the next.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <map>
+
+#include "common/settings/window_placement.h"
+#include "console/console_test_fixture.h"
+#include "console/running_console.h"
+
+namespace {
+
+struct ExpectedControl {
+    int id;
+    const char* className;
+    const char* text;
+    UnitRect rect;
+};
+
+// The main window's controls in creation order. The combo boxes' heights are those of their
+// dropped lists; the default printer's label is checked elsewhere.
+const ExpectedControl kControls[] = {
+    {1001, "Button", "", {20, 55, 405, 150}},
+    {1003, "ComboBox", nullptr, {40, 80, 145, 35}},
+    {1004, "ComboBox", nullptr, {195, 80, 145, 40}},
+    {1006, "Button", "Add", {350, 80, 55, 15}},
+    {1007, "Button", "Remove", {350, 180, 55, 15}},
+    {1008, "Button", "Cancel", {350, 220, 55, 15}},
+    {1009, "Button", "OK", {285, 220, 55, 15}},
+    {1020, "Button", "Change Default Printer To Selected Printer", {35, 220, 145, 15}},
+    {1010, "Button", "Let Windows manage printers", {20, 15, 165, 15}},
+    {1011, "Button", "Let Lumivo Controller manage printers", {20, 40, 165, 10}},
+    {1012, "SysListView32", "Listview1", {40, 105, 365, 65}},
+    {1013, "Button", "Select network", {35, 70, 155, 30}},
+    {1021, "Button", "Present Default Printer", {190, 15, 235, 30}},
+    {1022, "Static", nullptr, {205, 28, 215, 10}},
+    {1014, "Button", "Select printer", {190, 70, 155, 30}},
+    {1608, "msctls_statusbar32", "", {}},
+};
+
+const int kStretched[] = {1012, 1001};
+const int kFollowingBottom[] = {1007, 1008, 1009, 1020};
+const int kStaying[] = {1006, 1010, 1011, 1013, 1021, 1022, 1014};
+
+// A combo box's place with its dropped list, in the main window's dialog units. Wine answers
+// CB_GETDROPPEDCONTROLRECT with the height of the list alone, below the edit field and without
+// the list's two-pixel frame, so the height comes out up to one unit short.
+UnitRect DroppedUnits(const RunningConsole& console, int id) {
+    RECT dropped{};
+    SendMessageA(console.Control(id), CB_GETDROPPEDCONTROLRECT, 0,
+                 reinterpret_cast<LPARAM>(&dropped));
+    RECT rect{};
+    GetWindowRect(console.Control(id), &rect);
+    MapWindowPoints(nullptr, console.Window(), reinterpret_cast<POINT*>(&rect), 2);
+    rect.bottom += dropped.bottom - dropped.top;
+    return DialogFont::MsSansSerif8().Units(rect);
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT WorkArea() {
+    RECT area{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+using MainWindowTest = ConsoleTest;
+
+TEST_F(MainWindowTest, ControlsStandAsCreated) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    std::vector<int> ids;
+    for (const ExpectedControl& expected : kControls) {
+        ids.push_back(expected.id);
+        SCOPED_TRACE(expected.id);
+        EXPECT_EQ(console.ClassName(expected.id), expected.className);
+        if (expected.text != nullptr) {
+            EXPECT_EQ(console.Text(expected.id), expected.text);
+        }
+        if (expected.id == 1003 || expected.id == 1004) {
+            const UnitRect dropped = DroppedUnits(console, expected.id);
+            EXPECT_EQ((UnitRect{dropped.x, dropped.y, dropped.width, expected.rect.height}),
+                      expected.rect);
+            EXPECT_NEAR(dropped.height, expected.rect.height, 1);
+        } else if (expected.id != 1608) {
+            EXPECT_EQ(console.ControlUnits(expected.id), expected.rect);
+        }
+    }
+    EXPECT_EQ(console.ControlIds(), ids);
+    EXPECT_EQ(console.Caption().rfind("Lumivo Console - v1.19 - Windows", 0), 0u)
+        << console.Caption();
+}
+
+TEST_F(MainWindowTest, ControlsHaveTheirStyles) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    for (const int box : {1003, 1004}) {
+        EXPECT_EQ(console.Style(box) & 0xF, CBS_DROPDOWN);
+        EXPECT_TRUE(console.Style(box) & CBS_SORT);
+        EXPECT_TRUE(console.Style(box) & WS_TABSTOP);
+    }
+    const LONG list = console.Style(1012);
+    EXPECT_EQ(list & LVS_TYPEMASK, LVS_REPORT);
+    EXPECT_EQ(list & (LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS),
+              LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS);
+    EXPECT_FALSE(list & (LVS_SORTASCENDING | LVS_SORTDESCENDING));
+    const auto look = SendMessageA(console.Control(1012), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    EXPECT_EQ(look & (LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES),
+              LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    EXPECT_EQ(console.ColumnWidthUnits(0), 157);
+    EXPECT_EQ(console.ColumnWidthUnits(1), 208);
+    for (const int radio : {1010, 1011}) {
+        EXPECT_EQ(console.Style(radio) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+    }
+    for (const int button : {1006, 1007, 1008, 1009, 1020}) {
+        EXPECT_EQ(console.Style(button) & BS_TYPEMASK, BS_PUSHBUTTON) << button;
+    }
+
+    const LONG window = GetWindowLongA(console.Window(), GWL_STYLE);
+    const LONG wanted = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
+                        WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    EXPECT_EQ(window & wanted, wanted);
+    const LONG extended = GetWindowLongA(console.Window(), GWL_EXSTYLE);
+    EXPECT_EQ(extended & (WS_EX_CONTROLPARENT | WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE),
+              WS_EX_CONTROLPARENT | WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE);
+}
+
+TEST_F(MainWindowTest, GrowingStretchesTheListAndMovesTheBottomButtonsOnly) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    std::map<int, UnitRect> before;
+    for (const ExpectedControl& control : kControls) {
+        before[control.id] = console.ControlUnits(control.id);
+    }
+
+    const RECT rect = WindowRect(console.Window());
+    const DialogFont& font = DialogFont::MsSansSerif8();
+    console.MoveWindowTo(rect.left, rect.top, rect.right - rect.left + font.PixelsX(40),
+                         rect.bottom - rect.top + font.PixelsY(40));
+
+    for (const int id : kStretched) {
+        UnitRect grown = before[id];
+        grown.width += 40;
+        grown.height += 40;
+        EXPECT_EQ(console.ControlUnits(id), grown) << id;
+    }
+    for (const int id : kFollowingBottom) {
+        UnitRect lower = before[id];
+        lower.y += 40;
+        EXPECT_EQ(console.ControlUnits(id), lower) << id;
+    }
+    for (const int id : kStaying) {
+        EXPECT_EQ(console.ControlUnits(id), before[id]) << id;
+    }
+    // The status bar keeps to the bottom edge.
+    RECT client{};
+    GetClientRect(console.Window(), &client);
+    RECT status = WindowRect(console.Control(1608));
+    MapWindowPoints(nullptr, console.Window(), reinterpret_cast<POINT*>(&status), 2);
+    EXPECT_EQ(status.bottom, client.bottom);
+}
+
+TEST_F(MainWindowTest, ShrinkingBelowTheCreationSizeEmptiesTheListRatherThanInvertingIt) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    const RECT rect = WindowRect(console.Window());
+    // As small as the system lets a captioned window become.
+    console.MoveWindowTo(rect.left, rect.top, 20, 20);
+    const UnitRect client = console.ClientUnits();
+    ASSERT_LT(client.width, 441 - 365);
+    ASSERT_LT(client.height, 282 - 150);
+
+    EXPECT_EQ(console.ControlUnits(1012), (UnitRect{40, 105, 0, 0}));
+    const UnitRect group = console.ControlUnits(1001);
+    EXPECT_EQ(group.height, 0);
+    EXPECT_EQ(group.width, std::max(0, client.width - (441 - 405)));
+    EXPECT_EQ(console.ControlUnits(1006), (UnitRect{350, 80, 55, 15}));
+}
+
+TEST_F(MainWindowTest, FirstStartKeepsTheCreationSizeCentredInTheWorkArea) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    EXPECT_EQ(console.ClientUnits().width, 441);
+    const RECT area = WorkArea();
+    const RECT rect = WindowRect(console.Window());
+    EXPECT_NEAR((rect.left + rect.right) / 2, (area.left + area.right) / 2, 1);
+    EXPECT_NEAR((rect.top + rect.bottom) / 2, (area.top + area.bottom) / 2, 1);
+}
+
+TEST_F(MainWindowTest, CloseBoxStoresPlaceAndSizeAndTheNextStartUsesThem) {
+    UnitRect stored;
+    {
+        RunningConsole console;
+        ASSERT_NE(console.Window(), nullptr);
+        console.MoveWindowTo(60, 40, 820, 600);
+        stored = console.WindowUnits();
+        ASSERT_TRUE(console.CloseWithCloseBox());
+    }
+    EXPECT_EQ(Setting("WLocX"), std::to_string(stored.x));
+    EXPECT_EQ(Setting("WLocY"), std::to_string(stored.y));
+    EXPECT_EQ(Setting("WWidth"), std::to_string(stored.width));
+    EXPECT_EQ(Setting("WHeight"), std::to_string(stored.height));
+
+    RunningConsole again;
+    ASSERT_NE(again.Window(), nullptr);
+    EXPECT_EQ(again.WindowUnits(), stored);
+    // The restored size re-lays the controls as a resize by hand does.
+    EXPECT_GT(again.ControlUnits(1012).width, 365);
+}
+
+TEST_F(MainWindowTest, MinimisedOrMaximisedWindowStoresThePlaceItReturnsTo) {
+    for (const int show : {SW_MINIMIZE, SW_MAXIMIZE}) {
+        RunningConsole console;
+        ASSERT_NE(console.Window(), nullptr);
+        console.MoveWindowTo(100, 80, 700, 500);
+        const UnitRect normal = console.WindowUnits();
+        ShowWindowAsync(console.Window(), show);
+        ASSERT_TRUE(WaitUntil([&] {
+            return show == SW_MINIMIZE ? IsIconic(console.Window()) : IsZoomed(console.Window());
+        }));
+        ASSERT_TRUE(console.CloseWithCloseBox());
+        const WindowPlacement placement = ReadWindowPlacement(registry_);
+        EXPECT_EQ((UnitRect{placement.left, placement.top, placement.width, placement.height}),
+                  normal)
+            << show;
+    }
+}
+
+TEST_F(MainWindowTest, StoredPlaceOffEveryScreenIsBroughtIntoView) {
+    SaveWindowPlacement(registry_, WindowPlacement{-4000, 3000, 400, 250});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    const RECT area = WorkArea();
+    const RECT rect = WindowRect(console.Window());
+    EXPECT_GE(rect.left, area.left);
+    EXPECT_LE(rect.bottom, area.bottom);
+    EXPECT_EQ(console.WindowUnits().width, 400);
+    EXPECT_EQ(console.WindowUnits().height, 250);
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+// The mapping editor in the running Console: the list shows the stored table, "Add" and "Remove"
+// change it at once, and the default printer follows "Change Default Printer To Selected
+// Printer" and the list's popup menu.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <algorithm>
+
+#include "common/settings/mapping_table.h"
+#include "console/console_test_fixture.h"
+#include "console/running_console.h"
+#include "console/scripted_networks.h"
+
+namespace {
+
+using Rows = std::vector<ListRow>;
+
+std::string DefaultPrinter() {
+    char name[512] = {};
+    DWORD size = sizeof name;
+    return GetDefaultPrinterA(name, &size) ? name : "";
+}
+
+// The test's own process keeps the spooler loaded, so Wine does not reset the default printer
+// when the Console loads it; the default found at the start is put back at the end.
+class MappingEditorWindowTest : public ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        previousDefault_ = DefaultPrinter();
+        ASSERT_TRUE(SetDefaultPrinterA("Console_Inkjet"));
+    }
+    void TearDown() override {
+        SetDefaultPrinterA(previousDefault_.c_str());
+        ConsoleTest::TearDown();
+    }
+
+    void Store(const std::vector<MappingEntry>& entries) {
+        for (const MappingEntry& entry : entries) {
+            AddMapping(registry_, entry.networkName, entry.printerName);
+        }
+    }
+
+    std::vector<MappingEntry> Stored() {
+        std::vector<MappingEntry> entries;
+        for (int n = 1; n <= ReadMappingCount(registry_); ++n) {
+            entries.push_back(ReadMapping(registry_, n));
+        }
+        return entries;
+    }
+
+    void Add(const RunningConsole& console, const std::string& network,
+             const std::string& printer) {
+        console.SetText(1003, network);
+        console.SetText(1004, printer);
+        console.Click(1006);
+    }
+
+    std::string previousDefault_;
+};
+
+TEST_F(MappingEditorWindowTest, ListShowsTheStoredTableNumberedFromOne) {
+    Store({{"Home", "Console_Inkjet"}, {"Office Wi-Fi", "Console_Laser"}, {"Lab", ""}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", "Console_Inkjet", 1},
+                                    {"Office Wi-Fi", "Console_Laser", 2},
+                                    {"Lab", "", 3}}));
+}
+
+TEST_F(MappingEditorWindowTest, AddingAKnownNetworkAgainReplacesItsPrinter) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    Add(console, "Office", "Console_Laser");
+    Add(console, "Home", "Console_Inkjet");
+    Add(console, "  Office ", "Console_Plotter");
+
+    const std::vector<MappingEntry> expected{{"Office", "Console_Plotter"},
+                                             {"Home", "Console_Inkjet"}};
+    EXPECT_EQ(Stored(), expected);
+    EXPECT_EQ(console.Rows(),
+              (Rows{{"Office", "Console_Plotter", 1}, {"Home", "Console_Inkjet", 2}}));
+}
+
+TEST_F(MappingEditorWindowTest, NamesDifferingInCaseAreTwoEntries) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    Add(console, "Office", "Console_Laser");
+    Add(console, "OFFICE", "Console_Inkjet");
+
+    EXPECT_EQ(console.Rows(),
+              (Rows{{"Office", "Console_Laser", 1}, {"OFFICE", "Console_Inkjet", 2}}));
+    EXPECT_EQ(ReadMappingCount(registry_), 2);
+}
+
+TEST_F(MappingEditorWindowTest, RemovingTheSecondOfFourRowsKeepsTheOldOrder) {
+    Store({{"A", "1"}, {"B", "2"}, {"C", "3"}, {"D", "4"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    console.SelectRow(1);
+    console.Click(1007);
+
+    EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"C", "3", 2}, {"D", "4", 3}}));
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"C", "3"}, {"D", "4"}}));
+}
+
+TEST_F(MappingEditorWindowTest, RemoveWithNoRowSelectedDoesNothing) {
+    Store({{"A", "1"}, {"B", "2"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    console.SelectRow(-1);
+    console.Click(1007);
+
+    EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}}));
+    EXPECT_EQ(ReadMappingCount(registry_), 2);
+}
+
+TEST_F(MappingEditorWindowTest, NamesTypedIntoTheListAreDiscarded) {
+    Store({{"Home", "Console_Inkjet"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    const HWND edit = console.EditRowLabel(0);
+    ASSERT_NE(edit, nullptr);
+    SetWindowTextA(edit, "Renamed");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(edit); }));
+
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", "Console_Inkjet", 1}}));
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Home", "Console_Inkjet"}}));
+}
+
+TEST_F(MappingEditorWindowTest, NetworkBoxOffersTheKnownNamesSplitAtCommasSorted) {
+    const ScriptedNetworks networks({{"Office Wi-Fi"}, {"Cafe, Upstairs"}, {"Home"}, {"Attic"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    EXPECT_EQ(console.ComboItems(1003),
+              (std::vector<std::string>{"Attic", "Cafe", "Home", "Office Wi-Fi", "Upstairs"}));
+    EXPECT_EQ(console.Text(1003), "Attic");
+}
+
+TEST_F(MappingEditorWindowTest, WithNoKnownNetworkAddStoresAnEmptyNetworkName) {
+    const ScriptedNetworks none({});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    EXPECT_EQ(console.ComboItems(1003), (std::vector<std::string>{""}));
+    EXPECT_EQ(console.Text(1003), "");
+
+    console.SetText(1004, "Console_Laser");
+    console.Click(1006);
+
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"", "Console_Laser"}}));
+}
+
+TEST_F(MappingEditorWindowTest, PrinterBoxOffersTheSpoolersPrintersSortedFirstOneChosen) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    const std::vector<std::string> printers = console.ComboItems(1004);
+    for (const char* queue : {"Console_Inkjet", "Console_Laser", "Console_Plotter"}) {
+        EXPECT_NE(std::find(printers.begin(), printers.end(), queue), printers.end()) << queue;
+    }
+    EXPECT_TRUE(std::is_sorted(printers.begin(), printers.end(),
+                               [](const std::string& a, const std::string& b) {
+                                   return lstrcmpiA(a.c_str(), b.c_str()) < 0;
+                               }));
+    ASSERT_FALSE(printers.empty());
+    EXPECT_EQ(console.Text(1004), printers.front());
+}
+
+TEST_F(MappingEditorWindowTest, ChangeDefaultPrinterMakesTheBoxPrinterTheDefault) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    EXPECT_EQ(console.Text(1022), "Console_Inkjet");
+
+    console.SetText(1004, "Console_Plotter");
+    console.Click(1020);
+
+    EXPECT_EQ(DefaultPrinter(), "Console_Plotter");
+    EXPECT_EQ(console.Text(1022), "Console_Plotter");
+}
+
+TEST_F(MappingEditorWindowTest, ANameThatIsNoPrinterLeavesTheDefault) {
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    console.SetText(1004, std::string(300, 'P'));
+    console.Click(1020);
+    console.SetText(1004, "No such printer");
+    console.Click(1020);
+
+    EXPECT_EQ(DefaultPrinter(), "Console_Inkjet");
+    EXPECT_EQ(console.Text(1022), "Console_Inkjet");
+    EXPECT_FALSE(console.WaitForExit(0));
+}
+
+TEST_F(MappingEditorWindowTest, SetToDefaultInARowsPopupMenuUsesThePrinterBox) {
+    Store({{"Home", "Console_Inkjet"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    console.SetText(1004, "Console_Laser");
+
+    ASSERT_TRUE(console.BringToFront());
+    RightClickAt(console.RowPoint(0));
+    const HWND menu = WaitForPopupMenu();
+    ASSERT_NE(menu, nullptr);
+    ChoosePopupMenuItem(menu, 0, 2);
+
+    EXPECT_TRUE(WaitUntil([] { return DefaultPrinter() == "Console_Laser"; }));
+    EXPECT_TRUE(WaitUntil([&] { return console.Text(1022) == "Console_Laser"; }));
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", "Console_Inkjet", 1}}));
+}
+
+TEST_F(MappingEditorWindowTest, RemoveInTheRightClickedRowsPopupMenuRemovesThatRow) {
+    Store({{"A", "1"}, {"B", "2"}, {"C", "3"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    console.SelectRow(0);
+
+    ASSERT_TRUE(console.BringToFront());
+    RightClickAt(console.RowPoint(2));
+    const HWND menu = WaitForPopupMenu();
+    ASSERT_NE(menu, nullptr);
+    ChoosePopupMenuItem(menu, 1, 2);
+
+    EXPECT_TRUE(WaitUntil([&] { return ReadMappingCount(registry_) == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return console.Rows().size() == 2; }));
+    EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}}));
+}
+
+}  // namespace

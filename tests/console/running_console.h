@@ -1,0 +1,161 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <ostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/platform/win32/unique_handle_win32.h"
+
+// Drives a running "Lumivo Console.exe" from the test process, as a user would: its windows,
+// controls and message boxes. Both processes share one virtual desktop.
+
+// A rectangle in dialog units: position and size.
+struct UnitRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const UnitRect&, const UnitRect&) = default;
+};
+
+// GoogleTest shows a rectangle as {x, y, width, height}.
+void PrintTo(const UnitRect& rect, std::ostream* out);
+
+// Pixel <-> dialog unit conversions of 8-point "MS Sans Serif" dialogs, measured on a dialog of
+// the test's own.
+struct DialogFont {
+    int baseX = 0;
+    int baseY = 0;
+
+    static const DialogFont& MsSansSerif8();
+
+    int UnitsX(int pixels) const { return MulDiv(pixels, 4, baseX); }
+    int UnitsY(int pixels) const { return MulDiv(pixels, 8, baseY); }
+    int PixelsX(int units) const { return MulDiv(units, baseX, 4); }
+    int PixelsY(int units) const { return MulDiv(units, baseY, 8); }
+    UnitRect Units(const RECT& pixels) const;
+};
+
+// One row of the mapping list as it shows: both columns and the row's item data.
+struct ListRow {
+    std::string network;
+    std::string printer;
+    LPARAM itemData = 0;
+
+    friend bool operator==(const ListRow&, const ListRow&) = default;
+};
+
+void PrintTo(const ListRow& row, std::ostream* out);
+
+// "Lumivo Console.exe" in the test program's folder.
+std::filesystem::path ConsoleProgram();
+
+class RunningConsole {
+public:
+    // Starts the program and waits until it shows a window: its main window or a message box.
+    explicit RunningConsole(const std::filesystem::path& program = ConsoleProgram());
+    // Ends the process if it is still running.
+    ~RunningConsole();
+    RunningConsole(const RunningConsole&) = delete;
+    RunningConsole& operator=(const RunningConsole&) = delete;
+
+    // The main window, once it is shown; null when none appeared.
+    HWND Window() const { return window_; }
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+
+    std::string Caption() const;
+    std::string Text(int id) const;
+    std::string ClassName(int id) const;
+    LONG Style(int id) const { return GetWindowLongA(Control(id), GWL_STYLE); }
+    LONG ExStyle(int id) const { return GetWindowLongA(Control(id), GWL_EXSTYLE); }
+
+    // A control's place within the main window's client area, in dialog units.
+    UnitRect ControlUnits(int id) const;
+    // The main window's client size, and its outer place and size, in dialog units.
+    UnitRect ClientUnits() const;
+    UnitRect WindowUnits() const;
+    // The ids of the main window's controls in creation order.
+    std::vector<int> ControlIds() const;
+
+    // The items of a combo box in its order, and the text of its edit field.
+    std::vector<std::string> ComboItems(int id) const;
+
+    std::vector<ListRow> Rows() const;
+    int ColumnWidthUnits(int column) const;
+    // Selects row index (from 0) of the mapping list alone; -1 clears the selection.
+    void SelectRow(int index) const;
+    // The screen point in the middle of a row's first column.
+    POINT RowPoint(int index) const;
+    // Starts editing a row's network name in place; the edit field, or null.
+    HWND EditRowLabel(int index) const;
+
+    // Makes the main window the foreground window, which takes the user's input.
+    bool BringToFront() const;
+
+    // A click on a button that returns once the window has handled it.
+    void Click(int id) const;
+    // A click on a button that may open a message box; returns at once.
+    void PostClick(int id) const;
+    void SetText(int id, const std::string& text) const;
+    // A menu command as the menu gives it; returns at once.
+    void PostCommand(int id) const;
+
+    // The window of the process other than the main window that is a dialog (a message box or
+    // a list window), waited for.
+    HWND WaitForDialog(DWORD timeoutMs = 10000) const { return WaitForMessageBox(timeoutMs); }
+
+    // Changes the main window's outer place and size, in pixels.
+    void MoveWindowTo(int x, int y, int width, int height) const;
+
+    // The close box, then the process's end; false when it did not end.
+    bool CloseWithCloseBox();
+    bool WaitForExit(DWORD timeoutMs = 15000) const;
+
+    // A message box of the process (a dialog other than the main window), waited for.
+    HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;
+
+    DWORD ProcessId() const { return processId_; }
+
+private:
+    HWND FindTopLevel(bool messageBox) const;
+
+    UniqueHandle process_;
+    DWORD processId_ = 0;
+    HWND window_ = nullptr;
+};
+
+// Input as the user gives it, to the foreground window: a right click at a screen point, a key.
+void RightClickAt(POINT point);
+void PressKey(WORD virtualKey);
+
+// The popup menu that is open on the desktop, waited for; null when none opened.
+HWND WaitForPopupMenu(DWORD timeoutMs = 10000);
+
+// Clicks item index (from 0) of an open popup menu of itemCount items.
+void ChoosePopupMenuItem(HWND menu, int index, int itemCount);
+
+// The text and title of a message box, and its OK button pressed.
+std::string MessageBoxText(HWND box);
+std::wstring MessageBoxWideText(HWND box);
+std::string WindowText(HWND window);
+// A list box's items, in its order.
+std::vector<std::string> ListBoxItems(HWND listBox);
+void PressMessageBoxButton(HWND box, int buttonId);
+
+// Polls the condition every 50 ms until it holds or the time is up.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = 10000) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= end) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}

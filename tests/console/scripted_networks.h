@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "wine/probe_programs.h"
+
+struct TestNetwork {
+    std::string name;
+    bool connected = false;
+};
+
+// The networks the Network List Manager knows in programs started from here on, in this order:
+// a scenario file of the prefix's scripted Network List Manager, named in the environment that
+// started programs inherit.
+class ScriptedNetworks {
+public:
+    explicit ScriptedNetworks(const std::vector<TestNetwork>& networks);
+    ~ScriptedNetworks();
+    ScriptedNetworks(const ScriptedNetworks&) = delete;
+    ScriptedNetworks& operator=(const ScriptedNetworks&) = delete;
+
+private:
+    ScratchFolder folder_{"console-networks"};
+};

@@ -1,0 +1,51 @@
+// The tray program's daily update check runs on "YES" alone, unlike the other programs' checks.
+#include <gtest/gtest.h>
+
+#include "common/settings/options.h"
+#include "common/settings/registry_access.h"
+#include "common/settings/settings_keys.h"
+#include "support/fakes/in_memory_registry.h"
+#include "tray/daily_update_check.h"
+
+namespace {
+
+class DailyUpdateCheck : public ::testing::Test {
+protected:
+    void Store(const std::string& text) {
+        WriteRegistryText(registry_, SettingsKeyPath, CheckForUpdatesValueName, text);
+    }
+
+    InMemoryRegistry registry_;
+};
+
+TEST_F(DailyUpdateCheck, RunsOnYesInAnyCaseWithOrWithoutSpaces) {
+    for (const char* yes : {"YES", " yes ", "yes", "Yes", "yEs   ", "   YES"}) {
+        Store(yes);
+        EXPECT_TRUE(IsDailyUpdateCheckWanted(registry_)) << '"' << yes << '"';
+    }
+}
+
+TEST_F(DailyUpdateCheck, AnythingElseIsOff) {
+    for (const char* other :
+         {"NO", "no", "maybe", "", " ", "Y", "YE", "YESS", "Y E S", "1", "TRUE", "on"}) {
+        Store(other);
+        EXPECT_FALSE(IsDailyUpdateCheckWanted(registry_)) << '"' << other << '"';
+    }
+}
+
+TEST_F(DailyUpdateCheck, MissingValueOrKeyIsOffWhereTheOtherProgramsCountItOn) {
+    EXPECT_FALSE(IsDailyUpdateCheckWanted(registry_));
+    EXPECT_TRUE(IsOptionEnabled(registry_, CheckForUpdatesValueName));
+
+    Store("YES");
+    registry_.DeleteKey(RootKey::CurrentUser, "Software\\Lumivo Mapper");
+    EXPECT_FALSE(IsDailyUpdateCheckWanted(registry_));
+}
+
+TEST(DailyUpdateCheckText, OnlySpacesAreTrimmed) {
+    EXPECT_TRUE(IsDailyUpdateCheckWanted("  yes  "));
+    EXPECT_FALSE(IsDailyUpdateCheckWanted("\tYES"));
+    EXPECT_FALSE(IsDailyUpdateCheckWanted("YES\r\n"));
+}
+
+}  // namespace

@@ -1,0 +1,399 @@
+// LMVTray.exe driven from outside, as the shell and the user drive it, on a virtual desktop.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <optional>
+
+#include "programs/local_http_server.h"
+#include "programs/program_desktop.h"
+#include "programs/program_folder.h"
+#include "support/ui/test_process.h"
+#include "support/ui/ui_helper.h"
+#include "support/ui/virtual_desktop.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr UINT IconCallback = WM_USER + 400;
+constexpr int AboutCommand = 1;
+
+class TrayProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(desktop_->IsReady()) << "no virtual desktop (is there an X display?)";
+        folder_ = std::make_unique<ProgramFolder>(
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_TRUE(folder_->Copy("LMVTray.exe", "LMVTray.exe"));
+        ASSERT_TRUE(folder_->AddStandIn("Lumivo Console.exe"));
+        ASSERT_TRUE(folder_->AddStandIn("Lumivo Manager.exe"));
+        SetConnectedNetworks("");
+    }
+
+    // Starts a tray program from the test's folder. Its current folder is another one, so it has
+    // to find the programs it starts beside its own file.
+    bool StartTray(ui::TestProcess& tray) {
+        return tray.Start(folder_->PathOf("LMVTray.exe"), "LMVTray.exe", folder_->Path() + "\\..",
+                          desktop_->Name());
+    }
+
+    // Starts the tray program and waits for its host window.
+    void StartTray() {
+        ASSERT_TRUE(StartTray(tray_));
+        host_ = ui::WaitForTopLevelWindow(tray_.Id(), ui::DialogClass, "Select Icon");
+        ASSERT_NE(host_, nullptr) << "the host window did not appear";
+        iconId_ = static_cast<UINT>(tray_.ImageBase());
+        ASSERT_TRUE(ui::WaitUntil([&] { return ui::HasNotificationIcon(host_, iconId_); }))
+            << "no notification icon with the host window and the instance handle as its id";
+    }
+
+    // Waits until the tray program has handled everything posted to it so far.
+    void Settle() {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(host_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+    }
+
+    void PostIconMouse(UINT mouseMessage) {
+        PostMessageA(host_, IconCallback, iconId_, mouseMessage);
+    }
+    void PostTimer(UINT_PTR timer) { PostMessageA(host_, WM_TIMER, timer, 0); }
+
+    // Ends with exit code 0, and its icon goes with it.
+    void ExpectEnded() {
+        ASSERT_TRUE(tray_.WaitForExit(10s)) << "the tray program is still running";
+        EXPECT_EQ(tray_.ExitCode(), 0u);
+        EXPECT_FALSE(ui::HasNotificationIcon(host_, iconId_));
+    }
+
+    // Still there a while after everything posted to it: a hand-over would have ended it.
+    void ExpectStillRunningAndHidden() {
+        Settle();
+        EXPECT_FALSE(tray_.WaitForExit(500ms)) << "the tray program ended";
+        EXPECT_TRUE(IsWindow(host_));
+        EXPECT_FALSE(IsWindowVisible(host_));
+        EXPECT_TRUE(ui::HasNotificationIcon(host_, iconId_));
+    }
+
+    std::vector<HWND> AboutBoxes() const {
+        return ui::TopLevelWindows(tray_.Id(), ui::DialogClass, "About");
+    }
+
+    HWND OpenMenu() const {
+        HWND menu = nullptr;
+        ui::WaitUntil([&] {
+            menu = ui::FindTopLevelWindow(tray_.Id(), ui::MenuClass);
+            return menu != nullptr && IsWindowVisible(menu);
+        });
+        return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+    }
+
+    // The icon's place at the right end of the taskbar.
+    POINT IconPoint() const {
+        RECT taskbar{};
+        GetWindowRect(desktop_->Taskbar(), &taskbar);
+        return {taskbar.right - 12, (taskbar.top + taskbar.bottom) / 2};
+    }
+
+    // What the scripted Network List Manager of the test prefix shows the tray program: one
+    // remembered network, and a connected one when a name is given.
+    void SetConnectedNetworks(const std::string& connectedName) {
+        std::string scenario = "network\nname = Garage\nconnected = no\n";
+        if (!connectedName.empty()) {
+            scenario += "network\nname = " + connectedName + "\nconnected = yes\n";
+        }
+        const std::string path = folder_->PathOf("networks.txt");
+        std::ofstream(path, std::ios::binary) << scenario;
+        SetEnvironmentVariableA("LUMIVO_TEST_NETWORKS", path.c_str());
+    }
+
+    static void SaveScreenshot(const std::string& name) {
+        const std::string folder = ProgramFolder::BuildFolder() + "\\screenshots";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        EXPECT_TRUE(ui::SaveScreenshot(ui::UnixPathOf(folder) + "/" + name)) << name;
+    }
+
+    ui::VirtualDesktop* desktop_ = &ProgramDesktop();
+    std::unique_ptr<ProgramFolder> folder_;
+    ui::TestProcess tray_;
+    HWND host_ = nullptr;
+    UINT iconId_ = 0;
+};
+
+TEST_F(TrayProgram, ShowsItsIconAndKeepsItsHostWindowHidden) {
+    StartTray();
+    // The dialog manager shows a modal dialog once its queue runs dry; give it the chance.
+    Sleep(500);
+    ExpectStillRunningAndHidden();
+    EXPECT_FALSE(IsIconic(host_));
+}
+
+TEST_F(TrayProgram, SecondStartEndsAtOnceWhileTheFirstRuns) {
+    StartTray();
+    ui::TestProcess second;
+    ASSERT_TRUE(StartTray(second));
+    ASSERT_TRUE(second.WaitForExit(5s)) << "the second tray program did not end";
+    EXPECT_EQ(second.ExitCode(), 0u);
+
+    ExpectStillRunningAndHidden();
+    EXPECT_EQ(ui::TopLevelWindows(tray_.Id(), ui::DialogClass, "Select Icon").size(), 1u);
+    EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+}
+
+TEST_F(TrayProgram, LeftClickOnTheIconStartsTheConsoleAndEnds) {
+    StartTray();
+    const POINT icon = IconPoint();
+    ui::ClickAt(icon.x, icon.y);
+    ExpectEnded();
+    EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Console.exe"));
+}
+
+TEST_F(TrayProgram, EndsSilentlyWhenTheConsoleCannotBeStarted) {
+    ASSERT_TRUE(DeleteFileA(folder_->PathOf("Lumivo Console.exe").c_str()));
+    StartTray();
+    PostIconMouse(WM_LBUTTONDOWN);
+    // A message box would keep it from ending.
+    ExpectEnded();
+    EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+}
+
+TEST_F(TrayProgram, OtherMouseMessagesOnTheIconDoNothing) {
+    StartTray();
+    for (UINT mouse : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_RBUTTONDBLCLK,
+                       WM_MBUTTONDOWN}) {
+        PostIconMouse(mouse);
+    }
+    ExpectStillRunningAndHidden();
+    EXPECT_EQ(ui::FindTopLevelWindow(tray_.Id(), ui::MenuClass), nullptr);
+    EXPECT_THAT(AboutBoxes(), IsEmpty());
+    EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+}
+
+TEST_F(TrayProgram, RightClickOpensTheMenuAtTheCursorAndAClickElsewhereClosesIt) {
+    StartTray();
+    // Just above and left of the icon, so that the menu leaves the icon in sight.
+    ui::MoveCursorTo(870, 690);
+    PostIconMouse(WM_RBUTTONDOWN);
+    HWND menu = OpenMenu();
+    ASSERT_NE(menu, nullptr) << "no popup menu";
+    RECT place{};
+    GetWindowRect(menu, &place);
+    EXPECT_EQ(place.left, 870);
+    EXPECT_EQ(place.top, 690);
+    SaveScreenshot("tray-menu.png");
+
+    ui::ClickAt(200, 150);
+    EXPECT_TRUE(ui::WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
+    ExpectStillRunningAndHidden();
+    EXPECT_THAT(AboutBoxes(), IsEmpty());
+    EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+}
+
+TEST_F(TrayProgram, MenuChosenByKeyboardOpensAboutAndExits) {
+    StartTray();
+    const POINT icon = IconPoint();
+
+    ui::ClickAt(icon.x, icon.y, true);
+    ASSERT_NE(OpenMenu(), nullptr);
+    ui::PressKey('A');  // "&About"
+    HWND about = ui::WaitForTopLevelWindow(tray_.Id(), ui::DialogClass, "About");
+    ASSERT_NE(about, nullptr);
+    ui::PressButton(about, IDOK);
+    ASSERT_TRUE(ui::WaitUntil([&] { return AboutBoxes().empty(); }));
+
+    // Apart by more than the double-click time, or the shell reports a double click.
+    Sleep(GetDoubleClickTime() + 100);
+    ui::ClickAt(icon.x, icon.y, true);
+    ASSERT_NE(OpenMenu(), nullptr);
+    ui::PressKey(VK_DOWN);  // the first item, "Exit Lumivo Tray"
+    ui::PressKey(VK_RETURN);
+    ExpectEnded();
+    EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+}
+
+TEST_F(TrayProgram, AboutTwiceGivesTwoBoxesThatOnlyOkCloses) {
+    StartTray();
+    ui::PostCommand(host_, AboutCommand);
+    ui::PostCommand(host_, AboutCommand);
+    ASSERT_TRUE(ui::WaitUntil([&] { return AboutBoxes().size() == 2; }))
+        << AboutBoxes().size() << " About boxes";
+    for (HWND about : AboutBoxes()) {
+        EXPECT_TRUE(ui::WaitUntil([&] { return IsWindowVisible(about); }));
+        // Without an owner, the host stays enabled and goes on handling clicks and timers.
+        EXPECT_EQ(GetWindow(about, GW_OWNER), nullptr);
+        EXPECT_THAT(ui::ChildTexts(about), ElementsAre("LMV1", "Lumivo v1.15", "&OK"));
+    }
+    EXPECT_TRUE(IsWindowEnabled(host_));
+    SaveScreenshot("tray-about.png");
+
+    HWND first = AboutBoxes().front();
+    SetForegroundWindow(first);
+    ui::PressKey(VK_ESCAPE);
+    PostMessageA(first, WM_CLOSE, 0, 0);
+    ui::PostCommand(first, IDCANCEL);
+    Sleep(300);
+    EXPECT_EQ(AboutBoxes().size(), 2u) << "Escape or a close request closed an About box";
+
+    ui::PressButton(first, IDOK);
+    EXPECT_TRUE(ui::WaitUntil([&] { return AboutBoxes().size() == 1; }));
+    EXPECT_FALSE(IsWindow(first));
+    ExpectStillRunningAndHidden();
+}
+
+TEST_F(TrayProgram, MinimiseAndCloseRequestsOnlyHideAndWmCloseEnds) {
+    StartTray();
+    PostMessageA(host_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectStillRunningAndHidden();
+    PostMessageA(host_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ExpectStillRunningAndHidden();
+    EXPECT_FALSE(IsIconic(host_));
+
+    PostMessageA(host_, WM_CLOSE, 0, 0);
+    ExpectEnded();
+    EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+}
+
+TEST_F(TrayProgram, MinuteTickWithoutAConnectedNetworkChangesNothing) {
+    StartTray();
+    PostTimer(2001);
+    PostTimer(2001);
+    ExpectStillRunningAndHidden();
+    EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+}
+
+TEST_F(TrayProgram, MinuteTickWithAConnectedNetworkStartsTheManagerAndEnds) {
+    SetConnectedNetworks("Office");
+    StartTray();
+    PostTimer(2001);
+    ExpectEnded();
+    EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
+}
+
+// The daily timer, in a test build of the tray program whose update check asks a local server
+// that offers version 9.99.
+class TrayDailyTimer : public TrayProgram {
+protected:
+    void SetUp() override {
+        TrayProgram::SetUp();
+        ASSERT_TRUE(folder_->Copy("lumivo_tray_local_updates.exe", "LMVTray.exe"));
+        server_ = std::make_unique<LocalHttpServer>(LUMIVO_TEST_UPDATE_PORT, "9.99");
+        ASSERT_TRUE(server_->IsListening()) << "port " << LUMIVO_TEST_UPDATE_PORT << " is taken";
+        keyExisted_ = RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &settings_) ==
+                      ERROR_SUCCESS;
+        if (!keyExisted_) {
+            ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0,
+                                      KEY_READ | KEY_WRITE, nullptr, &settings_, nullptr),
+                      ERROR_SUCCESS);
+        } else {
+            RegCloseKey(settings_);
+            ASSERT_EQ(
+                RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ | KEY_WRITE, &settings_),
+                ERROR_SUCCESS);
+        }
+        char text[256] = "";
+        DWORD size = sizeof(text);
+        if (RegQueryValueExA(settings_, "CheckForUpdates", nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS) {
+            previous_ = std::string(text);
+        }
+    }
+
+    void TearDown() override {
+        tray_.Terminate();
+        if (settings_ != nullptr) {
+            SetCheckForUpdates(previous_);
+            RegCloseKey(settings_);
+            if (!keyExisted_) {
+                RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+            }
+        }
+    }
+
+    void SetCheckForUpdates(const std::optional<std::string>& text) {
+        if (text) {
+            RegSetValueExA(settings_, "CheckForUpdates", 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(text->c_str()),
+                           static_cast<DWORD>(text->size() + 1));
+        } else {
+            RegDeleteValueA(settings_, "CheckForUpdates");
+        }
+    }
+
+    HWND UpdatePrompt() const {
+        return ui::FindTopLevelWindow(tray_.Id(), ui::DialogClass, "Lumivo Tray - v1.15");
+    }
+
+    static constexpr char kSettingsKey[] = "Software\\Lumivo Mapper";
+    std::unique_ptr<LocalHttpServer> server_;
+    HKEY settings_ = nullptr;
+    bool keyExisted_ = false;
+    std::optional<std::string> previous_;
+};
+
+TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
+    for (const char* yes : {" yes ", "YES"}) {
+        SCOPED_TRACE(yes);
+        SetCheckForUpdates(yes);
+        StartTray();
+        PostTimer(2000);
+        HWND prompt = nullptr;
+        ASSERT_TRUE(ui::WaitUntil([&] { return (prompt = UpdatePrompt()) != nullptr; }))
+            << "no update prompt titled \"Lumivo Tray - v1.15\"";
+        EXPECT_EQ(ui::MessageBoxText(prompt),
+                  "Your version of Lumivo is 1.15. There is a new version (9.99) of Lumivo. Do you "
+                  "want to get it now?");
+        ASSERT_FALSE(server_->RequestedPaths().empty());
+        EXPECT_EQ(server_->RequestedPaths().back(), "/Software/LMV/LMVversion.txt");
+        ui::PressButton(prompt, IDNO);
+        EXPECT_TRUE(ui::WaitUntil([&] { return UpdatePrompt() == nullptr; }));
+
+        // The check runs on a thread of its own: the program goes on as before.
+        ExpectStillRunningAndHidden();
+        PostMessageA(host_, WM_CLOSE, 0, 0);
+        ExpectEnded();
+    }
+    EXPECT_EQ(server_->RequestedPaths().size(), 2u);
+}
+
+TEST_F(TrayDailyTimer, NoOtherTextOrMissingValueStartsNoCheck) {
+    for (const std::optional<std::string>& value :
+         {std::optional<std::string>("NO"), std::optional<std::string>("maybe"),
+          std::optional<std::string>()}) {
+        SCOPED_TRACE(value.value_or("(missing)"));
+        SetCheckForUpdates(value);
+        StartTray();
+        PostTimer(2000);
+        Settle();
+        Sleep(1000);
+        EXPECT_THAT(server_->RequestedPaths(), IsEmpty());
+        EXPECT_EQ(UpdatePrompt(), nullptr);
+        ExpectStillRunningAndHidden();
+        PostMessageA(host_, WM_CLOSE, 0, 0);
+        ExpectEnded();
+    }
+}
+
+// The real one-minute timer, with a connected network: the program hands over to the Manager
+// about a minute after it starts.
+class TrayMinuteTimer : public TrayProgram {};
+
+TEST_F(TrayMinuteTimer, HandsOverToTheManagerAboutAMinuteAfterItStarts) {
+    SetConnectedNetworks("Office");
+    const auto started = std::chrono::steady_clock::now();
+    StartTray();
+    ASSERT_FALSE(tray_.WaitForExit(50s)) << "ended before its first minute tick";
+    ASSERT_TRUE(tray_.WaitForExit(25s)) << "still running 75 seconds after its start";
+    const auto ranFor = std::chrono::steady_clock::now() - started;
+    EXPECT_GE(ranFor, 58s);
+    EXPECT_LE(ranFor, 70s);
+    ExpectEnded();
+    EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
+}
+
+}  // namespace

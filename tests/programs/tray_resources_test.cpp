@@ -1,0 +1,154 @@
+// The resources compiled into LMVTray.exe, read from the program file.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "programs/program_folder.h"
+#include "support/ui/dialog_template.h"
+
+namespace {
+
+using ::testing::SizeIs;
+
+class TrayResources : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program_ = LoadLibraryExA((ProgramFolder::BuildFolder() + "\\LMVTray.exe").c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(program_, nullptr);
+    }
+    void TearDown() override {
+        if (program_ != nullptr) {
+            FreeLibrary(program_);
+        }
+    }
+
+    std::string MenuText(HMENU menu, UINT position) const {
+        char text[256] = "";
+        GetMenuStringA(menu, position, text, sizeof(text), MF_BYPOSITION);
+        return text;
+    }
+
+    const BYTE* Resource(LPCSTR name, LPCSTR type, DWORD& size) const {
+        HRSRC found = FindResourceA(program_, name, type);
+        if (found == nullptr) {
+            return nullptr;
+        }
+        size = SizeofResource(program_, found);
+        return static_cast<const BYTE*>(LockResource(LoadResource(program_, found)));
+    }
+
+    HMODULE program_ = nullptr;
+};
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colourCount, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+TEST_F(TrayResources, IconLmv1IsOneSixteenPixelImageIn256Colours) {
+    DWORD size = 0;
+    const BYTE* group = Resource("LMV1", MAKEINTRESOURCEA(14), size);  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    ASSERT_GE(size, 6 + sizeof(IconGroupEntry));
+    WORD count = 0;
+    std::memcpy(&count, group + 4, sizeof(count));
+    ASSERT_EQ(count, 1);
+    IconGroupEntry entry{};
+    std::memcpy(&entry, group + 6, sizeof(entry));
+    EXPECT_EQ(entry.width, 16);
+    EXPECT_EQ(entry.height, 16);
+    EXPECT_EQ(entry.bitCount, 8);
+
+    const BYTE* image = Resource(MAKEINTRESOURCEA(entry.id), MAKEINTRESOURCEA(3), size);  // RT_ICON
+    ASSERT_NE(image, nullptr);
+    BITMAPINFOHEADER header{};
+    ASSERT_GE(size, sizeof(header));
+    std::memcpy(&header, image, sizeof(header));
+    EXPECT_EQ(header.biWidth, 16);
+    EXPECT_EQ(header.biHeight, 32);  // the colour image and the mask
+    EXPECT_EQ(header.biBitCount, 8);
+}
+
+TEST_F(TrayResources, PopupMenuHoldsExitSeparatorAndAbout) {
+    HMENU menu = LoadMenuA(program_, "POPUPMENU");
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(menu), 1);
+    EXPECT_EQ(MenuText(menu, 0), "&Tray");
+    HMENU tray = GetSubMenu(menu, 0);
+    ASSERT_NE(tray, nullptr);
+    ASSERT_EQ(GetMenuItemCount(tray), 3);
+    EXPECT_EQ(MenuText(tray, 0), "Exit Lumivo Tray");
+    EXPECT_EQ(GetMenuItemID(tray, 0), 2u);
+    EXPECT_EQ(GetMenuState(tray, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(MenuText(tray, 2), "&About");
+    EXPECT_EQ(GetMenuItemID(tray, 2), 1u);
+    DestroyMenu(menu);
+}
+
+TEST_F(TrayResources, HostDialogIsATinySystemModalPopupWithTheIcon) {
+    const auto host = ui::ReadDialogTemplate(program_, 100);
+    ASSERT_TRUE(host.has_value());
+    EXPECT_EQ(host->style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
+                                              DS_SYSMODAL | DS_SETFONT));
+    EXPECT_EQ(host->caption, "Select Icon");
+    EXPECT_EQ(host->x, 0);
+    EXPECT_EQ(host->y, 0);
+    EXPECT_EQ(host->cx, 5);
+    EXPECT_EQ(host->cy, 5);
+    EXPECT_EQ(host->fontSize, 8);
+    EXPECT_EQ(host->fontName, "MS Sans Serif");
+    ASSERT_THAT(host->controls, SizeIs(1));
+    const auto& icon = host->controls[0];
+    EXPECT_EQ(icon.className, "Static");
+    EXPECT_EQ(icon.style & SS_TYPEMASK, static_cast<DWORD>(SS_ICON));
+    EXPECT_EQ(icon.text, "LMV1");
+    EXPECT_EQ(icon.id, -1);
+    EXPECT_EQ(std::vector<short>({icon.x, icon.y, icon.cx, icon.cy}),
+              std::vector<short>({33, 12, 18, 20}));
+}
+
+TEST_F(TrayResources, AboutDialogIsCentredWithoutSystemMenu) {
+    const auto about = ui::ReadDialogTemplate(program_, 101);
+    ASSERT_TRUE(about.has_value());
+    EXPECT_EQ(about->style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME |
+                                               DS_CENTER | DS_SETFONT));
+    EXPECT_EQ(about->caption, "About");
+    EXPECT_EQ(about->cx, 174);
+    EXPECT_EQ(about->cy, 65);
+    EXPECT_EQ(about->fontSize, 8);
+    EXPECT_EQ(about->fontName, "MS Sans Serif");
+    ASSERT_THAT(about->controls, SizeIs(3));
+
+    const auto& icon = about->controls[0];
+    EXPECT_EQ(icon.className, "Static");
+    EXPECT_EQ(icon.style & SS_TYPEMASK, static_cast<DWORD>(SS_ICON));
+    EXPECT_EQ(icon.text, "LMV1");
+    EXPECT_EQ(icon.id, -1);
+    EXPECT_EQ(std::vector<short>({icon.x, icon.y, icon.cx, icon.cy}),
+              std::vector<short>({7, 7, 18, 20}));
+
+    const auto& text = about->controls[1];
+    EXPECT_EQ(text.className, "Static");
+    EXPECT_EQ(text.style & SS_TYPEMASK, static_cast<DWORD>(SS_LEFT));
+    EXPECT_EQ(text.text, "Lumivo v1.15");
+    EXPECT_EQ(text.id, -1);
+    EXPECT_EQ(std::vector<short>({text.x, text.y, text.cx, text.cy}),
+              std::vector<short>({37, 8, 128, 8}));
+
+    const auto& ok = about->controls[2];
+    EXPECT_EQ(ok.className, "Button");
+    EXPECT_EQ(ok.style & BS_TYPEMASK, static_cast<DWORD>(BS_PUSHBUTTON));
+    EXPECT_EQ(ok.text, "&OK");
+    EXPECT_EQ(ok.id, IDOK);
+    EXPECT_EQ(std::vector<short>({ok.x, ok.y, ok.cx, ok.cy}), std::vector<short>({62, 43, 58, 14}));
+}
+
+}  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "common/platform/registry.h"
+
+// The tray program's daily update check runs only when CheckForUpdates reads "YES" once trimmed
+// of spaces and upper-cased. Unlike the Console and the Manager, it counts a missing value or any
+// other text as off.
+bool IsDailyUpdateCheckWanted(const std::string& checkForUpdates);
+
+// Reads CheckForUpdates from the settings key and applies the rule above.
+bool IsDailyUpdateCheckWanted(Registry& registry);

@@ -1,0 +1,29 @@
+#include "tray/win32/notify_icon_win32.h"
+
+#include <cstring>
+
+void NotifyIcon::Add(HWND window, HINSTANCE instance) {
+    // The size field gives the full record of the build (508 bytes in a 32-bit build, 528 in a
+    // 64-bit one); from it the shell learns which form of the record it gets.
+    record_ = {};
+    record_.cbSize = sizeof(record_);
+    record_.hWnd = window;
+    record_.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(instance));
+    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record_.uCallbackMessage = CallbackMessage;
+    record_.hIcon = LoadIconA(instance, "LMV1");
+    std::strncpy(record_.szTip, "Lumivo", sizeof(record_.szTip) - 1);
+
+    Shell_NotifyIconA(NIM_ADD, &record_);
+    added_ = true;
+    // The shell keeps its own copy of the picture.
+    DestroyIcon(record_.hIcon);
+    record_.hIcon = nullptr;
+}
+
+void NotifyIcon::Remove() {
+    if (added_) {
+        Shell_NotifyIconA(NIM_DELETE, &record_);
+        added_ = false;
+    }
+}

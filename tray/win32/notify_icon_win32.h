@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+// The tray program's icon in the notification area. One record serves the whole lifetime: the
+// shell finds the icon again by its window and identifier when it is removed.
+class NotifyIcon {
+public:
+    // The callback message through which the shell reports mouse activity on the icon.
+    static constexpr UINT CallbackMessage = WM_USER + 400;
+
+    // Adds the icon "LMV1" with the tip "Lumivo" for the given window. A failed add is not
+    // retried; the program then runs on without an icon.
+    void Add(HWND window, HINSTANCE instance);
+
+    // Removes the icon, if one was added.
+    void Remove();
+
+private:
+    NOTIFYICONDATAA record_{};
+    bool added_ = false;
+};

@@ -1,0 +1,128 @@
+#include "tray/win32/tray_host_win32.h"
+
+#include "common/services/process_helpers.h"
+#include "common/services/program_names.h"
+#include "common/services/update_check_thread.h"
+#include "tray/daily_update_check.h"
+#include "tray/tray_identity.h"
+#include "tray/tray_resources.h"
+#include "tray/win32/tray_about_win32.h"
+
+namespace {
+
+TrayHost* HostOf(HWND window) {
+    return reinterpret_cast<TrayHost*>(GetWindowLongPtrA(window, DWLP_USER));
+}
+
+void StartHost(HWND window, TrayHost& host) {
+    SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&host));
+    host.menu.reset(LoadMenuA(host.instance, "POPUPMENU"));
+    host.popup = GetSubMenu(host.menu.get(), 0);
+    host.icon.Add(window, host.instance);
+    SetTimer(window, UpdateCheckTimer, UpdateCheckInterval, nullptr);
+    SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
+}
+
+// Starts another program of the system and ends the tray program, whether or not the start
+// succeeded; the started program brings the tray program back when it ends.
+void HandOver(HWND window, TrayHost& host, const std::string& fileName) {
+    StartProgram(host.processes, fileName);
+    EndDialog(window, 0);
+}
+
+void OnTimer(HWND window, TrayHost& host, UINT_PTR timer) {
+    if (timer == UpdateCheckTimer) {
+        if (IsDailyUpdateCheckWanted(host.registry)) {
+            StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});
+        }
+    } else if (timer == NetworkWatchTimer) {
+        if (host.watch.ConnectedNetworksChanged(host.network)) {
+            HandOver(window, host, ManagerFileName);
+        }
+    }
+}
+
+void ShowPopupMenu(HWND window, const TrayHost& host) {
+    // Without the foreground and the WM_NULL afterwards, the menu would stay open when the user
+    // clicks elsewhere.
+    SetForegroundWindow(window);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    TrackPopupMenu(host.popup, 0, cursor.x, cursor.y, 0, window, nullptr);
+    PostMessageA(window, WM_NULL, 0, 0);
+}
+
+void OnIconMouse(HWND window, TrayHost& host, UINT mouseMessage) {
+    if (IsWindowVisible(window)) {
+        return;
+    }
+    if (mouseMessage == WM_LBUTTONDOWN) {
+        HandOver(window, host, ConsoleFileName);
+    } else if (mouseMessage == WM_RBUTTONDOWN) {
+        ShowPopupMenu(window, host);
+    }
+}
+
+void OnCommand(HWND window, const TrayHost& host, WORD command) {
+    if (command == IDM_TRAY_ABOUT) {
+        // No owner: the host keeps handling its timers, clicks and menu while the box is open.
+        DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_TRAY_ABOUT), nullptr, TrayAboutProc, 0);
+    } else if (command == IDM_TRAY_EXIT) {
+        EndDialog(window, 0);
+    }
+}
+
+// The dialog manager shows a modal dialog once its queue runs dry, so the host hides itself at
+// every message. Hiding sends messages of its own (WM_SHOWWINDOW first, while the window still
+// counts as visible); without the guard each of them would hide again, recursing without end.
+void HideHost(HWND window) {
+    static bool hiding = false;
+    if (hiding || !IsWindowVisible(window)) {
+        return;
+    }
+    hiding = true;
+    ShowWindow(window, SW_HIDE);
+    hiding = false;
+}
+
+bool IsMinimiseOrClose(WPARAM systemCommand) {
+    const WPARAM command = systemCommand & 0xFFF0;
+    return command == SC_MINIMIZE || command == SC_CLOSE;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HideHost(window);
+
+    if (message == WM_INITDIALOG) {
+        StartHost(window, *reinterpret_cast<TrayHost*>(lParam));
+        return TRUE;
+    }
+    TrayHost* host = HostOf(window);
+    if (host == nullptr) {
+        return FALSE;
+    }
+    switch (message) {
+        case WM_TIMER:
+            OnTimer(window, *host, wParam);
+            return TRUE;
+        case NotifyIcon::CallbackMessage:
+            OnIconMouse(window, *host, LOWORD(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            OnCommand(window, *host, LOWORD(wParam));
+            return TRUE;
+        case WM_SYSCOMMAND:
+            if (IsMinimiseOrClose(wParam)) {
+                HideHost(window);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_DESTROY:
+            host->icon.Remove();
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}

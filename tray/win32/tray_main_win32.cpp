@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include "common/platform/win32/network_list_win32.h"
+#include "common/platform/win32/processes_win32.h"
+#include "common/platform/win32/registry_win32.h"
+#include "common/services/process_helpers.h"
+#include "common/services/program_names.h"
+#include "tray/tray_resources.h"
+#include "tray/win32/tray_host_win32.h"
+
+// LMVTray.exe: the notification-area program. Its whole life is the hidden host dialog.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    Win32Processes processes;
+    if (CheckSingleInstance(processes, TrayMutexName)) {
+        return 0;
+    }
+    Win32Registry registry;
+    Win32NetworkList network;
+    TrayHost host{instance, registry, network, processes};
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TRAY_HOST), nullptr, TrayHostProc,
+                    reinterpret_cast<LPARAM>(&host));
+    return 0;
+}
