@@ -10,7 +10,7 @@ endif()
 set(LUMIVO_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package)
 set(LUMIVO_INSTALLER ${CMAKE_BINARY_DIR}/Lumivo-${PROJECT_VERSION}-setup-${LUMIVO_ARCH}.exe)
 
-# The programs of this build, found by their file names.
+# The three programs, found among this build's targets by their file names.
 get_property(lumivo_targets DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY BUILDSYSTEM_TARGETS)
 set(LUMIVO_PACKAGED_PROGRAMS)
 set(lumivo_package_files)
@@ -23,8 +23,7 @@ foreach(program "Lumivo Manager" "Lumivo Console" "LMVTray")
         endif()
     endforeach()
     if(NOT found)
-        message(STATUS "Installer: \"${program}.exe\" is not part of this build")
-        continue()
+        message(FATAL_ERROR "Installer: no target builds \"${program}.exe\"")
     endif()
     set(packaged ${LUMIVO_PACKAGE_DIR}/${program}.exe)
     add_custom_command(
@@ -47,11 +46,7 @@ add_custom_command(
 list(APPEND lumivo_package_files ${packaged_help})
 
 # The installer's list of files, for installing and for removing them again.
-set(payload "")
-if("Lumivo Console.exe" IN_LIST LUMIVO_PACKAGED_PROGRAMS)
-    string(APPEND payload "!define CONSOLE_EXE \"Lumivo Console.exe\"\n")
-endif()
-string(APPEND payload "!macro InstallPayload\n")
+set(payload "!macro InstallPayload\n")
 foreach(file IN LISTS lumivo_package_files)
     string(APPEND payload "    File \"${file}\"\n")
 endforeach()

@@ -4,8 +4,8 @@
 ; makensis defines:
 ;   VERSION     the product version, such as 1.19
 ;   ARCH        x64 or x86: which Windows the programs were built for
-;   PAYLOAD     an include file (made by the build) with the program files: macros
-;               InstallPayload and RemovePayload, and CONSOLE_EXE when the Console is among them
+;   PAYLOAD     an include file (made by the build) with the macros InstallPayload and
+;               RemovePayload, which install and remove the programs and the help file
 ;   ICON        the product's icon
 ;   OUTFILE     the installer to write
 
@@ -50,10 +50,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PRODUCT}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Lumivo gives you a default printer per network.$\r$\n$\r$\nIt is installed for you alone and needs no administrator rights. Windows will start it each time you log on.$\r$\n$\r$\nClick Next to continue."
-!ifdef CONSOLE_EXE
-    !define MUI_FINISHPAGE_RUN "$INSTDIR\${CONSOLE_EXE}"
-    !define MUI_FINISHPAGE_RUN_TEXT "Open Lumivo Console to pair networks with printers"
-!endif
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Lumivo Console.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Open Lumivo Console to pair networks with printers"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
@@ -96,10 +94,9 @@ Section "Lumivo" SectionLumivo
     !insertmacro InstallPayload
     WriteUninstaller "$INSTDIR\Uninstall.exe"
 
-    !ifdef CONSOLE_EXE
-        CreateShortcut "${SHORTCUT}" "$INSTDIR\${CONSOLE_EXE}" "" "$INSTDIR\${CONSOLE_EXE}" 0 \
-            SW_SHOWNORMAL "" "Pair networks with printers"
-    !endif
+    ; The shortcut starts the Console in its own folder, where it finds the help file.
+    CreateShortcut "${SHORTCUT}" "$INSTDIR\Lumivo Console.exe" "" "$INSTDIR\Lumivo Console.exe" 0 \
+        SW_SHOWNORMAL "" "Pair networks with printers"
 
     ; This entry is what runs the Manager at logon.
     WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\Lumivo Manager.exe"'
