@@ -30,7 +30,7 @@ lumivo_sources(LUMIVO_WINE_TEST_SOURCES
     ${CMAKE_SOURCE_DIR}/tests/support/fakes/*.cpp)
 add_executable(lumivo_wine_tests ${LUMIVO_WINE_TEST_SOURCES})
 target_include_directories(lumivo_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(lumivo_wine_tests PRIVATE lumivo_core GTest::gmock_main)
+target_link_libraries(lumivo_wine_tests PRIVATE lumivo_core lumivo_ui_support GTest::gmock_main)
 
 # One throwaway prefix per test run: created by the first test, shut down by the last. Tests that
 # use it take a lock on it, because they share its registry, spooler and default printer.

@@ -12,6 +12,7 @@
 
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/unique_handle_win32.h"
+#include "support/ui/test_process.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
@@ -21,6 +22,8 @@
 
 namespace {
 
+using namespace std::chrono_literals;
+
 constexpr char kPrinterA[] = "Lumivo_Test_A";
 constexpr char kPrinterB[] = "Lumivo_Test_B";
 
@@ -29,45 +32,6 @@ std::string DefaultPrinter() {
     DWORD size = sizeof name;
     return GetDefaultPrinterA(name, &size) ? name : "";
 }
-
-// A program started and left running; ended at the end of the test if it is still there.
-class RunningProgram {
-public:
-    RunningProgram(const std::filesystem::path& program, const std::filesystem::path& folder) {
-        std::string commandLine = Quoted(program.string());
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION started{};
-        const std::string folderText = folder.string();
-        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                           folderText.c_str(), &startup, &started)) {
-            process_ = UniqueHandle(started.hProcess);
-            UniqueHandle thread(started.hThread);
-        }
-    }
-    ~RunningProgram() {
-        if (process_ && !HasEnded(0)) {
-            TerminateProcess(process_.Get(), 99);
-            WaitForSingleObject(process_.Get(), 5000);
-        }
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-
-    bool Started() const { return static_cast<bool>(process_); }
-    HANDLE Handle() const { return process_.Get(); }
-    bool HasEnded(DWORD waitMs) const {
-        return WaitForSingleObject(process_.Get(), waitMs) == WAIT_OBJECT_0;
-    }
-    DWORD ExitCode() const {
-        DWORD code = 0;
-        GetExitCodeProcess(process_.Get(), &code);
-        return code;
-    }
-
-private:
-    UniqueHandle process_;
-};
 
 class ManagerProgramTest : public ::testing::Test {
 protected:
@@ -170,19 +134,19 @@ TEST_F(ManagerProgramTest, PollsUntilANetworkConnectsWhileASecondManagerEndsAtOn
     AddMapping(registry_, "Office", kPrinterB);
     DisconnectAll();
 
-    RunningProgram first(Manager(), install_.Path());
-    ASSERT_TRUE(first.Started());
-    EXPECT_FALSE(first.HasEnded(10'000));
+    ui::TestProcess first;
+    ASSERT_TRUE(first.Start(Manager().string(), {}, install_.Path().string()));
+    EXPECT_FALSE(first.WaitForExit(10s));
 
-    RunningProgram second(Manager(), install_.Path());
-    ASSERT_TRUE(second.Started());
-    EXPECT_TRUE(second.HasEnded(5'000));
+    ui::TestProcess second;
+    ASSERT_TRUE(second.Start(Manager().string(), {}, install_.Path().string()));
+    EXPECT_TRUE(second.WaitForExit(5s));
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_FALSE(std::filesystem::exists(TrayMark()));
     EXPECT_EQ(DefaultPrinter(), kPrinterA);
 
     ConnectNetwork("Office");
-    EXPECT_TRUE(first.HasEnded(10'000));
+    EXPECT_TRUE(first.WaitForExit(10s));
     EXPECT_EQ(first.ExitCode(), 0u);
     EXPECT_EQ(DefaultPrinter(), kPrinterB);
     EXPECT_TRUE(WaitForFile(TrayMark(), 10'000));
@@ -190,11 +154,14 @@ TEST_F(ManagerProgramTest, PollsUntilANetworkConnectsWhileASecondManagerEndsAtOn
 
 // Leaves a Manager polling for a network and compares its figures after a first minute with
 // those at the end; a walk that leaked would show in both.
-void ExpectPollingLeavesNothingBehind(const RunningProgram& manager, DWORD pollingMs) {
+void ExpectPollingLeavesNothingBehind(const ui::TestProcess& manager, DWORD pollingMs) {
+    const UniqueHandle process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, manager.Id()));
+    ASSERT_TRUE(process);
     Sleep(60'000);
-    const ProcessFigures before = MeasureProcess(manager.Handle());
-    ASSERT_FALSE(manager.HasEnded(pollingMs));
-    const ProcessFigures after = MeasureProcess(manager.Handle());
+    const ProcessFigures before = MeasureProcess(process.Get());
+    ASSERT_FALSE(manager.WaitForExit(std::chrono::milliseconds(pollingMs)));
+    const ProcessFigures after = MeasureProcess(process.Get());
     std::printf("Manager polling: handles %lu -> %lu, private bytes %zu -> %zu over %lu s\n",
                 before.handles, after.handles, static_cast<size_t>(before.privateBytes),
                 static_cast<size_t>(after.privateBytes), pollingMs / 1000);
@@ -206,16 +173,16 @@ void ExpectPollingLeavesNothingBehind(const RunningProgram& manager, DWORD polli
 
 TEST_F(ManagerProgramTest, PollingForAMinuteLeavesNothingBehind) {
     DisconnectAll();
-    RunningProgram manager(Manager(), install_.Path());
-    ASSERT_TRUE(manager.Started());
+    ui::TestProcess manager;
+    ASSERT_TRUE(manager.Start(Manager().string(), {}, install_.Path().string()));
     ExpectPollingLeavesNothingBehind(manager, 60'000);
 }
 
 // The five-minute run, for a measurement by hand: --gtest_also_run_disabled_tests.
 TEST_F(ManagerProgramTest, DISABLED_PollingForFiveMinutesLeavesNothingBehind) {
     DisconnectAll();
-    RunningProgram manager(Manager(), install_.Path());
-    ASSERT_TRUE(manager.Started());
+    ui::TestProcess manager;
+    ASSERT_TRUE(manager.Start(Manager().string(), {}, install_.Path().string()));
     ExpectPollingLeavesNothingBehind(manager, 300'000);
 }
 
