@@ -63,6 +63,7 @@ include(${CMAKE_SOURCE_DIR}/tests/support/probe/probe.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/support/support.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/tests/console/console_tests.cmake)
+include(${CMAKE_SOURCE_DIR}/tests/system/system_tests.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/release/release.cmake)
 
 get_property(lumivo_all_tests DIRECTORY PROPERTY TESTS)

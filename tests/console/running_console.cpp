@@ -145,6 +145,20 @@ RunningConsole::RunningConsole(const std::filesystem::path& program) {
     process_ = UniqueHandle(started.hProcess);
     CloseHandle(started.hThread);
     processId_ = started.dwProcessId;
+    WaitForFirstWindow();
+}
+
+RunningConsole::RunningConsole(DWORD processId)
+    : process_(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE |
+                               PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
+                           FALSE, processId)) {
+    if (process_) {
+        processId_ = processId;
+        WaitForFirstWindow();
+    }
+}
+
+void RunningConsole::WaitForFirstWindow() {
     HWND shown = nullptr;
     WaitUntil([&] { return (shown = FindTopLevel(false)) != nullptr || WaitForExit(0); },
               kStartTimeoutMs);
@@ -327,6 +341,14 @@ bool RunningConsole::CloseWithCloseBox() {
 
 bool RunningConsole::WaitForExit(DWORD timeoutMs) const {
     return process_ && WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD RunningConsole::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_) {
+        GetExitCodeProcess(process_.Get(), &code);
+    }
+    return code;
 }
 
 HWND RunningConsole::WaitForMessageBox(DWORD timeoutMs) const {

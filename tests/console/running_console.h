@@ -59,6 +59,8 @@ class RunningConsole {
 public:
     // Starts the program and waits until it shows a window: its main window or a message box.
     explicit RunningConsole(const std::filesystem::path& program = ConsoleProgram());
+    // Takes over a Console that another program started and waits likewise.
+    explicit RunningConsole(DWORD processId);
     // Ends the process if it is still running.
     ~RunningConsole();
     RunningConsole(const RunningConsole&) = delete;
@@ -115,6 +117,8 @@ public:
     // The close box, then the process's end; false when it did not end.
     bool CloseWithCloseBox();
     bool WaitForExit(DWORD timeoutMs = 15000) const;
+    // The exit code once the process has ended, STILL_ACTIVE before.
+    DWORD ExitCode() const;
 
     // A message box of the process (a dialog other than the main window), waited for.
     HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;
@@ -122,6 +126,7 @@ public:
     DWORD ProcessId() const { return processId_; }
 
 private:
+    void WaitForFirstWindow();
     HWND FindTopLevel(bool messageBox) const;
 
     UniqueHandle process_;

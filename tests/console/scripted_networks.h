@@ -20,6 +20,12 @@ public:
     ScriptedNetworks(const ScriptedNetworks&) = delete;
     ScriptedNetworks& operator=(const ScriptedNetworks&) = delete;
 
+    // From now on the Network List Manager knows these networks instead, also in programs that
+    // already run: it reads the file at every walk.
+    void Change(const std::vector<TestNetwork>& networks);
+
 private:
+    std::filesystem::path File() const;
+
     ScratchFolder folder_{"console-networks"};
 };

@@ -25,6 +25,17 @@ bool TestProcess::Start(const std::string& programPath, const std::string& comma
     return true;
 }
 
+bool TestProcess::Attach(DWORD processId) {
+    Terminate();
+    process_.hProcess =
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
+    if (process_.hProcess == nullptr) {
+        return false;
+    }
+    process_.dwProcessId = processId;
+    return true;
+}
+
 bool TestProcess::IsRunning() const {
     return process_.hProcess != nullptr &&
            WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
@@ -67,7 +78,10 @@ void TestProcess::Terminate() {
         WaitForSingleObject(process_.hProcess, 5000);
     }
     CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
+    // A program taken over comes without its thread.
+    if (process_.hThread != nullptr) {
+        CloseHandle(process_.hThread);
+    }
     process_ = {};
 }
 

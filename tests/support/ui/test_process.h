@@ -10,7 +10,8 @@ namespace ui {
 
 using namespace std::chrono_literals;
 
-// A program started by a test. It is ended, if it still runs, when the object goes.
+// A program started by a test, or one that another program started and the test took over. It is
+// ended, if it still runs, when the object goes.
 class TestProcess {
 public:
     TestProcess() = default;
@@ -22,6 +23,8 @@ public:
     // the given current folder, on the named desktop (the caller's when empty).
     bool Start(const std::string& programPath, const std::string& commandLine = {},
                const std::string& currentFolder = {}, const std::string& desktop = {});
+    // Takes over a running program that another one started; false when it cannot be opened.
+    bool Attach(DWORD processId);
 
     DWORD Id() const { return process_.dwProcessId; }
     bool IsRunning() const;

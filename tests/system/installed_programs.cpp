@@ -1,0 +1,106 @@
+#include "system/installed_programs.h"
+
+#include <tlhelp32.h>
+
+#include <array>
+
+#include "common/platform/win32/unique_handle_win32.h"
+#include "common/services/program_names.h"
+
+namespace {
+
+constexpr std::array<const char*, 3> kPrograms = {ManagerFileName, TrayFileName, ConsoleFileName};
+
+std::wstring WideOf(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+// The full path of the process's program file, empty when it cannot be asked.
+std::filesystem::path ProgramFileOf(DWORD processId) {
+    const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    wchar_t path[MAX_PATH] = L"";
+    DWORD size = MAX_PATH;
+    if (!process || !QueryFullProcessImageNameW(process.Get(), 0, path, &size)) {
+        return {};
+    }
+    return path;
+}
+
+BOOL CALLBACK CloseTrayHost(HWND window, LPARAM processId) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == static_cast<DWORD>(processId)) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
+
+void End(DWORD processId, bool isTray) {
+    const UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+    if (!process) {
+        return;
+    }
+    if (isTray) {
+        EnumWindows(CloseTrayHost, static_cast<LPARAM>(processId));
+        if (WaitForSingleObject(process.Get(), 5000) == WAIT_OBJECT_0) {
+            return;
+        }
+    }
+    TerminateProcess(process.Get(), 1);
+    WaitForSingleObject(process.Get(), 5000);
+}
+
+}  // namespace
+
+InstalledPrograms::InstalledPrograms() {
+    for (const char* program : kPrograms) {
+        complete_ = complete_ && CopyFileA((TestProgramFolder() / program).string().c_str(),
+                                           PathOf(program).c_str(), FALSE) != FALSE;
+    }
+}
+
+InstalledPrograms::~InstalledPrograms() {
+    EndAll();
+}
+
+std::string InstalledPrograms::PathOf(const std::string& fileName) const {
+    return (folder_.Path() / fileName).string();
+}
+
+std::vector<DWORD> InstalledPrograms::RunningIds(const std::string& fileName) const {
+    std::vector<DWORD> ids;
+    const HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (taken == INVALID_HANDLE_VALUE) {
+        return ids;
+    }
+    const UniqueHandle snapshot(taken);
+    const std::wstring wideName = WideOf(fileName);
+    const std::wstring widePath = WideOf(PathOf(fileName));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
+        if (lstrcmpiW(entry.szExeFile, wideName.c_str()) == 0 &&
+            lstrcmpiW(ProgramFileOf(entry.th32ProcessID).c_str(), widePath.c_str()) == 0) {
+            ids.push_back(entry.th32ProcessID);
+        }
+    }
+    return ids;
+}
+
+void InstalledPrograms::EndAll() const {
+    // An ending Manager or Console may just have started a tray program: look again until a round
+    // finds nothing.
+    for (int round = 0; round < 10; ++round) {
+        bool found = false;
+        for (const char* program : kPrograms) {
+            for (const DWORD id : RunningIds(program)) {
+                found = true;
+                End(id, std::string(program) == TrayFileName);
+            }
+        }
+        if (!found) {
+            return;
+        }
+    }
+}

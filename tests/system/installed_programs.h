@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "wine/probe_programs.h"
+
+// The three real programs as a user has them: side by side in one folder of their own, so that
+// they find each other by their bare file names. The folder goes at the end with every program
+// that still runs from it.
+class InstalledPrograms {
+public:
+    InstalledPrograms();
+    ~InstalledPrograms();
+    InstalledPrograms(const InstalledPrograms&) = delete;
+    InstalledPrograms& operator=(const InstalledPrograms&) = delete;
+
+    // False when a program could not be copied from the build.
+    bool IsComplete() const { return complete_; }
+    const std::filesystem::path& Folder() const { return folder_.Path(); }
+    std::string PathOf(const std::string& fileName) const;
+
+    // The ids of the processes that run this folder's copy of the program now.
+    std::vector<DWORD> RunningIds(const std::string& fileName) const;
+
+    // Ends every program that runs from the folder, also those that one of them starts while
+    // they go: tray programs are asked to close first, so that their icons go with them.
+    void EndAll() const;
+
+private:
+    ScratchFolder folder_{"system"};
+    bool complete_ = true;
+};

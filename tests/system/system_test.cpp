@@ -1,0 +1,285 @@
+// The whole system under Wine: the real Manager, tray program and Console installed side by side
+// in one folder on a virtual desktop, with scripted networks and the prefix's CUPS queues. The
+// test starts what the logon or the user starts and watches the programs hand over to each other.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/services/program_names.h"
+#include "common/settings/mapping_table.h"
+#include "common/settings/options.h"
+#include "common/settings/registry_access.h"
+#include "common/settings/settings_keys.h"
+#include "console/console_test_fixture.h"
+#include "console/running_console.h"
+#include "console/scripted_networks.h"
+#include "programs/program_desktop.h"
+#include "support/ui/test_process.h"
+#include "support/ui/ui_helper.h"
+#include "system/installed_programs.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Rows = std::vector<ListRow>;
+
+constexpr char kPrinterA[] = "Lumivo_Test_A";
+constexpr char kPrinterB[] = "Lumivo_Test_B";
+
+// How long a hand-over may take: a program start under Wine takes a second or two, a Manager run
+// about five.
+constexpr auto kHandOver = 30s;
+
+// The Console's controls that the tests use.
+constexpr int kNetworkBox = 1003;
+constexpr int kPrinterBox = 1004;
+constexpr int kAddButton = 1006;
+constexpr int kCancelButton = 1008;
+constexpr int kOkButton = 1009;
+
+std::string DefaultPrinter() {
+    char name[512] = {};
+    DWORD size = sizeof name;
+    return GetDefaultPrinterA(name, &size) ? name : "";
+}
+
+// Starts from an empty settings key with the tray option on and the update check off, and with
+// this system choosing the default printer. This process keeps the spooler loaded for the whole
+// test, so that Wine does not reset the default printer whenever a program loads it; the default
+// found at the start is put back at the end, after every program of the installation has ended.
+class SystemTest : public ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        previousDefault_ = DefaultPrinter();
+        SetSetting(SystemTrayValueName, OptionYesText);
+        CreateRegistryKey(registry_, WindowsPrinterKeyPath);
+        SetLegacyDefaultPrinterMode(registry_, 1);
+        ASSERT_TRUE(desktop_.IsReady()) << "no virtual desktop (is there an X display?)";
+        ASSERT_TRUE(install_.IsComplete()) << "the programs could not be installed";
+    }
+
+    void TearDown() override {
+        // Nothing may start anything any more while the settings go.
+        install_.EndAll();
+        if (!previousDefault_.empty()) {
+            SetDefaultPrinterA(previousDefault_.c_str());
+        }
+        ConsoleTest::TearDown();
+    }
+
+    // Starts the Manager as the logon starts it and waits for the end of its run.
+    void RunManagerAtLogon() {
+        ui::TestProcess manager;
+        ASSERT_TRUE(manager.Start(install_.PathOf(ManagerFileName), {}, install_.Folder().string(),
+                                  desktop_.Name()));
+        ASSERT_TRUE(manager.WaitForExit(60s)) << "the Manager did not end";
+        EXPECT_EQ(manager.ExitCode(), 0u);
+    }
+
+    // Starts the tray program as the user does, from the installation's folder.
+    void StartTray() {
+        ASSERT_TRUE(tray_.Start(install_.PathOf(TrayFileName), {}, install_.Folder().string(),
+                                desktop_.Name()));
+        WatchTray();
+    }
+
+    // Takes over the tray program that a program of the installation started.
+    void WaitForTray() {
+        const DWORD id = WaitForProgram(TrayFileName);
+        ASSERT_NE(id, 0u) << "no tray program started";
+        ASSERT_TRUE(tray_.Attach(id));
+        WatchTray();
+    }
+
+    // Waits until the tray program shows its icon, with the host window and the instance handle
+    // as the icon's owner and id.
+    void WatchTray() {
+        trayHost_ = ui::WaitForTopLevelWindow(tray_.Id(), ui::DialogClass, "Select Icon", 20s);
+        ASSERT_NE(trayHost_, nullptr) << "the tray program shows no host window";
+        trayIcon_ = static_cast<UINT>(tray_.ImageBase());
+        ASSERT_TRUE(
+            ui::WaitUntil([&] { return ui::HasNotificationIcon(trayHost_, trayIcon_); }, 20s))
+            << "the tray program shows no icon";
+    }
+
+    // Ends the tray program as its menu's "Exit" does, so that it starts nothing more.
+    void EndTray() {
+        PostMessageA(trayHost_, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(tray_.WaitForExit(10s)) << "the tray program did not end";
+        EXPECT_EQ(tray_.ExitCode(), 0u);
+    }
+
+    void ClickTrayIcon() const {
+        // The only icon, at the right end of the taskbar.
+        RECT taskbar{};
+        GetWindowRect(desktop_.Taskbar(), &taskbar);
+        ui::ClickAt(taskbar.right - 12, (taskbar.top + taskbar.bottom) / 2);
+    }
+
+    // Starts the Console as the user does and takes it over once its main window shows.
+    RunningConsole& StartConsole() {
+        startedConsole_.Start(install_.PathOf(ConsoleFileName), {}, install_.Folder().string(),
+                              desktop_.Name());
+        console_ = std::make_unique<RunningConsole>(startedConsole_.Id());
+        return *console_;
+    }
+
+    // Takes over the Console that a program of the installation started.
+    RunningConsole& WaitForConsole() {
+        console_ = std::make_unique<RunningConsole>(WaitForProgram(ConsoleFileName));
+        return *console_;
+    }
+
+    // The one process that runs the installation's copy of the program, waited for; 0 when none
+    // came.
+    DWORD WaitForProgram(const char* fileName) const {
+        DWORD id = 0;
+        ui::WaitUntil(
+            [&] {
+                const std::vector<DWORD> ids = install_.RunningIds(fileName);
+                id = ids.size() == 1 ? ids.front() : 0;
+                return id != 0;
+            },
+            kHandOver);
+        return id;
+    }
+
+    // A program that would start the tray program does so before it ends; a few seconds after its
+    // end none has shown up.
+    void ExpectNoTrayStarts() const {
+        EXPECT_FALSE(ui::WaitUntil([&] { return !install_.RunningIds(TrayFileName).empty(); }, 3s))
+            << "a tray program started";
+    }
+
+    static void ExpectClosed(const RunningConsole& console) {
+        ASSERT_TRUE(console.WaitForExit()) << "the Console did not end";
+        EXPECT_EQ(console.ExitCode(), 0u);
+    }
+
+    ui::VirtualDesktop& desktop_ = ProgramDesktop();
+    ScriptedNetworks networks_{std::vector<TestNetwork>{}};
+    InstalledPrograms install_;
+    ui::TestProcess tray_;
+    HWND trayHost_ = nullptr;
+    UINT trayIcon_ = 0;
+    ui::TestProcess startedConsole_;
+    std::unique_ptr<RunningConsole> console_;
+    std::string previousDefault_;
+};
+
+TEST_F(SystemTest, LogonRunOfTheManagerSetsTheMappedPrinterAndStartsTheTray) {
+    AddMapping(registry_, "Office", kPrinterB);
+    AddMapping(registry_, "Home", kPrinterA);
+    networks_.Change({{"Office", false}, {"Home", true}});
+    ASSERT_TRUE(SetDefaultPrinterA(kPrinterB));
+
+    RunManagerAtLogon();
+
+    EXPECT_EQ(DefaultPrinter(), kPrinterA);
+    WaitForTray();
+    EndTray();
+}
+
+// The tray program's real one-minute timer: about 70 seconds.
+TEST_F(SystemTest, MinuteWatchHandsAChangedNetworkToTheManagerWhichBringsTheTrayBack) {
+    AddMapping(registry_, "Office", kPrinterB);
+    AddMapping(registry_, "Home", kPrinterA);
+    networks_.Change({{"Office", false}, {"Home", true}});
+    RunManagerAtLogon();
+    ASSERT_EQ(DefaultPrinter(), kPrinterA);
+    WaitForTray();
+    const auto trayShown = std::chrono::steady_clock::now();
+
+    networks_.Change({{"Office", true}, {"Home", false}});
+
+    ASSERT_TRUE(tray_.WaitForExit(90s)) << "the tray program did not hand over within 90 seconds";
+    EXPECT_GE(std::chrono::steady_clock::now() - trayShown, 50s)
+        << "the tray program handed over before its first minute tick";
+    EXPECT_EQ(tray_.ExitCode(), 0u);
+    EXPECT_NE(WaitForProgram(ManagerFileName), 0u) << "the tray program started no Manager";
+    EXPECT_TRUE(ui::WaitUntil([] { return DefaultPrinter() == kPrinterB; }, kHandOver))
+        << "the default printer stayed " << DefaultPrinter();
+    WaitForTray();
+    EXPECT_TRUE(
+        ui::WaitUntil([&] { return install_.RunningIds(ManagerFileName).empty(); }, kHandOver))
+        << "the Manager did not end";
+    EndTray();
+}
+
+TEST_F(SystemTest, LeftClickOnTheTrayIconOpensTheConsoleAndEndsTheTray) {
+    AddMapping(registry_, "Home", kPrinterA);
+    StartTray();
+
+    ClickTrayIcon();
+
+    ASSERT_TRUE(tray_.WaitForExit(10s)) << "the tray program is still running";
+    EXPECT_EQ(tray_.ExitCode(), 0u);
+    EXPECT_FALSE(ui::HasNotificationIcon(trayHost_, trayIcon_));
+    const RunningConsole& console = WaitForConsole();
+    ASSERT_NE(console.Window(), nullptr) << "no Console main window";
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", kPrinterA, 1}}));
+}
+
+// The tray program plays no part here: its option is off.
+TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
+    SetSetting(SystemTrayValueName, OptionNoText);
+    AddMapping(registry_, "Home", kPrinterA);
+    networks_.Change({{"Home", false}, {"Office", true}});
+    ASSERT_TRUE(SetDefaultPrinterA(kPrinterA));
+    RunningConsole& console = StartConsole();
+    ASSERT_NE(console.Window(), nullptr) << "no Console main window";
+
+    console.SetText(kNetworkBox, "Office");
+    console.SetText(kPrinterBox, kPrinterB);
+    console.Click(kAddButton);
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", kPrinterA, 1}, {"Office", kPrinterB, 2}}));
+    console.PostClick(kOkButton);
+    ExpectClosed(console);
+    EXPECT_EQ(DefaultPrinter(), kPrinterA) << "the Console applied the mapping itself";
+
+    RunManagerAtLogon();
+
+    EXPECT_EQ(DefaultPrinter(), kPrinterB);
+}
+
+TEST_F(SystemTest, ClosingTheConsoleBringsTheTrayBack) {
+    RunningConsole& console = StartConsole();
+    ASSERT_NE(console.Window(), nullptr) << "no Console main window";
+    ASSERT_TRUE(install_.RunningIds(TrayFileName).empty());
+
+    ASSERT_TRUE(console.CloseWithCloseBox()) << "the Console did not end";
+    EXPECT_EQ(console.ExitCode(), 0u);
+
+    WaitForTray();
+    EndTray();
+}
+
+TEST_F(SystemTest, WithTheTrayOptionOffNeitherTheManagerNorTheConsoleRestartsTheTray) {
+    SetSetting(SystemTrayValueName, OptionNoText);
+    AddMapping(registry_, "Home", kPrinterA);
+    networks_.Change({{"Home", true}});
+    ASSERT_TRUE(SetDefaultPrinterA(kPrinterB));
+
+    RunManagerAtLogon();
+    EXPECT_EQ(DefaultPrinter(), kPrinterA);
+    ExpectNoTrayStarts();
+
+    // The user starts the tray program by hand and opens the Console from it.
+    StartTray();
+    ClickTrayIcon();
+    ASSERT_TRUE(tray_.WaitForExit(10s)) << "the tray program is still running";
+    RunningConsole& console = WaitForConsole();
+    ASSERT_NE(console.Window(), nullptr) << "no Console main window";
+    console.PostClick(kCancelButton);
+    ExpectClosed(console);
+    ExpectNoTrayStarts();
+}
+
+}  // namespace
