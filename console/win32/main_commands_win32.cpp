@@ -58,11 +58,24 @@ bool ToggleOptionItem(HWND window, UINT id, Registry& registry, const char* valu
     return checked;
 }
 
+// The help file lies beside the program. The Console may run in any current folder (started by
+// the tray program, it inherits the Manager's, wherever logon started that), so the bare file
+// name alone would not find the file.
+std::string HelpFilePath() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return HelpFileName;
+    }
+    const std::string program(path, length);
+    return program.substr(0, program.find_last_of('\\') + 1) + HelpFileName;
+}
+
 void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
                        const std::string& mainCaption) {
     switch (id) {
         case IDM_CONTENTS:
-            HtmlHelpA(window, HelpFileName.c_str(), HH_DISPLAY_TOC, 0);
+            HtmlHelpA(window, HelpFilePath().c_str(), HH_DISPLAY_TOC, 0);
             break;
         case IDM_ONLINE_HELP:
             OpenWithShell(platform.processes, OnlineHelpUrl);

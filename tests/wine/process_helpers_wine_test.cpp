@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr DWORD kTimeoutMs = 15000;
+// Generous: a process start can take many seconds on a busy machine under Wine.
+constexpr DWORD kTimeoutMs = 60000;
 
 // The exit code of "instance_probe check NAME": 1 when another process holds the mutex.
 std::optional<DWORD> CheckInAnotherProcess(const std::string& mutexName) {

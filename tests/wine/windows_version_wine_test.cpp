@@ -31,7 +31,7 @@ std::string ProbeAnswersUnder(const std::string& wineVersion) {
     const ScratchFolder scratch("version-test");
     const fs::path answers = scratch.Path() / "answers.txt";
     const auto exitCode = RunToEnd(
-        QuotedCommand(ProbeProgram("version_probe.exe"), answers.string()), scratch.Path(), 15000);
+        QuotedCommand(ProbeProgram("version_probe.exe"), answers.string()), scratch.Path(), 60000);
     RegDeleteTreeA(HKEY_CURRENT_USER, kAppDefaultsKey);
     if (exitCode != 0u) {
         return "(probe failed)";
