@@ -25,11 +25,12 @@ std::optional<DWORD> CheckInAnotherProcess(const std::string& mutexName) {
                     TestProgramFolder(), kTimeoutMs);
 }
 
-// A process that has asked for the mutex and stays until told to go or killed.
+// A process that has asked for the mutex and stays until told to go or killed. Its events have
+// names of their own, so a holder is never taken as ready because an earlier one was.
 class InstanceHolder {
 public:
     explicit InstanceHolder(const std::string& mutexName)
-        : events_(mutexName + "-events"),
+        : events_(UniqueName(mutexName + "-events")),
           ready_(CreateEventA(nullptr, TRUE, FALSE, (events_ + "-ready").c_str())),
           quit_(CreateEventA(nullptr, TRUE, FALSE, (events_ + "-quit").c_str())) {
         std::string commandLine = Quoted(ProbeProgram("instance_probe.exe").string()) + " hold " +
