@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/platform/win32/clock_win32.h"
+#include "common/platform/win32/loaded_library.h"
 #include "common/platform/win32/message_boxes_win32.h"
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
@@ -19,24 +20,6 @@ namespace {
 // Every common control class the Console's windows use and more: ICC_WIN95_CLASSES,
 // ICC_DATE_CLASSES and ICC_INTERNET_CLASSES.
 constexpr DWORD kCommonControlClasses = 0x9FF;
-
-// Owns a library loaded by name and releases it.
-class LoadedLibrary {
-public:
-    explicit LoadedLibrary(const char* name) : module_(LoadLibraryA(name)) {}
-    ~LoadedLibrary() {
-        if (module_ != nullptr) {
-            FreeLibrary(module_);
-        }
-    }
-    LoadedLibrary(const LoadedLibrary&) = delete;
-    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
-
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
 
 class Win32ConsoleWindows final : public ConsoleWindows {
 public:

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "common/platform/win32/loaded_library.h"
+
 namespace {
 
 void CopyVersion(const OSVERSIONINFOEXW& info, WindowsVersionRecord& record) {
@@ -11,24 +13,6 @@ void CopyVersion(const OSVERSIONINFOEXW& info, WindowsVersionRecord& record) {
     record.dwPlatformId = info.dwPlatformId;
     record.wProductType = info.wProductType;
 }
-
-// Owns a module loaded with LoadLibraryA.
-class LoadedLibrary {
-public:
-    explicit LoadedLibrary(const char* name) : module_(LoadLibraryA(name)) {}
-    ~LoadedLibrary() {
-        if (module_ != nullptr) {
-            FreeLibrary(module_);
-        }
-    }
-    LoadedLibrary(const LoadedLibrary&) = delete;
-    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
-
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
 
 // GetProcAddress gives a generic function pointer; the detour through void* says that the
 // caller knows the real type.
