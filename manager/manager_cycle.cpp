@@ -5,6 +5,7 @@
 #include "common/network/name_lists.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
+#include "common/services/update_check_schedule.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
@@ -40,6 +41,10 @@ void ApplyMappingTable(ManagerPlatform& platform) {
     }
     for (int n = 1; n <= count; ++n) {
         const std::string entryPath = MappingKeyPath(n);
+        // A missing entry would read as an empty network name, which matches every network.
+        if (!RegistryKeyExists(platform.registry, entryPath)) {
+            continue;
+        }
         const std::string network =
             ReadRegistryText(platform.registry, entryPath, NetworkNameValueName);
         if (IsNetworkConnected(platform.networks, network)) {
@@ -62,7 +67,10 @@ void ManagerCycle(ManagerPlatform& platform) {
         return;
     }
     platform.clock.Sleep(kSettlePause);
-    if (IsOptionEnabled(platform.registry, CheckForUpdatesValueName)) {
+    // The tray program restarts the Manager about once a minute, so the check runs only when the
+    // last automatic one is a day old.
+    if (IsOptionEnabled(platform.registry, CheckForUpdatesValueName) &&
+        ClaimAutomaticUpdateCheck(platform.registry, platform.clock.CurrentUtcTime())) {
         platform.startUpdateCheck(ManagerUpdateCheckProgram());
     }
     WaitForConnectedNetwork(platform);

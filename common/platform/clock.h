@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 // The passing of time. Programs pause rather than wait for notifications, so every pause goes
@@ -10,4 +11,7 @@ public:
 
     // Pauses the calling thread, as Sleep does.
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+
+    // The present moment in UTC, to the second, as GetSystemTime gives it.
+    virtual std::chrono::sys_seconds CurrentUtcTime() = 0;
 };

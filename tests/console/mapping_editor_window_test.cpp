@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "common/settings/mapping_table.h"
+#include "common/settings/registry_access.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
 #include "console/scripted_networks.h"
@@ -110,16 +111,20 @@ TEST_F(MappingEditorWindowTest, RemovingTheSecondOfFourRowsKeepsTheOldOrder) {
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"C", "3"}, {"D", "4"}}));
 }
 
-TEST_F(MappingEditorWindowTest, RemoveWithNoRowSelectedDoesNothing) {
-    Store({{"A", "1"}, {"B", "2"}});
+TEST_F(MappingEditorWindowTest, RemoveWithNoRowSelectedOrOnAnUndeletableEntryDoesNothing) {
+    Store({{"A", "1"}, {"B", "2"}, {"C", "3"}});
+    // Windows cannot delete a key that has a subkey.
+    CreateRegistryKey(registry_, MappingKeyPath(2) + "\\Extra");
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
     console.SelectRow(-1);
     console.Click(1007);
+    console.SelectRow(1);
+    console.Click(1007);
 
-    EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}}));
-    EXPECT_EQ(ReadMappingCount(registry_), 2);
+    EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}, {"C", "3", 3}}));
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"B", "2"}, {"C", "3"}}));
 }
 
 TEST_F(MappingEditorWindowTest, NamesTypedIntoTheListAreDiscarded) {

@@ -275,8 +275,8 @@ TEST_F(TrayProgram, MinuteTickWithAConnectedNetworkStartsTheManagerAndEnds) {
     EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
 }
 
-// The daily timer, in a test build of the tray program whose update check asks a local server
-// that offers version 9.99.
+// The daily update check at the minute tick, in a test build of the tray program whose update
+// check asks a local server that offers version 9.99. Each start finds no record of a last check.
 class TrayDailyTimer : public TrayProgram {
 protected:
     void SetUp() override {
@@ -307,7 +307,7 @@ protected:
     void TearDown() override {
         tray_.Terminate();
         if (settings_ != nullptr) {
-            SetCheckForUpdates(previous_);
+            SetCheckForUpdates(previous_);  // and drops the record of the last check
             RegCloseKey(settings_);
             if (!keyExisted_) {
                 RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
@@ -316,6 +316,7 @@ protected:
     }
 
     void SetCheckForUpdates(const std::optional<std::string>& text) {
+        RegDeleteValueA(settings_, "LastUpdateCheck");
         if (text) {
             RegSetValueExA(settings_, "CheckForUpdates", 0, REG_SZ,
                            reinterpret_cast<const BYTE*>(text->c_str()),
@@ -341,7 +342,7 @@ TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
         SCOPED_TRACE(yes);
         SetCheckForUpdates(yes);
         StartTray();
-        PostTimer(2000);
+        PostTimer(2001);
         HWND prompt = nullptr;
         ASSERT_TRUE(ui::WaitUntil([&] { return (prompt = UpdatePrompt()) != nullptr; }))
             << "no update prompt titled \"Lumivo Tray - v1.15\"";
@@ -352,6 +353,7 @@ TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
         EXPECT_EQ(server_->RequestedPaths().back(), "/Software/LMV/LMVversion.txt");
         ui::PressButton(prompt, IDNO);
         EXPECT_TRUE(ui::WaitUntil([&] { return UpdatePrompt() == nullptr; }));
+        PostTimer(2001);  // within the day: no second check
 
         // The check runs on a thread of its own: the program goes on as before.
         ExpectStillRunningAndHidden();
@@ -368,7 +370,7 @@ TEST_F(TrayDailyTimer, NoOtherTextOrMissingValueStartsNoCheck) {
         SCOPED_TRACE(value.value_or("(missing)"));
         SetCheckForUpdates(value);
         StartTray();
-        PostTimer(2000);
+        PostTimer(2001);
         Settle();
         Sleep(1000);
         EXPECT_THAT(server_->RequestedPaths(), IsEmpty());

@@ -1,5 +1,6 @@
 #include "tray/win32/tray_host_win32.h"
 
+#include "common/platform/win32/clock_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
 #include "common/services/update_check_thread.h"
@@ -19,7 +20,6 @@ void StartHost(HWND window, TrayHost& host) {
     host.menu.reset(LoadMenuA(host.instance, "POPUPMENU"));
     host.popup = GetSubMenu(host.menu.get(), 0);
     host.icon.Add(window, host.instance);
-    SetTimer(window, UpdateCheckTimer, UpdateCheckInterval, nullptr);
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
 }
 
@@ -30,15 +30,17 @@ void HandOver(HWND window, TrayHost& host, const std::string& fileName) {
     EndDialog(window, 0);
 }
 
+// The program restarts at every hand-over, so a timer of its own would never see a day pass: the
+// daily update check is due at a minute tick once the last automatic check is a day old. A tick
+// that hands over starts no check, as the check would end with the program.
 void OnTimer(HWND window, TrayHost& host, UINT_PTR timer) {
-    if (timer == UpdateCheckTimer) {
-        if (IsDailyUpdateCheckWanted(host.registry)) {
-            StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});
-        }
-    } else if (timer == NetworkWatchTimer) {
-        if (host.watch.ConnectedNetworksChanged(host.network)) {
-            HandOver(window, host, ManagerFileName);
-        }
+    if (timer != NetworkWatchTimer) {
+        return;
+    }
+    if (host.watch.ConnectedNetworksChanged(host.network)) {
+        HandOver(window, host, ManagerFileName);
+    } else if (ClaimDailyUpdateCheck(host.registry, Win32Clock().CurrentUtcTime())) {
+        StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});
     }
 }
 

@@ -27,9 +27,7 @@ struct TrayHost {
     NotifyIcon icon;
 };
 
-// Timers of the host window.
-inline constexpr UINT_PTR UpdateCheckTimer = 2000;
-inline constexpr UINT UpdateCheckInterval = 24 * 60 * 60 * 1000;
+// The host window's timer: the network watch, and the daily update check when it is due.
 inline constexpr UINT_PTR NetworkWatchTimer = 2001;
 inline constexpr UINT NetworkWatchInterval = 60 * 1000;
 

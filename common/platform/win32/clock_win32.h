@@ -5,4 +5,5 @@
 class Win32Clock final : public Clock {
 public:
     void Sleep(std::uint32_t milliseconds) override;
+    std::chrono::sys_seconds CurrentUtcTime() override;
 };
