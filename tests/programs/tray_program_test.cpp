@@ -267,9 +267,11 @@ TEST_F(TrayProgram, MinuteTickWithoutAConnectedNetworkChangesNothing) {
     EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
 }
 
-TEST_F(TrayProgram, MinuteTickWithAConnectedNetworkStartsTheManagerAndEnds) {
+TEST_F(TrayProgram, MinuteTickWithAConnectedNetworkStartsTheManagerAndEndsThoughAboutIsOpen) {
     SetConnectedNetworks("Office");
     StartTray();
+    ui::PostCommand(host_, AboutCommand);
+    ASSERT_TRUE(ui::WaitUntil([&] { return AboutBoxes().size() == 1; }));
     PostTimer(2001);
     ExpectEnded();
     EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));

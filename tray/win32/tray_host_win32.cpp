@@ -23,11 +23,18 @@ void StartHost(HWND window, TrayHost& host) {
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
 }
 
+// Ends the host dialog, and with it the program. An open About box runs its loop inside the
+// host's, so it is ended first.
+void EndHost(HWND window, const TrayHost& host) {
+    host.aboutBoxes.EndAll();
+    EndDialog(window, 0);
+}
+
 // Starts another program of the system and ends the tray program, whether or not the start
 // succeeded; the started program brings the tray program back when it ends.
 void HandOver(HWND window, TrayHost& host, const std::string& fileName) {
     StartProgram(host.processes, fileName);
-    EndDialog(window, 0);
+    EndHost(window, host);
 }
 
 // The program restarts at every hand-over, so a timer of its own would never see a day pass: the
@@ -65,12 +72,12 @@ void OnIconMouse(HWND window, TrayHost& host, UINT mouseMessage) {
     }
 }
 
-void OnCommand(HWND window, const TrayHost& host, WORD command) {
+void OnCommand(HWND window, TrayHost& host, WORD command) {
     if (command == IDM_TRAY_ABOUT) {
         // No owner: the host keeps handling its timers, clicks and menu while the box is open.
-        DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_TRAY_ABOUT), nullptr, TrayAboutProc, 0);
+        host.aboutBoxes.Show(host.instance);
     } else if (command == IDM_TRAY_EXIT) {
-        EndDialog(window, 0);
+        EndHost(window, host);
     }
 }
 

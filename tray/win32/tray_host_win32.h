@@ -6,6 +6,7 @@
 #include "common/platform/processes.h"
 #include "common/platform/registry.h"
 #include "tray/network_watch.h"
+#include "tray/win32/tray_about_win32.h"
 #include "tray/win32/notify_icon_win32.h"
 #include "tray/win32/unique_menu_win32.h"
 
@@ -25,6 +26,7 @@ struct TrayHost {
     UniqueMenu menu;  // "POPUPMENU", held for the program's lifetime
     HMENU popup = nullptr;
     NotifyIcon icon;
+    AboutBoxes aboutBoxes;
 };
 
 // The host window's timer: the network watch, and the daily update check when it is due.
