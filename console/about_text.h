@@ -12,7 +12,7 @@
 // The notice stays UTF-16 up to the message box: the ANSI code pages of Japanese, Chinese, Korean
 // and Thai Windows have no "®", so it must never pass through one.
 struct AboutText {
-    std::string ansiText;          // everything before the notice, in the ANSI code page
+    std::string ansiText;  // everything before the notice, in the ANSI code page
     std::u16string trademarkNotice;
 };
 

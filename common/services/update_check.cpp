@@ -29,8 +29,7 @@ std::string TrimBlanks(const std::string& text) {
 
 // Letters, digits, dots and hyphens, as in "1.20" or "2.0-beta3"; an error page is none.
 bool IsVersionText(const std::string& text) {
-    return text.size() <= MaxVersionTextLength &&
-           std::all_of(text.begin(), text.end(), [](char c) {
+    return text.size() <= MaxVersionTextLength && std::all_of(text.begin(), text.end(), [](char c) {
                return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
                       c == '.' || c == '-';
            });

@@ -56,8 +56,8 @@ std::optional<std::chrono::sys_seconds> ParseUtcTimeText(const std::string& text
     if (!date.ok()) {
         return std::nullopt;
     }
-    return std::chrono::sys_days(date) + std::chrono::hours(*hour) +
-           std::chrono::minutes(*minute) + std::chrono::seconds(*second);
+    return std::chrono::sys_days(date) + std::chrono::hours(*hour) + std::chrono::minutes(*minute) +
+           std::chrono::seconds(*second);
 }
 
 bool ClaimAutomaticUpdateCheck(Registry& registry, std::chrono::sys_seconds now) {

@@ -51,9 +51,9 @@ std::string MappingKeyPath(std::int64_t n) {
 }
 
 int ReadMappingCount(Registry& registry) {
-    return std::clamp(
-        LeadingDecimalNumber(ReadRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName)),
-        0, MaxMappingCount);
+    return std::clamp(LeadingDecimalNumber(
+                          ReadRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName)),
+                      0, MaxMappingCount);
 }
 
 MappingEntry ReadMapping(Registry& registry, int n) {

@@ -21,8 +21,9 @@ constexpr std::uint32_t kOptionMessageStyle = MB_OK | MB_TASKMODAL | MB_SETFOREG
 
 // The notice joins the text only as UTF-16, so its registered signs survive any code page.
 void ShowAboutText(const AboutText& about, const std::string& caption) {
-    const std::wstring text = AnsiToWide(about.ansiText) + std::wstring(about.trademarkNotice.begin(),
-                                                                         about.trademarkNotice.end());
+    const std::wstring text =
+        AnsiToWide(about.ansiText) +
+        std::wstring(about.trademarkNotice.begin(), about.trademarkNotice.end());
     MessageBoxW(nullptr, text.c_str(), AnsiToWide(caption).c_str(), MB_OK);
 }
 

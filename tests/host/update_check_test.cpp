@@ -140,9 +140,8 @@ TEST_F(UpdateCheck, NotFoundAnywhereMeansTheServerIsDown) {
 }
 
 TEST_F(UpdateCheck, ParkedDomainMeansTheServerIsDown) {
-    const std::string parked =
-        "<html><script>window.location.href=\"http://" + std::string(ParkingMarker) +
-        "\";</script></html>";
+    const std::string parked = "<html><script>window.location.href=\"http://" +
+                               std::string(ParkingMarker) + "\";</script></html>";
     EXPECT_EQ(MessagesFor(kConsole, parked, true), Texts{kDownMessage});
     EXPECT_EQ(MessagesFor(kConsole, parked, false), Texts{});
     EXPECT_EQ(MessagesFor(kManager, parked, false), Texts{});

@@ -324,9 +324,9 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
 REGISTER_TYPED_TEST_SUITE_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite,
                             CountTexts, OnlyNoSwitchesAnOptionOff, AddingAppendsEntries,
                             BadCountsAndFailedDeletesCannotDamageTheTable,
-                            FindingComparesTrimmedNamesExactly,
-                            ChangingThePrinterOfAnEntry, RemovingTheOnlyEntry, RemovingClosesTheGap,
-                            MovedEntriesComeOutTrimmed, LegacyDefaultPrinterMode,
-                            WindowPlacementRoundTrip, FiftyEntriesSurviveAddRemoveCycles);
+                            FindingComparesTrimmedNamesExactly, ChangingThePrinterOfAnEntry,
+                            RemovingTheOnlyEntry, RemovingClosesTheGap, MovedEntriesComeOutTrimmed,
+                            LegacyDefaultPrinterMode, WindowPlacementRoundTrip,
+                            FiftyEntriesSurviveAddRemoveCycles);
 
 }  // namespace registry_contract
