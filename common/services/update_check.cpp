@@ -27,12 +27,15 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(first, text.find_last_not_of(kBlanksAroundVersion) - first + 1);
 }
 
+bool IsVersionCharacter(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.' ||
+           c == '-';
+}
+
 // Letters, digits, dots and hyphens, as in "1.20" or "2.0-beta3"; an error page is none.
 bool IsVersionText(const std::string& text) {
-    return text.size() <= MaxVersionTextLength && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                      c == '.' || c == '-';
-           });
+    return text.size() <= MaxVersionTextLength &&
+           std::all_of(text.begin(), text.end(), IsVersionCharacter);
 }
 
 // The own version is digits and dots, and no byte outside ASCII upper-cases into those in any
