@@ -83,5 +83,5 @@ foreach(kind installer msi)
     set_tests_properties(wine.${kind} PROPERTIES
         FIXTURES_REQUIRED wine_prefix
         RESOURCE_LOCK wine_prefix
-        TIMEOUT 300)
+        TIMEOUT 600)
 endforeach()
