@@ -24,5 +24,8 @@ function(lumivo_program_manifest target name description version)
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
     get_target_property(sources ${target} SOURCES)
     list(FILTER sources INCLUDE REGEX "\\.rc$")
-    set_source_files_properties(${sources} PROPERTIES OBJECT_DEPENDS ${manifest})
+    # The build does not see the files a resource script embeds: the manifest, and the icon that
+    # every program carries.
+    set_source_files_properties(${sources} PROPERTIES
+        OBJECT_DEPENDS "${manifest};${CMAKE_SOURCE_DIR}/common/resources/lumivo.ico")
 endfunction()
