@@ -161,6 +161,7 @@ void HandleMainCommand(HWND window, int id, int notification, ConsolePlatform& p
                 EndDialog(window, 0);
             }
             break;
+        case IDCANCEL:  // Escape; Enter (IDOK) does nothing, so a typed name closes nothing
         case IDC_CANCEL:
             if (notification <= 1) {
                 EndDialog(window, 0);

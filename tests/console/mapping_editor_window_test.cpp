@@ -241,4 +241,56 @@ TEST_F(MappingEditorWindowTest, RemoveInTheRightClickedRowsPopupMenuRemovesThatR
     EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}}));
 }
 
+TEST_F(MappingEditorWindowTest, KeyboardOpensTheListMenuAtTheSelectedRowOrTheListsCorner) {
+    Store({{"A", "1"}, {"B", "2"}, {"C", "3"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    ASSERT_TRUE(console.BringToFront());
+    LeftClickAt(console.RowPoint(1));
+
+    PressKeyWith(VK_SHIFT, VK_F10);
+    HWND menu = WaitForPopupMenu();
+    ASSERT_NE(menu, nullptr);
+    RECT place{};
+    GetWindowRect(menu, &place);
+    const POINT row = console.RowPoint(1);
+    EXPECT_NEAR(place.left, row.x, 2);
+    EXPECT_NEAR(place.top, row.y, 2);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+
+    console.SelectRow(-1);
+    PressKey(VK_APPS);
+    menu = WaitForPopupMenu();
+    ASSERT_NE(menu, nullptr);
+    GetWindowRect(menu, &place);
+    POINT corner{0, 0};
+    ClientToScreen(console.Control(1012), &corner);
+    EXPECT_NEAR(place.left, corner.x, 2);
+    EXPECT_NEAR(place.top, corner.y, 2);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(console.Rows().size(), 3u);
+}
+
+TEST_F(MappingEditorWindowTest, SixtyCharactersTypedIntoEachBoxAreKeptAndAdded) {
+    const std::string letters = "abcdefghijklmnopqrstuvwxyz0123456789abcdefghijklmnopqrstuvwx";
+    const std::string network = letters.substr(0, 60);
+    const std::string printer = letters.substr(10) + letters.substr(0, 10);
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    console.SetText(1003, "");
+    console.SetText(1004, "");
+    ASSERT_TRUE(console.BringToFront());
+
+    // The focus starts in the network box; Tab moves it to the printer box.
+    TypeText(network);
+    PressKey(VK_TAB);
+    TypeText(printer);
+    EXPECT_EQ(console.Text(1003), network);
+    EXPECT_EQ(console.Text(1004), printer);
+
+    console.Click(1006);
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{network, printer}}));
+}
+
 }  // namespace

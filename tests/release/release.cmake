@@ -29,8 +29,8 @@ add_test(NAME release.help
     COMMAND ${LUMIVO_CHECK_PACKAGE} help ${LUMIVO_PACKAGE_DIR}/Lumivo.chm ${CMAKE_SOURCE_DIR}/help)
 
 # The executables check itself, on programs that break its rules: one built against the MinGW
-# runtime DLLs, the probe (no icon, no version resource), the Wine test program (too large) and
-# a renamed copy of the Manager.
+# runtime DLLs, the probe (no manifest, no icon, no version resource), the Wine test program (too
+# large) and a renamed copy of the Manager.
 set(lumivo_dynamic_probe ${CMAKE_BINARY_DIR}/release/dynamic_runtime_probe.exe)
 add_custom_command(
     OUTPUT ${lumivo_dynamic_probe}
@@ -56,7 +56,7 @@ endfunction()
 lumivo_rejection_test(foreign_dll ${lumivo_dynamic_probe}
     "REJECTED: dynamic_runtime_probe.exe: imports libstdc\\+\\+-6.dll, which is not part of Windows")
 lumivo_rejection_test(missing_resources $<TARGET_FILE:lumivo_probe>
-    "REJECTED: probe.exe: no icon\nREJECTED: probe.exe: no version resource")
+    "REJECTED: probe.exe: no manifest\nREJECTED: probe.exe: no icon\nREJECTED: probe.exe: no version resource")
 lumivo_rejection_test(size $<TARGET_FILE:lumivo_wine_tests>
     "REJECTED: lumivo_wine_tests.exe: [0-9]+ bytes, not smaller than 2 MiB")
 lumivo_rejection_test(version_name ${lumivo_renamed_manager}
