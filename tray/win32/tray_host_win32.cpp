@@ -18,6 +18,8 @@ void StartHost(HWND window, TrayHost& host) {
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&host));
     host.menu.reset(LoadMenuA(host.instance, "POPUPMENU"));
     host.popup = GetSubMenu(host.menu.get(), 0);
+    // Subscribed before the icon shows, so that a change seen after the icon is not missed.
+    host.networkEvents = NetworkEventSubscription::Subscribe(window, NetworkEventMessage);
     host.icon.Add(window, host.instance);
     SetTimer(window, UpdateCheckTimer, UpdateCheckInterval, nullptr);
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
@@ -30,16 +32,30 @@ void HandOver(HWND window, TrayHost& host, const std::string& fileName) {
     EndDialog(window, 0);
 }
 
+// The same watch at the minute tick and after network events.
+void WatchNetworks(HWND window, TrayHost& host) {
+    if (host.watch.ConnectedNetworksChanged(host.network)) {
+        HandOver(window, host, ManagerFileName);
+    }
+}
+
 void OnTimer(HWND window, TrayHost& host, UINT_PTR timer) {
     if (timer == UpdateCheckTimer) {
         if (IsDailyUpdateCheckWanted(host.registry)) {
             StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});
         }
     } else if (timer == NetworkWatchTimer) {
-        if (host.watch.ConnectedNetworksChanged(host.network)) {
-            HandOver(window, host, ManagerFileName);
-        }
+        WatchNetworks(window, host);
+    } else if (timer == NetworkEventTimer) {
+        KillTimer(window, NetworkEventTimer);
+        WatchNetworks(window, host);
     }
+}
+
+// Windows reports one change as a burst of events: each event puts the watch off again, so that it
+// runs once, after the last one.
+void OnNetworkEvent(HWND window) {
+    SetTimer(window, NetworkEventTimer, NetworkEventDelay, nullptr);
 }
 
 void ShowPopupMenu(HWND window, const TrayHost& host) {
@@ -106,6 +122,9 @@ INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_TIMER:
             OnTimer(window, *host, wParam);
+            return TRUE;
+        case NetworkEventMessage:
+            OnNetworkEvent(window);
             return TRUE;
         case NotifyIcon::CallbackMessage:
             OnIconMouse(window, *host, LOWORD(lParam));
