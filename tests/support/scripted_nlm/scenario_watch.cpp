@@ -109,6 +109,11 @@ private:
 };
 
 LRESULT CALLBACK WatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
     auto* watch = reinterpret_cast<ScenarioWatch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_TIMER && wParam == kPollTimer && watch != nullptr) {
         watch->Poll();
@@ -139,12 +144,15 @@ HWND StartScenarioWatch(INetworkEvents* sink) {
     windowClass.lpszClassName = kWatchClass;
     // A second registration fails because the class is there already, which is as good.
     RegisterClassW(&windowClass);
-    HWND window =
-        CreateWindowExW(0, kWatchClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, nullptr);
+    // The window takes the watch at its first message and owns it from then on; creation fails
+    // only before that message, since the window procedure refuses nothing.
+    auto watch = std::make_unique<ScenarioWatch>(sink);
+    HWND window = CreateWindowExW(0, kWatchClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module,
+                                  watch.get());
     if (window == nullptr) {
         return nullptr;
     }
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new ScenarioWatch(sink)));
+    watch.release();
     SetTimer(window, kPollTimer, kPollInterval, nullptr);
     return window;
 }
