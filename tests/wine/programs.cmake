@@ -13,8 +13,9 @@ target_compile_definitions(lumivo_tray_local_updates PRIVATE
 target_link_libraries(lumivo_tray_local_updates PRIVATE lumivo_tray_logic)
 
 lumivo_sources(LUMIVO_PROGRAM_TEST_SOURCES ${CMAKE_SOURCE_DIR}/tests/programs/*.cpp)
-add_executable(lumivo_program_tests ${LUMIVO_PROGRAM_TEST_SOURCES})
-target_include_directories(lumivo_program_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+add_executable(lumivo_program_tests ${LUMIVO_PROGRAM_TEST_SOURCES}
+    ${CMAKE_SOURCE_DIR}/tests/wine/process_figures.cpp)
+target_include_directories(lumivo_program_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
 target_compile_definitions(lumivo_program_tests PRIVATE
     LUMIVO_TEST_UPDATE_PORT=${LUMIVO_TEST_UPDATE_PORT})
 target_link_libraries(lumivo_program_tests PRIVATE lumivo_core lumivo_ui_support GTest::gmock_main ws2_32)

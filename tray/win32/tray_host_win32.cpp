@@ -19,6 +19,8 @@ void StartHost(HWND window, TrayHost& host) {
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&host));
     host.menu.reset(LoadMenuA(host.instance, "POPUPMENU"));
     host.popup = GetSubMenu(host.menu.get(), 0);
+    // Subscribed before the icon shows, so that a change seen after the icon is not missed.
+    host.networkEvents = NetworkEventSubscription::Subscribe(window, NetworkEventMessage);
     host.icon.Add(window, host.instance);
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
 }
@@ -37,18 +39,34 @@ void HandOver(HWND window, TrayHost& host, const std::string& fileName) {
     EndHost(window, host);
 }
 
+// The same watch at the minute tick and after network events; true when it handed over.
+bool WatchNetworks(HWND window, TrayHost& host) {
+    if (!host.watch.ConnectedNetworksChanged(host.network)) {
+        return false;
+    }
+    HandOver(window, host, ManagerFileName);
+    return true;
+}
+
 // The program restarts at every hand-over, so a timer of its own would never see a day pass: the
 // daily update check is due at a minute tick once the last automatic check is a day old. A tick
 // that hands over starts no check, as the check would end with the program.
 void OnTimer(HWND window, TrayHost& host, UINT_PTR timer) {
-    if (timer != NetworkWatchTimer) {
-        return;
+    if (timer == NetworkWatchTimer) {
+        if (!WatchNetworks(window, host) &&
+            ClaimDailyUpdateCheck(host.registry, Win32Clock().CurrentUtcTime())) {
+            StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});
+        }
+    } else if (timer == NetworkEventTimer) {
+        KillTimer(window, NetworkEventTimer);
+        WatchNetworks(window, host);
     }
-    if (host.watch.ConnectedNetworksChanged(host.network)) {
-        HandOver(window, host, ManagerFileName);
-    } else if (ClaimDailyUpdateCheck(host.registry, Win32Clock().CurrentUtcTime())) {
-        StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});
-    }
+}
+
+// Windows reports one change as a burst of events: each event puts the watch off again, so that it
+// runs once, after the last one.
+void OnNetworkEvent(HWND window) {
+    SetTimer(window, NetworkEventTimer, NetworkEventDelay, nullptr);
 }
 
 void ShowPopupMenu(HWND window, const TrayHost& host) {
@@ -115,6 +133,9 @@ INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_TIMER:
             OnTimer(window, *host, wParam);
+            return TRUE;
+        case NetworkEventMessage:
+            OnNetworkEvent(window);
             return TRUE;
         case NotifyIcon::CallbackMessage:
             OnIconMouse(window, *host, LOWORD(lParam));
