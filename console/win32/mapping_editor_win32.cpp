@@ -10,7 +10,7 @@
 #include "console/console_ids.h"
 #include "console/mapping_editor.h"
 #include "console/win32/dialog_geometry_win32.h"
-#include "console/win32/unique_menu_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ int FirstSelectedRow(HWND window) {
 
 LRESULT CALLBACK MappingListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CONTEXTMENU) {
-        TrackPopupMenu(listMenu.Get(), 0, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0, menuOwner,
+        TrackPopupMenu(listMenu.get(), 0, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0, menuOwner,
                        nullptr);
         return 0;
     }
@@ -119,9 +119,9 @@ void ShowPresentDefaultPrinter(HWND window, Spooler& spooler) {
 }
 
 void CreateMappingListMenu(HWND window) {
-    listMenu.Reset(CreatePopupMenu());
-    AppendMenuA(listMenu.Get(), MF_STRING, IDM_SET_TO_DEFAULT, "Set to Default");
-    AppendMenuA(listMenu.Get(), MF_STRING, IDM_REMOVE, "Remove");
+    listMenu.reset(CreatePopupMenu());
+    AppendMenuA(listMenu.get(), MF_STRING, IDM_SET_TO_DEFAULT, "Set to Default");
+    AppendMenuA(listMenu.get(), MF_STRING, IDM_REMOVE, "Remove");
     menuOwner = window;
 }
 
@@ -137,7 +137,7 @@ void EndMappingListMenu(HWND window) {
                           reinterpret_cast<LONG_PTR>(listProcedure));
         listProcedure = nullptr;
     }
-    listMenu.Reset();
+    listMenu.reset();
     menuOwner = nullptr;
 }
 

@@ -169,8 +169,8 @@ void RunningConsole::WaitForFirstWindow() {
 
 RunningConsole::~RunningConsole() {
     if (process_ && !WaitForExit(0)) {
-        TerminateProcess(process_.Get(), 1);
-        WaitForSingleObject(process_.Get(), 5000);
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
     }
 }
 
@@ -240,7 +240,7 @@ std::vector<std::string> RunningConsole::ComboItems(int id) const {
 std::vector<ListRow> RunningConsole::Rows() const {
     std::vector<ListRow> rows;
     const HWND list = Control(1012);
-    const RemoteMemory memory(process_.Get(), kTextOffset + kTextRoom);
+    const RemoteMemory memory(process_.get(), kTextOffset + kTextRoom);
     const auto count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         ListRow row;
@@ -272,7 +272,7 @@ int RunningConsole::ColumnWidthUnits(int column) const {
 }
 
 void RunningConsole::SelectRow(int index) const {
-    const RemoteMemory memory(process_.Get(), sizeof(LVITEMA));
+    const RemoteMemory memory(process_.get(), sizeof(LVITEMA));
     LVITEMA clear{};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     memory.Write(0, clear);
@@ -289,7 +289,7 @@ void RunningConsole::SelectRow(int index) const {
 }
 
 POINT RunningConsole::RowPoint(int index) const {
-    const RemoteMemory memory(process_.Get(), sizeof(RECT));
+    const RemoteMemory memory(process_.get(), sizeof(RECT));
     RECT bounds{};
     bounds.left = LVIR_LABEL;
     memory.Write(0, bounds);
@@ -340,13 +340,13 @@ bool RunningConsole::CloseWithCloseBox() {
 }
 
 bool RunningConsole::WaitForExit(DWORD timeoutMs) const {
-    return process_ && WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
+    return process_ && WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 DWORD RunningConsole::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     if (process_) {
-        GetExitCodeProcess(process_.Get(), &code);
+        GetExitCodeProcess(process_.get(), &code);
     }
     return code;
 }

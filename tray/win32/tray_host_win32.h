@@ -7,7 +7,7 @@
 #include "common/platform/registry.h"
 #include "tray/network_watch.h"
 #include "tray/win32/notify_icon_win32.h"
-#include "tray/win32/unique_menu_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 // Everything the hidden host dialog works with. The program entry builds it, with the Windows
 // implementations of the seams, and hands it to TrayHostProc through DialogBoxParamA.
