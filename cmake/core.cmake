@@ -8,7 +8,7 @@ lumivo_sources(LUMIVO_CORE_SOURCES
     ${CMAKE_SOURCE_DIR}/common/platform/win32/*.cpp)
 
 add_library(lumivo_core STATIC ${LUMIVO_CORE_SOURCES})
-target_include_directories(lumivo_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_include_directories(lumivo_core PUBLIC ${CMAKE_SOURCE_DIR} ${LUMIVO_GENERATED_DIR})
 target_link_libraries(lumivo_core PUBLIC lumivo_warnings lumivo_sanitizers)
 if(WIN32)
     target_link_libraries(lumivo_core PUBLIC

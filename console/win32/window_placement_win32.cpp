@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "common/platform/win32/loaded_library.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "common/platform/win32/sized_icon_win32.h"
 #include "common/settings/window_placement.h"
 #include "console/window_geometry.h"
@@ -52,10 +52,10 @@ PixelRect RestoredWindowRect(HWND window) {
 // The effective DPI of a monitor: GetDpiForMonitor of shcore.dll, from Windows 8.1 on; before,
 // every monitor has the system's.
 UINT MonitorDpi(HMONITOR monitor) {
-    const LoadedLibrary shcore("shcore.dll");
+    const UniqueLibrary shcore(LoadLibraryA("shcore.dll"));
     using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     const auto dpiForMonitor = reinterpret_cast<DpiForMonitor>(reinterpret_cast<void*>(
-        shcore.Get() != nullptr ? GetProcAddress(shcore.Get(), "GetDpiForMonitor") : nullptr));
+        shcore.get() != nullptr ? GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr));
     constexpr int kEffectiveDpi = 0;
     UINT x = 0;
     UINT y = 0;

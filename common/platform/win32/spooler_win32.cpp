@@ -5,7 +5,7 @@
 #include <winspool.h>
 
 #include "common/platform/win32/ansi_text_win32.h"
-#include "common/platform/win32/unique_global.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 bool Win32Spooler::SetDefaultPrinterA(const std::string& printerName) {
     return ::SetDefaultPrinterA(printerName.c_str()) != FALSE;
