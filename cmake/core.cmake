@@ -1,6 +1,7 @@
 # The code the three programs share: network detection, settings, services and the seams to the
 # operating system with their Win32 implementations.
 lumivo_sources(LUMIVO_CORE_SOURCES
+    ${CMAKE_SOURCE_DIR}/common/text/*.cpp
     ${CMAKE_SOURCE_DIR}/common/network/*.cpp
     ${CMAKE_SOURCE_DIR}/common/settings/*.cpp
     ${CMAKE_SOURCE_DIR}/common/services/*.cpp

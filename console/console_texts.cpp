@@ -1,6 +1,6 @@
 #include "console/console_texts.h"
 
-#include "common/settings/registry_access.h"
+#include "common/text/text_helpers.h"
 #include "lumivo_version.h"
 
 const std::string ConsoleCaption = "Lumivo Console";

@@ -50,7 +50,7 @@ void ApplyMappingTable(ManagerPlatform& platform) {
         if (IsNetworkConnected(platform.networks, network)) {
             const std::string printer =
                 ReadRegistryText(platform.registry, entryPath, PrinterNameValueName);
-            platform.spooler.SetDefaultPrinterA(printer.substr(0, MaxPrinterNameLength));
+            platform.spooler.SetDefaultPrinterA(printer.substr(0, kMaxPrinterNameLength));
             platform.clock.Sleep(kPrinterChangePause);
         }
         platform.clock.Sleep(kEntryPause);

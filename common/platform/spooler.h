@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
+
+// SetDefaultPrinterA is given at most this many characters of a printer name.
+inline constexpr std::size_t kMaxPrinterNameLength = 255;
 
 // The print spooler: the printers the user can print to and which of them is the default.
 class Spooler {

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "common/text/text_helpers.h"
+
 namespace {
 
 // Paths and value names pass through fixed buffers: 255 characters when reading, testing or
@@ -33,14 +35,6 @@ RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t na
 }
 
 }  // namespace
-
-std::string TrimSpaces(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 RootKey RootKeyFromName(const std::string& rootName) {
     static const std::array<std::pair<const char*, RootKey>, 7> kRoots = {{

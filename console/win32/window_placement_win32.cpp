@@ -100,9 +100,7 @@ std::vector<ScaledScreen> ScaledScreens(HWND window) {
 }  // namespace
 
 void RestoreWindowGeometry(HWND window, Registry& registry) {
-    const WindowPlacement stored = ReadWindowPlacement(registry);
-    const auto geometry =
-        GeometryToRestore(StoredGeometry{stored.left, stored.top, stored.width, stored.height});
+    const auto geometry = GeometryToRestore(ReadWindowPlacement(registry));
     if (!geometry) {
         return;
     }
@@ -125,6 +123,5 @@ void RestoreWindowGeometry(HWND window, Registry& registry) {
 }
 
 void SaveWindowGeometry(HWND window, Registry& registry) {
-    const DialogRect units = ToDialogUnits(RestoredWindowRect(window), BaseUnitsOf(window));
-    SaveWindowPlacement(registry, WindowPlacement{units.x, units.y, units.width, units.height});
+    SaveWindowPlacement(registry, ToDialogUnits(RestoredWindowRect(window), BaseUnitsOf(window)));
 }
