@@ -54,17 +54,12 @@ void End(DWORD processId, bool isTray) {
 
 InstalledPrograms::InstalledPrograms() {
     for (const char* program : kPrograms) {
-        complete_ = complete_ && CopyFileA((TestProgramFolder() / program).string().c_str(),
-                                           PathOf(program).c_str(), FALSE) != FALSE;
+        complete_ = complete_ && folder_.Copy(program);
     }
 }
 
 InstalledPrograms::~InstalledPrograms() {
     EndAll();
-}
-
-std::string InstalledPrograms::PathOf(const std::string& fileName) const {
-    return (folder_.Path() / fileName).string();
 }
 
 std::vector<DWORD> InstalledPrograms::RunningIds(const std::string& fileName) const {
@@ -75,7 +70,7 @@ std::vector<DWORD> InstalledPrograms::RunningIds(const std::string& fileName) co
     }
     const UniqueHandle snapshot(taken);
     const std::wstring wideName = WideOf(fileName);
-    const std::wstring widePath = WideOf(PathOf(fileName));
+    const std::wstring widePath = PathOf(fileName).wstring();
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;

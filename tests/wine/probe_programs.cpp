@@ -5,15 +5,11 @@
 #include <vector>
 
 #include "common/platform/win32/unique_handle_win32.h"
-
-std::filesystem::path TestProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::filesystem::path(path).parent_path();
-}
+#include "support/ui/test_folder.h"
+#include "support/ui/ui_helper.h"
 
 std::filesystem::path ProbeProgram(const std::string& fileName) {
-    return TestProgramFolder() / "probes" / fileName;
+    return ui::BuildFolder() / "probes" / fileName;
 }
 
 std::string UniqueName(const std::string& prefix) {
@@ -58,14 +54,8 @@ std::string QuotedCommand(const std::filesystem::path& program, const std::strin
 }
 
 bool WaitForFile(const std::filesystem::path& file, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!std::filesystem::exists(file)) {
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-        Sleep(50);
-    }
-    return true;
+    return ui::WaitUntil([&] { return std::filesystem::exists(file); },
+                         std::chrono::milliseconds(timeoutMs));
 }
 
 std::string ReadWholeFile(const std::filesystem::path& file) {
@@ -73,15 +63,4 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
-}
-
-ScratchFolder::ScratchFolder(const std::string& prefix)
-    : path_(TestProgramFolder() / UniqueName(prefix)) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }

@@ -31,7 +31,6 @@ struct TrayHost {
 inline constexpr UINT_PTR UpdateCheckTimer = 2000;
 inline constexpr UINT UpdateCheckInterval = 24 * 60 * 60 * 1000;
 inline constexpr UINT_PTR NetworkWatchTimer = 2001;
-inline constexpr UINT NetworkWatchInterval = 60 * 1000;
 
 // The procedure of the host dialog (dialog 100): the window is never shown, and its life is the
 // program's life.
