@@ -15,8 +15,8 @@ target_link_libraries(lumivo_tray_local_updates PRIVATE lumivo_tray_logic)
 # Test builds whose minute-long intervals are a few seconds or less, so that the tests of the
 # network watch and of the Manager's polling need not wait real minutes. The whole-system test
 # keeps the real minute.
-set(LUMIVO_TEST_NETWORK_WATCH_MS 5000)
-set(LUMIVO_TEST_NETWORK_POLL_MS 50)
+set(LUMIVO_TEST_NETWORK_WATCH_MS 2000)
+set(LUMIVO_TEST_NETWORK_POLL_MS 20)
 
 # LMVTray.exe whose network watch ticks every LUMIVO_TEST_NETWORK_WATCH_MS.
 add_executable(lumivo_tray_short_watch WIN32
