@@ -6,8 +6,12 @@
 
 #include "common/platform/win32/unique_handle_win32.h"
 #include "common/services/program_names.h"
+#include "support/ui/test_process.h"
+#include "support/ui/ui_helper.h"
 
 namespace {
+
+using namespace std::chrono_literals;
 
 constexpr std::array<const char*, 3> kPrograms = {ManagerFileName, TrayFileName, ConsoleFileName};
 
@@ -26,28 +30,16 @@ std::filesystem::path ProgramFileOf(DWORD processId) {
     return path;
 }
 
-BOOL CALLBACK CloseTrayHost(HWND window, LPARAM processId) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == static_cast<DWORD>(processId)) {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    }
-    return TRUE;
-}
-
+// Ends the program; a tray program is asked to close first, so that its icon goes with it.
 void End(DWORD processId, bool isTray) {
-    const UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
-    if (!process) {
-        return;
-    }
-    if (isTray) {
-        EnumWindows(CloseTrayHost, static_cast<LPARAM>(processId));
-        if (WaitForSingleObject(process.Get(), 5000) == WAIT_OBJECT_0) {
-            return;
+    ui::TestProcess program;
+    if (program.Attach(processId) && isTray) {
+        for (const HWND window : ui::TopLevelWindows(processId)) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
         }
+        program.WaitForExit(5s);
     }
-    TerminateProcess(process.Get(), 1);
-    WaitForSingleObject(process.Get(), 5000);
+    // One that still runs is ended as `program` goes.
 }
 
 }  // namespace

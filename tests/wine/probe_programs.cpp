@@ -4,8 +4,8 @@
 #include <sstream>
 #include <vector>
 
-#include "common/platform/win32/unique_handle_win32.h"
 #include "support/ui/test_folder.h"
+#include "support/ui/test_process.h"
 #include "support/ui/ui_helper.h"
 
 std::filesystem::path ProbeProgram(const std::string& fileName) {
@@ -19,26 +19,13 @@ std::string UniqueName(const std::string& prefix) {
 
 std::optional<DWORD> RunToEnd(const std::string& commandLine,
                               const std::filesystem::path& currentFolder, DWORD timeoutMs) {
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    const std::string folder = currentFolder.string();
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &started)) {
+    // A program that does not end in time is ended when `program` goes.
+    ui::TestProcess program;
+    if (!program.Start({}, commandLine, currentFolder.string()) ||
+        !program.WaitForExit(std::chrono::milliseconds(timeoutMs))) {
         return std::nullopt;
     }
-    const UniqueHandle process(started.hProcess);
-    const UniqueHandle thread(started.hThread);
-    if (WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.Get(), 99);
-        WaitForSingleObject(process.Get(), 5000);
-        return std::nullopt;
-    }
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.Get(), &exitCode);
-    return exitCode;
+    return program.ExitCode();
 }
 
 std::string Quoted(const std::string& text) {
