@@ -17,7 +17,6 @@ namespace {
 
 // The Manager gives the session a moment to settle after logon before it goes to the network.
 constexpr std::uint32_t kSettlePause = 2500;
-constexpr std::uint32_t kNetworkPollPause = 1500;
 // Pauses after each default-printer change and after each entry keep the spooler from being
 // hurried through a long table.
 constexpr std::uint32_t kPrinterChangePause = 2000;
@@ -30,7 +29,7 @@ UpdateCheckProgram ManagerUpdateCheckProgram() {
 // Polls without limit: the Manager has nothing to do until some network is connected.
 void WaitForConnectedNetwork(ManagerPlatform& platform) {
     while (ConnectedNetworkList(platform.networks).empty()) {
-        platform.clock.Sleep(kNetworkPollPause);
+        platform.clock.Sleep(NetworkPollPause);
     }
 }
 

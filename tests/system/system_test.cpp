@@ -18,6 +18,7 @@
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "console/console_ids.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
 #include "console/scripted_networks.h"
@@ -37,13 +38,6 @@ constexpr char kPrinterB[] = "Lumivo_Test_B";
 // How long a hand-over may take: a program start under Wine takes a second or two, a Manager run
 // about five.
 constexpr auto kHandOver = 30s;
-
-// The Console's controls that the tests use.
-constexpr int kNetworkBox = 1003;
-constexpr int kPrinterBox = 1004;
-constexpr int kAddButton = 1006;
-constexpr int kCancelButton = 1008;
-constexpr int kOkButton = 1009;
 
 std::string DefaultPrinter() {
     char name[512] = {};
@@ -79,16 +73,16 @@ protected:
     // Starts the Manager as the logon starts it and waits for the end of its run.
     void RunManagerAtLogon() {
         ui::TestProcess manager;
-        ASSERT_TRUE(manager.Start(install_.PathOf(ManagerFileName), {}, install_.Folder().string(),
-                                  desktop_.Name()));
+        ASSERT_TRUE(manager.Start(install_.PathOf(ManagerFileName).string(), {},
+                                  install_.Folder().string(), desktop_.Name()));
         ASSERT_TRUE(manager.WaitForExit(60s)) << "the Manager did not end";
         EXPECT_EQ(manager.ExitCode(), 0u);
     }
 
     // Starts the tray program as the user does, from the installation's folder.
     void StartTray() {
-        ASSERT_TRUE(tray_.Start(install_.PathOf(TrayFileName), {}, install_.Folder().string(),
-                                desktop_.Name()));
+        ASSERT_TRUE(tray_.Start(install_.PathOf(TrayFileName).string(), {},
+                                install_.Folder().string(), desktop_.Name()));
         WatchTray();
     }
 
@@ -127,9 +121,8 @@ protected:
 
     // Starts the Console as the user does and takes it over once its main window shows.
     RunningConsole& StartConsole() {
-        startedConsole_.Start(install_.PathOf(ConsoleFileName), {}, install_.Folder().string(),
-                              desktop_.Name());
-        console_ = std::make_unique<RunningConsole>(startedConsole_.Id());
+        console_ =
+            std::make_unique<RunningConsole>(install_.PathOf(ConsoleFileName), desktop_.Name());
         return *console_;
     }
 
@@ -171,7 +164,6 @@ protected:
     ui::TestProcess tray_;
     HWND trayHost_ = nullptr;
     UINT trayIcon_ = 0;
-    ui::TestProcess startedConsole_;
     std::unique_ptr<RunningConsole> console_;
     std::string previousDefault_;
 };
@@ -261,11 +253,11 @@ TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
     RunningConsole& console = StartConsole();
     ASSERT_NE(console.Window(), nullptr) << "no Console main window";
 
-    console.SetText(kNetworkBox, "Office");
-    console.SetText(kPrinterBox, kPrinterB);
-    console.Click(kAddButton);
+    console.SetText(IDC_NETWORK_BOX, "Office");
+    console.SetText(IDC_PRINTER_BOX, kPrinterB);
+    console.Click(IDC_ADD);
     EXPECT_EQ(console.Rows(), (Rows{{"Home", kPrinterA, 1}, {"Office", kPrinterB, 2}}));
-    console.PostClick(kOkButton);
+    console.PostClick(IDC_OK);
     ExpectClosed(console);
     EXPECT_EQ(DefaultPrinter(), kPrinterA) << "the Console applied the mapping itself";
 
@@ -302,7 +294,7 @@ TEST_F(SystemTest, WithTheTrayOptionOffNeitherTheManagerNorTheConsoleRestartsThe
     ASSERT_TRUE(tray_.WaitForExit(10s)) << "the tray program is still running";
     RunningConsole& console = WaitForConsole();
     ASSERT_NE(console.Window(), nullptr) << "no Console main window";
-    console.PostClick(kCancelButton);
+    console.PostClick(IDC_CANCEL);
     ExpectClosed(console);
     ExpectNoTrayStarts();
 }
