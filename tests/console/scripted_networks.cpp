@@ -13,12 +13,14 @@ ScriptedNetworks::~ScriptedNetworks() {
     SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", nullptr);
 }
 
-void ScriptedNetworks::Change(const std::vector<TestNetwork>& networks) {
+void ScriptedNetworks::Change(const std::vector<TestNetwork>& networks,
+                              const std::string& serverOptions) {
     // Written aside and then put in place whole, so that a walk never reads half a file. The
     // replacement waits while a walk has the file open.
     const std::filesystem::path draft = folder_.Path() / "networks.new";
     {
         std::ofstream scenario(draft, std::ios::binary);
+        scenario << serverOptions;
         for (const TestNetwork& network : networks) {
             scenario << "network\nname = " << network.name
                      << "\nconnected = " << (network.connected ? "yes" : "no") << "\n";

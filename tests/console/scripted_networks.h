@@ -21,8 +21,9 @@ public:
     ScriptedNetworks& operator=(const ScriptedNetworks&) = delete;
 
     // From now on the Network List Manager knows these networks instead, also in programs that
-    // already run: it reads the file at every walk.
-    void Change(const std::vector<TestNetwork>& networks);
+    // already run: it reads the file at every walk. Server options (such as "fail = Advise\n")
+    // go before the networks.
+    void Change(const std::vector<TestNetwork>& networks, const std::string& serverOptions = {});
 
 private:
     std::filesystem::path File() const;

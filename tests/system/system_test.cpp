@@ -230,6 +230,34 @@ TEST_F(SystemTest, PrinterFollowsANetworkSwitchWithinSeconds) {
     EndTray();
 }
 
+// Without the Network List Manager's events (a server that refuses the subscription) the tray
+// program's real one-minute watch hands a changed network to the Manager, which brings it back.
+TEST_F(SystemTest, WithoutNetworkEventsTheMinuteWatchHandsAChangedNetworkToTheManager) {
+    const std::string refuseEvents = "fail = Advise\n";
+    AddMapping(registry_, "Office", kPrinterB);
+    AddMapping(registry_, "Home", kPrinterA);
+    networks_.Change({{"Office", false}, {"Home", true}}, refuseEvents);
+    RunManagerAtLogon();
+    ASSERT_EQ(DefaultPrinter(), kPrinterA);
+    WaitForTray();
+    const auto trayShown = std::chrono::steady_clock::now();
+
+    networks_.Change({{"Office", true}, {"Home", false}}, refuseEvents);
+
+    ASSERT_TRUE(tray_.WaitForExit(90s)) << "the tray program did not hand over within 90 seconds";
+    EXPECT_GE(std::chrono::steady_clock::now() - trayShown, 50s)
+        << "the tray program handed over before its first minute tick";
+    EXPECT_EQ(tray_.ExitCode(), 0u);
+    EXPECT_NE(WaitForProgram(ManagerFileName), 0u) << "the tray program started no Manager";
+    EXPECT_TRUE(ui::WaitUntil([] { return DefaultPrinter() == kPrinterB; }, kHandOver))
+        << "the default printer stayed " << DefaultPrinter();
+    WaitForTray();
+    EXPECT_TRUE(
+        ui::WaitUntil([&] { return install_.RunningIds(ManagerFileName).empty(); }, kHandOver))
+        << "the Manager did not end";
+    EndTray();
+}
+
 TEST_F(SystemTest, LeftClickOnTheTrayIconOpensTheConsoleAndEndsTheTray) {
     AddMapping(registry_, "Home", kPrinterA);
     StartTray();
