@@ -154,8 +154,8 @@ struct ShownList {
     std::string heading;
     Names names;
     bool namesEnabled = true;
-    UnitRect place;
-    std::vector<std::pair<int, UnitRect>> controls;  // in creation order
+    DialogRect place;
+    std::vector<std::pair<int, DialogRect>> controls;  // in creation order
 };
 
 ShownList ShowList(const RunningConsole& console, int command) {
@@ -202,13 +202,13 @@ TEST_F(HelpMenuTest, ActiveNetworksListSortedTrimmedAndCutAtCommas) {
     EXPECT_EQ(shown.names, (Names{"Attic", "Cafe", "Office Wi-Fi", "Upstairs"}));
     EXPECT_FALSE(shown.namesEnabled);
     // Its client area, placed from the main window's client area.
-    EXPECT_EQ(shown.place, (UnitRect{70, 70, 201, 193}));
+    EXPECT_EQ(shown.place, (DialogRect{70, 70, 201, 193}));
     // The list box asks for 130 units and is cut to whole lines of names by the system.
     ASSERT_EQ(shown.controls.size(), 3u);
     EXPECT_LE(shown.controls[0].second.height, 130);
     EXPECT_GT(shown.controls[0].second.height, 130 - 10);
     shown.controls[0].second.height = 130;
-    const std::vector<std::pair<int, UnitRect>> controls{
+    const std::vector<std::pair<int, DialogRect>> controls{
         {IDC_NETWORK_NAMES, {25, 25, 150, 130}},
         {IDC_NETWORK_LIST_HEADING, {25, 5, 160, 10}},
         {IDC_NETWORK_LIST_OK, {70, 165, 55, 15}}};

@@ -21,7 +21,7 @@ struct ExpectedControl {
     int id;
     const char* className;
     const char* text;
-    UnitRect rect;
+    DialogRect rect;
 };
 
 // The main window's controls in creation order. The combo boxes' heights are those of their
@@ -58,7 +58,7 @@ const int kStaying[] = {IDC_ADD,           IDC_WINDOWS_MANAGES,       IDC_LUMIVO
 // CB_GETDROPPEDCONTROLRECT with the height of the list alone, below the edit field and without
 // the list's frame (2 pixels at 96 DPI, 4 at 144), so the height comes out up to one unit short
 // at 100 % scale and up to two at 150 %.
-UnitRect DroppedUnits(const RunningConsole& console, int id) {
+DialogRect DroppedUnits(const RunningConsole& console, int id) {
     RECT dropped{};
     SendMessageA(console.Control(id), CB_GETDROPPEDCONTROLRECT, 0,
                  reinterpret_cast<LPARAM>(&dropped));
@@ -112,8 +112,8 @@ TEST_F(MainWindowTest, ControlsStandAsCreated) {
             EXPECT_EQ(console.Text(expected.id), expected.text);
         }
         if (expected.id == IDC_NETWORK_BOX || expected.id == IDC_PRINTER_BOX) {
-            const UnitRect dropped = DroppedUnits(console, expected.id);
-            EXPECT_EQ((UnitRect{dropped.x, dropped.y, dropped.width, expected.rect.height}),
+            const DialogRect dropped = DroppedUnits(console, expected.id);
+            EXPECT_EQ((DialogRect{dropped.x, dropped.y, dropped.width, expected.rect.height}),
                       expected.rect);
             EXPECT_NEAR(dropped.height, expected.rect.height, ScreenDpi() > 96 ? 2 : 1);
         } else if (expected.id != IDC_STATUS_BAR) {
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, ControlsHaveTheirStyles) {
 TEST_F(MainWindowTest, GrowingStretchesTheListAndMovesTheBottomButtonsOnly) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    std::map<int, UnitRect> before;
+    std::map<int, DialogRect> before;
     for (const ExpectedControl& control : kControls) {
         before[control.id] = console.ControlUnits(control.id);
     }
@@ -175,13 +175,13 @@ TEST_F(MainWindowTest, GrowingStretchesTheListAndMovesTheBottomButtonsOnly) {
                          rect.bottom - rect.top + font.PixelsY(40));
 
     for (const int id : kStretched) {
-        UnitRect grown = before[id];
+        DialogRect grown = before[id];
         grown.width += 40;
         grown.height += 40;
         EXPECT_EQ(console.ControlUnits(id), grown) << id;
     }
     for (const int id : kFollowingBottom) {
-        UnitRect lower = before[id];
+        DialogRect lower = before[id];
         lower.y += 40;
         EXPECT_EQ(console.ControlUnits(id), lower) << id;
     }
@@ -202,15 +202,15 @@ TEST_F(MainWindowTest, ShrinkingBelowTheCreationSizeEmptiesTheListRatherThanInve
     const RECT rect = WindowRect(console.Window());
     // As small as the system lets a captioned window become.
     console.MoveWindowTo(rect.left, rect.top, 20, 20);
-    const UnitRect client = console.ClientUnits();
+    const DialogRect client = console.ClientUnits();
     ASSERT_LT(client.width, 441 - 365);
     ASSERT_LT(client.height, 282 - 150);
 
-    EXPECT_EQ(console.ControlUnits(IDC_MAPPING_LIST), (UnitRect{40, 105, 0, 0}));
-    const UnitRect group = console.ControlUnits(IDC_MAPPING_GROUP);
+    EXPECT_EQ(console.ControlUnits(IDC_MAPPING_LIST), (DialogRect{40, 105, 0, 0}));
+    const DialogRect group = console.ControlUnits(IDC_MAPPING_GROUP);
     EXPECT_EQ(group.height, 0);
     EXPECT_EQ(group.width, std::max(0, client.width - (441 - 405)));
-    EXPECT_EQ(console.ControlUnits(IDC_ADD), (UnitRect{350, 80, 55, 15}));
+    EXPECT_EQ(console.ControlUnits(IDC_ADD), (DialogRect{350, 80, 55, 15}));
 }
 
 TEST_F(MainWindowTest, FirstStartKeepsTheCreationSizeCentredInTheWorkArea) {
@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, FirstStartKeepsTheCreationSizeCentredInTheWorkArea) {
 }
 
 TEST_F(MainWindowTest, CloseBoxStoresPlaceAndSizeAndTheNextStartUsesThem) {
-    UnitRect stored;
+    DialogRect stored;
     {
         RunningConsole console;
         ASSERT_NE(console.Window(), nullptr);
@@ -251,15 +251,13 @@ TEST_F(MainWindowTest, MinimisedOrMaximisedWindowStoresThePlaceItReturnsTo) {
         RunningConsole console;
         ASSERT_NE(console.Window(), nullptr);
         console.MoveWindowTo(100, 80, 700, 500);
-        const UnitRect normal = console.WindowUnits();
+        const DialogRect normal = console.WindowUnits();
         ShowWindowAsync(console.Window(), show);
         ASSERT_TRUE(ui::WaitUntil([&] {
             return show == SW_MINIMIZE ? IsIconic(console.Window()) : IsZoomed(console.Window());
         }));
         ASSERT_TRUE(console.CloseWithCloseBox());
-        const DialogRect placement = ReadWindowPlacement(registry_);
-        EXPECT_EQ((UnitRect{placement.x, placement.y, placement.width, placement.height}), normal)
-            << show;
+        EXPECT_EQ(ReadWindowPlacement(registry_), normal) << show;
     }
 }
 
@@ -322,11 +320,11 @@ TEST_F(MainWindowTest, NoControlClipsItsText) {
 TEST_F(MainWindowTest, ScreenOfAnotherScaleGivesTheSuggestedPlaceAndTheUnitsOfItsFont) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    std::map<int, UnitRect> before;
+    std::map<int, DialogRect> before;
     for (const ExpectedControl& control : kControls) {
         before[control.id] = console.ControlUnits(control.id);
     }
-    const UnitRect clientBefore = console.ClientUnits();
+    const DialogRect clientBefore = console.ClientUnits();
     const RECT rect = WindowRect(console.Window());
     const int dpi = ScreenDpi() * 5 / 4;
     const RECT suggested{20, 10, 20 + (rect.right - rect.left) * 5 / 4,
@@ -340,17 +338,17 @@ TEST_F(MainWindowTest, ScreenOfAnotherScaleGivesTheSuggestedPlaceAndTheUnitsOfIt
     ASSERT_GT(font.baseY, DialogFont::MsSansSerif8().baseY);
     RECT clientPixels{};
     GetClientRect(console.Window(), &clientPixels);
-    const UnitRect client = font.Units(clientPixels);
+    const DialogRect client = font.Units(clientPixels);
     const int grownX = client.width - clientBefore.width;
     const int grownY = client.height - clientBefore.height;
     for (const int id : kStretched) {
-        UnitRect stretched = before[id];
+        DialogRect stretched = before[id];
         stretched.width += grownX;
         stretched.height += grownY;
         EXPECT_EQ(console.ControlUnits(id, font), stretched) << id;
     }
     for (const int id : kFollowingBottom) {
-        UnitRect lower = before[id];
+        DialogRect lower = before[id];
         lower.y += grownY;
         EXPECT_EQ(console.ControlUnits(id, font), lower) << id;
     }

@@ -67,7 +67,7 @@ DialogFont DialogFont::MsSansSerif8At(int dpi) {
     return DialogFont{(letters.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 
-void PrintTo(const UnitRect& rect, std::ostream* out) {
+void PrintTo(const DialogRect& rect, std::ostream* out) {
     *out << "{" << rect.x << ", " << rect.y << ", " << rect.width << ", " << rect.height << "}";
 }
 
@@ -75,9 +75,9 @@ void PrintTo(const ListRow& row, std::ostream* out) {
     *out << "{\"" << row.network << "\", \"" << row.printer << "\", " << row.itemData << "}";
 }
 
-UnitRect DialogFont::Units(const RECT& pixels) const {
-    return UnitRect{UnitsX(pixels.left), UnitsY(pixels.top), UnitsX(pixels.right - pixels.left),
-                    UnitsY(pixels.bottom - pixels.top)};
+DialogRect DialogFont::Units(const RECT& pixels) const {
+    return DialogRect{UnitsX(pixels.left), UnitsY(pixels.top), UnitsX(pixels.right - pixels.left),
+                      UnitsY(pixels.bottom - pixels.top)};
 }
 
 std::filesystem::path ConsoleProgram() {
@@ -126,20 +126,20 @@ std::string RunningConsole::ClassName(int id) const {
     return ui::WindowClass(Control(id));
 }
 
-UnitRect RunningConsole::ControlUnits(int id, const DialogFont& font) const {
+DialogRect RunningConsole::ControlUnits(int id, const DialogFont& font) const {
     RECT rect{};
     GetWindowRect(Control(id), &rect);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
     return font.Units(rect);
 }
 
-UnitRect RunningConsole::ClientUnits() const {
+DialogRect RunningConsole::ClientUnits() const {
     RECT rect{};
     GetClientRect(window_, &rect);
     return DialogFont::MsSansSerif8().Units(rect);
 }
 
-UnitRect RunningConsole::WindowUnits() const {
+DialogRect RunningConsole::WindowUnits() const {
     RECT rect{};
     GetWindowRect(window_, &rect);
     return DialogFont::MsSansSerif8().Units(rect);

@@ -7,24 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "common/settings/dialog_rect.h"
 #include "support/ui/test_process.h"
 
 // Drives a running "Lumivo Console.exe" from the test process, as a user would: its windows,
 // controls and message boxes, through the UI test helper (support/ui). Both processes share one
 // virtual desktop.
 
-// A rectangle in dialog units: position and size.
-struct UnitRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    friend bool operator==(const UnitRect&, const UnitRect&) = default;
-};
-
 // GoogleTest shows a rectangle as {x, y, width, height}.
-void PrintTo(const UnitRect& rect, std::ostream* out);
+void PrintTo(const DialogRect& rect, std::ostream* out);
 
 // Pixel <-> dialog unit conversions of 8-point "MS Sans Serif" dialogs, measured on a dialog of
 // the test's own.
@@ -40,7 +31,7 @@ struct DialogFont {
     int UnitsY(int pixels) const { return MulDiv(pixels, 8, baseY); }
     int PixelsX(int units) const { return MulDiv(units, baseX, 4); }
     int PixelsY(int units) const { return MulDiv(units, baseY, 8); }
-    UnitRect Units(const RECT& pixels) const;
+    DialogRect Units(const RECT& pixels) const;
 };
 
 // One row of the mapping list as it shows: both columns and the row's item data.
@@ -80,10 +71,10 @@ public:
 
     // A control's place within the main window's client area, in dialog units (of the font at
     // the test's DPI unless another is given).
-    UnitRect ControlUnits(int id, const DialogFont& font = DialogFont::MsSansSerif8()) const;
+    DialogRect ControlUnits(int id, const DialogFont& font = DialogFont::MsSansSerif8()) const;
     // The main window's client size, and its outer place and size, in dialog units.
-    UnitRect ClientUnits() const;
-    UnitRect WindowUnits() const;
+    DialogRect ClientUnits() const;
+    DialogRect WindowUnits() const;
     // The ids of the main window's controls in creation order.
     std::vector<int> ControlIds() const;
 

@@ -3,14 +3,23 @@
 # The port of the local update server that test builds of the programs ask.
 set(LUMIVO_TEST_UPDATE_PORT 47815)
 
-# LMVTray.exe as a test build whose update check asks the local server; nothing else differs.
-add_executable(lumivo_tray_local_updates WIN32
+# lumivo_test_build(TARGET LIBRARY DEFINITION REPLACEMENT SOURCE...): a program built again with
+# REPLACEMENT linked before LIBRARY, so that its definitions take the place of the shipped ones;
+# DEFINITION (NAME=VALUE) is what the replacement is given.
+function(lumivo_test_build target library definition replacement)
+    add_executable(${target} WIN32 ${replacement} ${ARGN})
+    target_compile_definitions(${target} PRIVATE ${definition})
+    target_link_libraries(${target} PRIVATE ${library})
+endfunction()
+
+set(LUMIVO_TRAY_PROGRAM_SOURCES
+    ${CMAKE_SOURCE_DIR}/tray/win32/tray_main_win32.cpp ${CMAKE_SOURCE_DIR}/tray/tray.rc)
+
+# LMVTray.exe whose update check asks the local server; nothing else differs.
+lumivo_test_build(lumivo_tray_local_updates lumivo_tray_logic
+    LUMIVO_TEST_UPDATE_PORT=${LUMIVO_TEST_UPDATE_PORT}
     ${CMAKE_SOURCE_DIR}/tests/support/local_updates/update_server_address.cpp
-    ${CMAKE_SOURCE_DIR}/tray/win32/tray_main_win32.cpp
-    ${CMAKE_SOURCE_DIR}/tray/tray.rc)
-target_compile_definitions(lumivo_tray_local_updates PRIVATE
-    LUMIVO_TEST_UPDATE_PORT=${LUMIVO_TEST_UPDATE_PORT})
-target_link_libraries(lumivo_tray_local_updates PRIVATE lumivo_tray_logic)
+    ${LUMIVO_TRAY_PROGRAM_SOURCES})
 
 # Test builds whose minute-long intervals are a few seconds or less, so that the tests of the
 # network watch and of the Manager's polling need not wait real minutes. The whole-system test
@@ -19,22 +28,16 @@ set(LUMIVO_TEST_NETWORK_WATCH_MS 2000)
 set(LUMIVO_TEST_NETWORK_POLL_MS 20)
 
 # LMVTray.exe whose network watch ticks every LUMIVO_TEST_NETWORK_WATCH_MS.
-add_executable(lumivo_tray_short_watch WIN32
+lumivo_test_build(lumivo_tray_short_watch lumivo_tray_logic
+    LUMIVO_TEST_NETWORK_WATCH_MS=${LUMIVO_TEST_NETWORK_WATCH_MS}
     ${CMAKE_SOURCE_DIR}/tests/support/short_intervals/network_watch_interval.cpp
-    ${CMAKE_SOURCE_DIR}/tray/win32/tray_main_win32.cpp
-    ${CMAKE_SOURCE_DIR}/tray/tray.rc)
-target_compile_definitions(lumivo_tray_short_watch PRIVATE
-    LUMIVO_TEST_NETWORK_WATCH_MS=${LUMIVO_TEST_NETWORK_WATCH_MS})
-target_link_libraries(lumivo_tray_short_watch PRIVATE lumivo_tray_logic)
+    ${LUMIVO_TRAY_PROGRAM_SOURCES})
 
 # "Lumivo Manager.exe" that looks for a connected network every LUMIVO_TEST_NETWORK_POLL_MS.
-add_executable(lumivo_manager_quick_poll WIN32
+lumivo_test_build(lumivo_manager_quick_poll lumivo_manager_cycle
+    LUMIVO_TEST_NETWORK_POLL_MS=${LUMIVO_TEST_NETWORK_POLL_MS}
     ${CMAKE_SOURCE_DIR}/tests/support/short_intervals/network_poll_pause.cpp
-    ${CMAKE_SOURCE_DIR}/manager/main_win32.cpp
-    ${CMAKE_SOURCE_DIR}/manager/manager.rc)
-target_compile_definitions(lumivo_manager_quick_poll PRIVATE
-    LUMIVO_TEST_NETWORK_POLL_MS=${LUMIVO_TEST_NETWORK_POLL_MS})
-target_link_libraries(lumivo_manager_quick_poll PRIVATE lumivo_manager_cycle)
+    ${CMAKE_SOURCE_DIR}/manager/main_win32.cpp ${CMAKE_SOURCE_DIR}/manager/manager.rc)
 target_compile_definitions(lumivo_wine_tests PRIVATE
     LUMIVO_TEST_NETWORK_POLL_MS=${LUMIVO_TEST_NETWORK_POLL_MS})
 add_dependencies(lumivo_wine_tests lumivo_manager lumivo_manager_quick_poll)
