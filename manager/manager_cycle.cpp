@@ -11,6 +11,7 @@
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "manager/manager_identity.h"
+#include "manager/run_record.h"
 
 namespace {
 
@@ -26,30 +27,37 @@ UpdateCheckProgram ManagerUpdateCheckProgram() {
     return {ManagerProgramTitle(), ManagerProgramVersion, UpdateCheckForm::Manager};
 }
 
-// Polls without limit: the Manager has nothing to do until some network is connected.
-void WaitForConnectedNetwork(ManagerPlatform& platform) {
-    while (ConnectedNetworkList(platform.networks).empty()) {
+// Polls without limit: the Manager has nothing to do until some network is connected. Returns
+// the connected networks' name list.
+std::string WaitForConnectedNetwork(ManagerPlatform& platform) {
+    for (;;) {
+        std::string connected = ConnectedNetworkList(platform.networks);
+        if (!connected.empty()) {
+            return connected;
+        }
         platform.clock.Sleep(kNetworkPollPause);
     }
 }
 
-void ApplyMappingTable(ManagerPlatform& platform) {
+void ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
     const int count = ReadMappingCount(platform.registry);
-    if (!IsLegacyDefaultPrinterMode(platform.registry)) {
+    const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
+    record.Management(lumivoManages, count);
+    if (!lumivoManages) {
         return;
     }
     for (int n = 1; n <= count; ++n) {
-        const std::string entryPath = MappingKeyPath(n);
-        const std::string network =
-            ReadRegistryText(platform.registry, entryPath, NetworkNameValueName);
-        if (IsNetworkConnected(platform.networks, network)) {
-            const std::string printer =
-                ReadRegistryText(platform.registry, entryPath, PrinterNameValueName);
-            platform.spooler.SetDefaultPrinterA(printer.substr(0, MaxPrinterNameLength));
+        const MappingEntry entry = ReadMapping(platform.registry, n);
+        const bool connected = IsNetworkConnected(platform.networks, entry.networkName);
+        record.Entry(n, entry, connected);
+        if (connected) {
+            const std::string printer = entry.printerName.substr(0, MaxPrinterNameLength);
+            record.PrinterSet(printer, platform.spooler.SetDefaultPrinterA(printer));
             platform.clock.Sleep(kPrinterChangePause);
         }
         platform.clock.Sleep(kEntryPause);
     }
+    record.TableApplied();
 }
 
 }  // namespace
@@ -61,11 +69,14 @@ void ManagerCycle(ManagerPlatform& platform) {
     if (CheckSingleInstance(platform.processes, ManagerMutexName)) {
         return;
     }
+    RunRecord record(platform.registry, platform.clock);
     platform.clock.Sleep(kSettlePause);
     if (IsOptionEnabled(platform.registry, CheckForUpdatesValueName)) {
         platform.startUpdateCheck(ManagerUpdateCheckProgram());
     }
-    WaitForConnectedNetwork(platform);
-    ApplyMappingTable(platform);
-    StartTrayProgram(platform.registry, platform.processes);
+    record.WaitingForNetwork();
+    record.NetworkConnected(WaitForConnectedNetwork(platform));
+    ApplyMappingTable(platform, record);
+    record.TrayProgram(StartTrayProgram(platform.registry, platform.processes));
+    record.Save();
 }
