@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -42,6 +43,9 @@ constexpr int kPrinterBox = 1004;
 constexpr int kAddButton = 1006;
 constexpr int kCancelButton = 1008;
 constexpr int kOkButton = 1009;
+constexpr int kViewLastPrinterChange = 1027;
+constexpr int kRecordList = 51001;
+constexpr int kRecordOk = 51002;
 
 std::string DefaultPrinter() {
     char name[512] = {};
@@ -247,6 +251,23 @@ TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
     RunManagerAtLogon();
 
     EXPECT_EQ(DefaultPrinter(), kPrinterB);
+
+    // The Console shows what the Manager did.
+    RunningConsole& again = StartConsole();
+    ASSERT_NE(again.Window(), nullptr) << "no Console main window";
+    again.PostCommand(kViewLastPrinterChange);
+    const HWND record = again.WaitForDialog();
+    ASSERT_NE(record, nullptr) << "no record window";
+    const std::vector<std::string> lines = ListBoxItems(GetDlgItem(record, kRecordList));
+    EXPECT_EQ(lines, ReadRegistryLines(registry_, SettingsKeyPath, LastRunValueName));
+    const std::vector<std::string> entry2{
+        "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected.",
+        "Printer \"Lumivo_Test_B\" is now the default printer."};
+    EXPECT_NE(std::search(lines.begin(), lines.end(), entry2.begin(), entry2.end()), lines.end());
+    PostMessageA(GetDlgItem(record, kRecordOk), BM_CLICK, 0, 0);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(record); }, 10s));
+    again.PostClick(kCancelButton);
+    ExpectClosed(again);
 }
 
 TEST_F(SystemTest, ClosingTheConsoleBringsTheTrayBack) {
