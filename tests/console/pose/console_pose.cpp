@@ -1,7 +1,7 @@
 // Poses the Console for the screenshots of the README: starts it, opens what the pose names and
 // saves that part of the screen as a bitmap file, then closes the Console.
 //
-//   console_pose main-window|help-menu|network-list BITMAP-FILE
+//   console_pose main-window|help-menu|network-list|last-run BITMAP-FILE
 #include <windows.h>
 
 #include <algorithm>
@@ -65,7 +65,8 @@ bool SaveScreen(RECT rect, const char* path) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fputs("usage: console_pose main-window|help-menu|network-list RECT-FILE\n", stderr);
+        std::fputs("usage: console_pose main-window|help-menu|network-list|last-run RECT-FILE\n",
+                   stderr);
         return 2;
     }
     const std::string pose = argv[1];
@@ -82,8 +83,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         shown = Union(shown, ScreenRect(menu));
-    } else if (pose == "network-list") {
-        console.PostCommand(1025);
+    } else if (pose == "network-list" || pose == "last-run") {
+        console.PostCommand(pose == "network-list" ? 1025 : 1027);
         const HWND list = console.WaitForDialog();
         if (list == nullptr) {
             return 1;
