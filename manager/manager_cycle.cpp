@@ -7,7 +7,6 @@
 #include "common/services/program_names.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
-#include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "manager/manager_identity.h"
