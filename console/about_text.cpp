@@ -3,11 +3,7 @@
 #include "common/settings/windows_version.h"
 #include "console/console_texts.h"
 
-const std::string TrademarkNotice =
-    "Microsoft\xAE and Windows\xAE are either registered trademarks or trademarks of Microsoft "
-    "Corporation in the United States and/or other countries.";
-
-std::string ComposeAboutText(VersionQueries& versions, Registry& registry) {
+AboutText ComposeAboutText(VersionQueries& versions, Registry& registry) {
     std::string text = MainCaption(WindowsName(versions));
     text += "\r\r";
     text += WindowsNameWithBuild(versions, registry);
@@ -18,6 +14,5 @@ std::string ComposeAboutText(VersionQueries& versions, Registry& registry) {
     if (IsWindowsServer(versions)) {
         text += "Server ";
     }
-    text += TrademarkNotice;
-    return text;
+    return {text, TrademarkNotice};
 }

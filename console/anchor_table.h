@@ -7,6 +7,7 @@
 
 // Flags of AnchorControl; a call passes their sum.
 enum AnchorFlag : unsigned {
+    kAnchorPlace = 0,          // back to the recorded place, in the dialog's present units
     kAnchorRecord = 1,         // store the control's present place against the client size
     kAnchorFollowBottom = 4,   // keep the distance to the bottom edge
     kAnchorStretchWidth = 8,   // keep the distance of the right edge to the client's right

@@ -32,6 +32,32 @@ std::optional<DialogRect> GeometryToRestore(const StoredGeometry& stored) {
     return DialogRect{stored.left, stored.top, stored.width, stored.height};
 }
 
+namespace {
+
+PixelRect InPixels(const DialogRect& units, const DialogBaseUnits& base) {
+    const int left = HorizontalPixels(units.x, base);
+    const int top = VerticalPixels(units.y, base);
+    return PixelRect{left, top, left + HorizontalPixels(units.width, base),
+                     top + VerticalPixels(units.height, base)};
+}
+
+bool Contains(const PixelRect& area, int x, int y) {
+    return area.left <= x && x < area.right && area.top <= y && y < area.bottom;
+}
+
+}  // namespace
+
+PixelRect StoredGeometryInPixels(const DialogRect& stored,
+                                 const std::vector<ScaledScreen>& screens) {
+    for (const ScaledScreen& screen : screens) {
+        const PixelRect pixels = InPixels(stored, screen.base);
+        if (Contains(screen.area, pixels.left, pixels.top)) {
+            return pixels;
+        }
+    }
+    return InPixels(stored, screens.empty() ? DialogBaseUnits{} : screens.front().base);
+}
+
 PixelRect BroughtIntoView(const PixelRect& window, const std::vector<PixelRect>& workAreas) {
     const PixelRect* nearest = nullptr;
     std::int64_t nearestGap = std::numeric_limits<std::int64_t>::max();

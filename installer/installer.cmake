@@ -1,6 +1,8 @@
 # The release package of a Windows build: package/ holds the programs, stripped of their symbols,
-# and the help file; the per-user installer is built from it with NSIS (makensis runs on Linux).
+# and the help file; the per-user installers are built from it with NSIS and with wixl (an MSI
+# package), both of which run on Linux.
 find_program(LUMIVO_MAKENSIS makensis REQUIRED)
+find_program(LUMIVO_WIXL wixl REQUIRED)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(LUMIVO_ARCH x64)
@@ -73,3 +75,62 @@ add_custom_command(
     COMMENT "Building the installer ${LUMIVO_INSTALLER}"
     VERBATIM)
 add_custom_target(lumivo_installer ALL DEPENDS ${LUMIVO_INSTALLER})
+
+# The MSI package: the same files from package/, listed for wixl in a component group of their
+# own, and the custom action that ends a running tray program.
+add_library(lumivo_end_tray_action SHARED ${CMAKE_CURRENT_LIST_DIR}/end_tray_program_win32.cpp)
+set_target_properties(lumivo_end_tray_action PROPERTIES
+    OUTPUT_NAME EndTrayProgram PREFIX ""
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
+target_include_directories(lumivo_end_tray_action PRIVATE ${CMAKE_SOURCE_DIR})
+# The package names the action's entry point undecorated; nothing here needs symbols.
+target_link_options(lumivo_end_tray_action PRIVATE -Wl,--kill-at -s)
+target_link_libraries(lumivo_end_tray_action PRIVATE lumivo_warnings user32)
+
+# wixl looks for source files relative to its working folder only.
+set(LUMIVO_MSI_WORK_DIR ${CMAKE_BINARY_DIR}/installer)
+set(payload "<?xml version=\"1.0\" encoding=\"utf-8\"?>
+<Wix xmlns=\"http://schemas.microsoft.com/wix/2006/wi\">
+  <Fragment>
+    <ComponentGroup Id=\"Payload\" Directory=\"INSTALLDIR\">
+")
+foreach(file IN LISTS lumivo_package_files)
+    get_filename_component(name ${file} NAME)
+    string(MAKE_C_IDENTIFIER ${name} id)
+    file(RELATIVE_PATH source ${LUMIVO_MSI_WORK_DIR} ${file})
+    string(APPEND payload "      <Component Id=\"${id}\" Guid=\"*\">
+        <File Id=\"${id}\" Name=\"${name}\" Source=\"${source}\" KeyPath=\"yes\" />
+      </Component>
+")
+endforeach()
+string(APPEND payload "    </ComponentGroup>
+  </Fragment>
+</Wix>
+")
+set(LUMIVO_MSI_PAYLOAD ${LUMIVO_MSI_WORK_DIR}/payload.wxs)
+file(CONFIGURE OUTPUT ${LUMIVO_MSI_PAYLOAD} CONTENT "${payload}" @ONLY)
+set(LUMIVO_MSI_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/lumivo.wxs)
+
+# lumivo_msi(OUTPUT VERSION): builds the MSI package of this build's programs as VERSION. The
+# release has one, of the project's version; the install check makes a later one to upgrade to.
+function(lumivo_msi output version)
+    file(RELATIVE_PATH icon ${LUMIVO_MSI_WORK_DIR} ${CMAKE_SOURCE_DIR}/common/resources/lumivo.ico)
+    add_custom_command(
+        OUTPUT ${output}
+        COMMAND ${LUMIVO_WIXL} --arch ${LUMIVO_ARCH}
+            -D Version=${version}
+            -D Platform=${LUMIVO_ARCH}
+            -D Icon=${icon}
+            -D EndTrayHelper=$<TARGET_FILE_NAME:lumivo_end_tray_action>
+            -o ${output}
+            ${LUMIVO_MSI_SCRIPT} ${LUMIVO_MSI_PAYLOAD}
+        WORKING_DIRECTORY ${LUMIVO_MSI_WORK_DIR}
+        DEPENDS ${LUMIVO_MSI_SCRIPT} ${LUMIVO_MSI_PAYLOAD} ${lumivo_package_files}
+            lumivo_end_tray_action
+        COMMENT "Building the MSI package ${output}"
+        VERBATIM)
+endfunction()
+
+set(LUMIVO_MSI ${CMAKE_BINARY_DIR}/Lumivo-${PROJECT_VERSION}-${LUMIVO_ARCH}.msi)
+lumivo_msi(${LUMIVO_MSI} ${PROJECT_VERSION})
+add_custom_target(lumivo_msi ALL DEPENDS ${LUMIVO_MSI})

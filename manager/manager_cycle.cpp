@@ -5,8 +5,10 @@
 #include "common/network/name_lists.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
+#include "common/services/update_check_schedule.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
+#include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "manager/manager_identity.h"
@@ -46,6 +48,11 @@ void ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
         return;
     }
     for (int n = 1; n <= count; ++n) {
+        // A missing entry would read as an empty network name, which matches every network.
+        if (!RegistryKeyExists(platform.registry, MappingKeyPath(n))) {
+            record.MissingEntry(n);
+            continue;
+        }
         const MappingEntry entry = ReadMapping(platform.registry, n);
         const bool connected = IsNetworkConnected(platform.networks, entry.networkName);
         record.Entry(n, entry, connected);
@@ -70,7 +77,10 @@ void ManagerCycle(ManagerPlatform& platform) {
     }
     RunRecord record(platform.registry, platform.clock);
     platform.clock.Sleep(kSettlePause);
-    if (IsOptionEnabled(platform.registry, CheckForUpdatesValueName)) {
+    // The tray program restarts the Manager about once a minute, so the check runs only when the
+    // last automatic one is a day old.
+    if (IsOptionEnabled(platform.registry, CheckForUpdatesValueName) &&
+        ClaimAutomaticUpdateCheck(platform.registry, platform.clock.CurrentUtcTime())) {
         platform.startUpdateCheck(ManagerUpdateCheckProgram());
     }
     record.WaitingForNetwork();

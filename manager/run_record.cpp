@@ -1,10 +1,10 @@
 #include "manager/run_record.h"
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <utility>
 
-#include "common/network/file_time.h"
 #include "common/services/program_names.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
@@ -54,14 +54,16 @@ std::string DurationText(std::uint64_t milliseconds) {
     return Counted(seconds / 3600, "hour") + " " + Counted(seconds / 60 % 60, "minute");
 }
 
-std::string StartLine(std::uint64_t localTime) {
-    CalendarTime at;
-    if (!FileTimeToCalendarTime(localTime, at)) {
-        return "Started.";
-    }
+std::string StartLine(std::chrono::local_seconds at) {
+    const auto day = std::chrono::floor<std::chrono::days>(at);
+    const std::chrono::year_month_day date(day);
+    const std::chrono::hh_mm_ss time(at - day);
     char text[64];
-    std::snprintf(text, sizeof text, "Started on %04u-%02u-%02u at %02u:%02u:%02u.", at.year,
-                  at.month, at.day, at.hour, at.minute, at.second);
+    std::snprintf(text, sizeof text, "Started on %04d-%02u-%02u at %02d:%02d:%02d.",
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
+                  static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
     return text;
 }
 
@@ -105,7 +107,7 @@ std::vector<std::string> FitRecordLines(const std::vector<std::string>& lines) {
 }  // namespace
 
 RunRecord::RunRecord(Registry& registry, Clock& clock)
-    : registry_(registry), clock_(clock), lines_{StartLine(clock.LocalTime())} {}
+    : registry_(registry), clock_(clock), lines_{StartLine(clock.CurrentLocalTime())} {}
 
 void RunRecord::WaitingForNetwork() {
     waitStart_ = clock_.TickCount();
@@ -136,6 +138,20 @@ void RunRecord::Entry(int n, const MappingEntry& entry, bool connected) {
                      (connected ? "connected." : "not connected."));
     ++entries_;
     matches_ += connected ? 1 : 0;
+}
+
+void RunRecord::MissingEntry(int n) {
+    // A run of missing entries (a count above the stored entries) takes one line.
+    const bool extendsRun = missingTo_ != 0 && missingTo_ == n - 1;
+    if (!extendsRun) {
+        missingFrom_ = n;
+        lines_.emplace_back();
+    }
+    missingTo_ = n;
+    lines_.back() = (missingFrom_ == missingTo_
+                         ? "Entry " + std::to_string(n)
+                         : "Entries " + std::to_string(missingFrom_) + " to " + std::to_string(n)) +
+                    ": missing from the table, skipped.";
 }
 
 void RunRecord::PrinterSet(const std::string& printerName, SpoolerStatus status) {

@@ -28,6 +28,8 @@ public:
     void Management(bool lumivoManages, int entryCount);
 
     void Entry(int n, const MappingEntry& entry, bool connected);
+    // Entry n is counted but not stored, so it was skipped.
+    void MissingEntry(int n);
     void PrinterSet(const std::string& printerName, SpoolerStatus status);
 
     // After the last entry: what the entries came to.
@@ -48,6 +50,8 @@ private:
     Clock& clock_;
     std::vector<std::string> lines_;
     std::uint64_t waitStart_ = 0;
+    int missingFrom_ = 0;
+    int missingTo_ = 0;
     int entries_ = 0;
     int matches_ = 0;
     int printersSet_ = 0;

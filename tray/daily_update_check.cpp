@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/services/update_check_schedule.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 
@@ -33,4 +34,8 @@ bool IsDailyUpdateCheckWanted(const std::string& checkForUpdates) {
 bool IsDailyUpdateCheckWanted(Registry& registry) {
     return IsDailyUpdateCheckWanted(
         ReadRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName));
+}
+
+bool ClaimDailyUpdateCheck(Registry& registry, std::chrono::sys_seconds now) {
+    return IsDailyUpdateCheckWanted(registry) && ClaimAutomaticUpdateCheck(registry, now);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "common/platform/registry.h"
@@ -11,3 +12,7 @@ bool IsDailyUpdateCheckWanted(const std::string& checkForUpdates);
 
 // Reads CheckForUpdates from the settings key and applies the rule above.
 bool IsDailyUpdateCheckWanted(Registry& registry);
+
+// At a minute tick: true when the check is wanted and the last automatic update check is a day
+// old (or unknown); the record of the last check then becomes `now`.
+bool ClaimDailyUpdateCheck(Registry& registry, std::chrono::sys_seconds now);

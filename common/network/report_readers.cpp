@@ -1,7 +1,5 @@
 #include "common/network/report_readers.h"
 
-#include <algorithm>
-
 #include "common/network/report_text.h"
 
 namespace {
@@ -20,6 +18,24 @@ std::string_view NameAfterLabel(std::string_view text, std::size_t label, std::s
         nameEnd = text.size();
     }
     return text.substr(nameStart, nameEnd - nameStart);
+}
+
+// The first place at or after `from` where a line of text begins with the marker, or npos. A
+// marker inside a line belongs to a name or a description, which may hold any text.
+std::size_t FindAtLineStart(std::string_view text, std::string_view marker, std::size_t from = 0) {
+    for (std::size_t at = text.find(marker, from); at != std::string_view::npos;
+         at = text.find(marker, at + 1)) {
+        if (at == 0 || text[at - 1] == '\n') {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Where the line after the one that holds `at` begins; the end of text when there is none.
+std::size_t NextLineStart(std::string_view text, std::size_t at) {
+    const std::size_t lineFeed = text.find('\n', at);
+    return lineFeed == std::string_view::npos ? text.size() : lineFeed + 1;
 }
 
 // Where the last ReportSeparator in text starts, or npos. Only places that end in a hyphen can end
@@ -45,7 +61,7 @@ std::size_t LastSeparator(std::string_view text) {
 
 std::string NextConnectedNetworkName(std::string_view text, std::string_view& rest) {
     for (;;) {
-        const std::size_t marker = text.find(kConnectedLine);
+        const std::size_t marker = FindAtLineStart(text, kConnectedLine);
         if (marker == std::string_view::npos) {
             rest = std::string_view();
             return std::string();
@@ -61,7 +77,7 @@ std::string NextConnectedNetworkName(std::string_view text, std::string_view& re
         }
         text = text.substr(afterMarker);
 
-        const std::size_t label = block.find(kNameLabel);
+        const std::size_t label = FindAtLineStart(block, kNameLabel);
         if (label != std::string_view::npos) {
             rest = text;
             std::size_t nameEnd = 0;
@@ -71,13 +87,14 @@ std::string NextConnectedNetworkName(std::string_view text, std::string_view& re
 }
 
 std::string NextNetworkName(std::string_view text, std::string_view& rest) {
-    const std::size_t label = text.find(kNameLabel);
+    const std::size_t label = FindAtLineStart(text, kNameLabel);
     if (label == std::string_view::npos) {
         rest = std::string_view();
         return std::string();
     }
     std::size_t nameEnd = 0;
     const std::string name(NameAfterLabel(text, label, nameEnd));
-    rest = text.substr(std::min(nameEnd + kNameEnd.size(), text.size()));
+    // The rest begins with a line, so that its first character counts as a line start.
+    rest = text.substr(NextLineStart(text, nameEnd));
     return name;
 }

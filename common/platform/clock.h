@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 // The passing of time. Programs pause rather than wait for notifications, so every pause goes
@@ -11,11 +12,13 @@ public:
     // Pauses the calling thread, as Sleep does.
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 
-    // Milliseconds since the system started, as GetTickCount64 counts them: only differences
-    // between two readings mean anything.
-    virtual std::uint64_t TickCount() = 0;
+    // The present moment in UTC, to the second, as GetSystemTime gives it.
+    virtual std::chrono::sys_seconds CurrentUtcTime() = 0;
 
-    // The local date and time, as GetLocalTime gives it, counted as a FILETIME is (100-nanosecond
-    // intervals since 1601-01-01 00:00).
-    virtual std::uint64_t LocalTime() = 0;
+    // The present moment in local time, to the second, as GetLocalTime gives it.
+    virtual std::chrono::local_seconds CurrentLocalTime() = 0;
+
+    // Milliseconds since the system started, as GetTickCount64 counts them: only differences
+    // between two readings mean anything, and a change of the system clock does not move them.
+    virtual std::uint64_t TickCount() = 0;
 };

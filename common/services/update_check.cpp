@@ -1,8 +1,9 @@
 #include "common/services/update_check.h"
 
+#include <algorithm>
+
 #include "common/services/fetch_url_text.h"
 #include "common/services/process_helpers.h"
-#include "common/settings/registry_access.h"
 
 std::atomic<bool> UpdateCheckInteractive{false};
 
@@ -10,10 +11,32 @@ namespace {
 
 constexpr std::uint32_t kPauseAfterPrompt = 10000;
 
-const std::string kServerDownMessage =
+// Constant data without a destructor, as the check may outlive the program's static objects.
+constexpr char kServerDownMessage[] =
     "The Lumivo update website appears to be down right now. Please check again later.";
-const std::string kUpToDateMessage = "Your version of Lumivo is up-to-date.";
-const std::string kNotFoundMarker = "404:";
+constexpr char kUpToDateMessage[] = "Your version of Lumivo is up-to-date.";
+constexpr char kNotFoundMarker[] = "404:";
+// A version file may end in a line break; what surrounds the version is not part of it.
+constexpr char kBlanksAroundVersion[] = " \t\r\n";
+
+std::string TrimBlanks(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(kBlanksAroundVersion);
+    if (first == std::string::npos) {
+        return std::string();
+    }
+    return text.substr(first, text.find_last_not_of(kBlanksAroundVersion) - first + 1);
+}
+
+bool IsVersionCharacter(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.' ||
+           c == '-';
+}
+
+// Letters, digits, dots and hyphens, as in "1.20" or "2.0-beta3"; an error page is none.
+bool IsVersionText(const std::string& text) {
+    return text.size() <= MaxVersionTextLength &&
+           std::all_of(text.begin(), text.end(), IsVersionCharacter);
+}
 
 // The own version is digits and dots, and no byte outside ASCII upper-cases into those in any
 // ANSI code page, so ASCII upper-casing decides equality as the system's upper-casing would.
@@ -41,16 +64,19 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
     const auto userAsked = [&program] {
         return program.form == UpdateCheckForm::Console && UpdateCheckInteractive.load();
     };
-    const std::string text = TrimSpaces(FetchUrlText(internet, UpdateVersionFileUrl));
-
-    // An empty answer means the server could not be reached: that is no news of being up to date.
-    if (Contains(text, ParkingMarker) || Contains(text, kNotFoundMarker) || text.empty()) {
+    const auto reportServerDown = [&] {
         if (userAsked()) {
             messageBoxes.MessageBoxW(kServerDownMessage, program.title, kMbOk);
         }
+    };
+    const std::string text = TrimBlanks(FetchUrlText(internet, UpdateVersionFileUrl));
+
+    // An empty answer means the server could not be reached: that is no news of being up to date.
+    if (Contains(text, ParkingMarker) || Contains(text, kNotFoundMarker) || text.empty()) {
+        reportServerDown();
         return;
     }
-    // Equality, not order: any other text with a dot is offered, a lower number too.
+    // Equality, not order: any other version with a dot is offered, a lower number too.
     if (UpperCaseAscii(program.ownVersion) == UpperCaseAscii(text)) {
         if (userAsked()) {
             messageBoxes.MessageBoxW(kUpToDateMessage, program.title, kMbOk);
@@ -58,6 +84,10 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
         return;
     }
     if (!Contains(text, ".")) {
+        return;
+    }
+    if (!IsVersionText(text)) {
+        reportServerDown();
         return;
     }
     const int answer = messageBoxes.MessageBoxW(NewVersionPrompt(program.ownVersion, text),

@@ -25,10 +25,14 @@ struct UpdateCheckProgram {
 extern std::atomic<bool> UpdateCheckInteractive;
 
 // The update server's version file and download page, and the text by which a parked domain's
-// page gives itself away.
-extern const std::string UpdateVersionFileUrl;
-extern const std::string DownloadPageUrl;
-extern const std::string ParkingMarker;
+// page gives itself away. Constant data without a destructor: an update check may still read
+// them while its program ends.
+extern const char UpdateVersionFileUrl[];
+extern const char DownloadPageUrl[];
+extern const char ParkingMarker[];
+
+// The longest text that the server may give as a version.
+inline constexpr std::size_t MaxVersionTextLength = 32;
 
 // Asks the update server for the current version and, when it differs from the program's own,
 // offers to open the download page. Blocks for up to 20 seconds after a prompt, so it runs on a

@@ -8,7 +8,6 @@
 #error "LUMIVO_PARKING_HOST must name the parking-page host"
 #endif
 
-const std::string UpdateVersionFileUrl =
-    std::string("https://") + LUMIVO_UPDATE_HOST + "/Software/LMV/LMVversion.txt";
-const std::string DownloadPageUrl = std::string("https://") + LUMIVO_UPDATE_HOST + "/Software/LMV/";
-const std::string ParkingMarker = std::string(LUMIVO_PARKING_HOST) + "/frozen-redirect.html";
+const char UpdateVersionFileUrl[] = "https://" LUMIVO_UPDATE_HOST "/Software/LMV/LMVversion.txt";
+const char DownloadPageUrl[] = "https://" LUMIVO_UPDATE_HOST "/Software/LMV/";
+const char ParkingMarker[] = LUMIVO_PARKING_HOST "/frozen-redirect.html";

@@ -1,6 +1,6 @@
 #include "common/settings/mapping_table.h"
 
-#include <limits>
+#include <algorithm>
 
 #include "common/settings/decimal_text.h"
 #include "common/settings/registry_access.h"
@@ -10,8 +10,13 @@ namespace {
 
 constexpr std::uint32_t kPauseAfterRemovalMs = 250;
 
-// Copies entry `from` into slot `to` and deletes `from`. The copied names come out trimmed.
+// Copies entry `from` into slot `to` and deletes `from`. The copied names come out trimmed. An
+// entry that is not there is not moved: copying it would create an entry with an empty network
+// name, which matches every network.
 void MoveMapping(Registry& registry, std::int64_t from, std::int64_t to) {
+    if (!RegistryKeyExists(registry, MappingKeyPath(from))) {
+        return;
+    }
     const std::string target = MappingKeyPath(to);
     if (!CreateRegistryKey(registry, target)) {
         return;
@@ -46,8 +51,9 @@ std::string MappingKeyPath(std::int64_t n) {
 }
 
 int ReadMappingCount(Registry& registry) {
-    return LeadingDecimalNumber(
-        ReadRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName));
+    return std::clamp(LeadingDecimalNumber(
+                          ReadRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName)),
+                      0, MaxMappingCount);
 }
 
 MappingEntry ReadMapping(Registry& registry, int n) {
@@ -72,8 +78,7 @@ int FindMappingByNetwork(Registry& registry, const std::string& networkName) {
 void AddMapping(Registry& registry, const std::string& networkName,
                 const std::string& printerName) {
     const int count = ReadMappingCount(registry);
-    // A count at the top of the 32-bit range has no next number to give.
-    if (count == std::numeric_limits<int>::max()) {
+    if (count == MaxMappingCount) {
         return;
     }
     const int n = count + 1;
@@ -92,7 +97,13 @@ void SetMappingPrinter(Registry& registry, int n, const std::string& printerName
 }
 
 void RemoveMapping(Registry& registry, Clock& clock, int n) {
-    DeleteRegistryKey(registry, MappingKeyPath(n));
+    const std::string path = MappingKeyPath(n);
+    DeleteRegistryKey(registry, path);
+    // A subkey that stays (access denied, or it has a subkey of its own) leaves the table as it
+    // was: closing the gap and lowering the count would drop the last entry instead.
+    if (RegistryKeyExists(registry, path)) {
+        return;
+    }
     CloseMappingGaps(registry);
     const std::int64_t count = ReadMappingCount(registry);
     WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, DecimalText(count - 1));

@@ -15,6 +15,8 @@ inline constexpr char WindowLeftValueName[] = "WLocX";
 inline constexpr char WindowTopValueName[] = "WLocY";
 inline constexpr char WindowWidthValueName[] = "WWidth";
 inline constexpr char WindowHeightValueName[] = "WHeight";
+// When the Manager or the tray program last started an update check by itself (REG_SZ, UTC).
+inline constexpr char LastUpdateCheckValueName[] = "LastUpdateCheck";
 
 // In each numbered mapping subkey, REG_SZ.
 inline constexpr char NetworkNameValueName[] = "NetworkName";

@@ -1,6 +1,11 @@
 #include "console/win32/dialog_geometry_win32.h"
 
+#include "console/win32/dialog_font_win32.h"
+
 DialogBaseUnits BaseUnitsOf(HWND dialog) {
+    if (DialogBaseUnits rescaled; RescaledBaseUnits(dialog, rescaled)) {
+        return rescaled;
+    }
     // Four horizontal and eight vertical units are one base unit each way.
     RECT units{0, 0, 4, 8};
     MapDialogRect(dialog, &units);

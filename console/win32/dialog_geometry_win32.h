@@ -5,7 +5,8 @@
 #include "console/dialog_units.h"
 #include "console/window_geometry.h"
 
-// Pixel sizes of the dialog's base units, from its font.
+// Pixel sizes of the dialog's base units, from its font (the rescaled one once it has moved to a
+// screen of another scale).
 DialogBaseUnits BaseUnitsOf(HWND dialog);
 
 // The dialog's client size in its dialog units.

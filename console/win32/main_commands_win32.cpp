@@ -3,6 +3,7 @@
 #include <htmlhelp.h>
 
 #include "common/network/name_lists.h"
+#include "common/platform/win32/ansi_text_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/update_check_thread.h"
 #include "common/settings/options.h"
@@ -18,6 +19,14 @@
 namespace {
 
 constexpr std::uint32_t kOptionMessageStyle = MB_OK | MB_TASKMODAL | MB_SETFOREGROUND;
+
+// The notice joins the text only as UTF-16, so its registered signs survive any code page.
+void ShowAboutText(const AboutText& about, const std::string& caption) {
+    const std::wstring text =
+        AnsiToWide(about.ansiText) +
+        std::wstring(about.trademarkNotice.begin(), about.trademarkNotice.end());
+    MessageBoxW(nullptr, text.c_str(), AnsiToWide(caption).c_str(), MB_OK);
+}
 
 struct MenuItem {
     UINT id;  // 0 for a separator
@@ -113,8 +122,7 @@ void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
             OpenWithShell(platform.processes, SupportPageUrl);
             break;
         case IDM_ABOUT:
-            platform.messageBoxes.MessageBoxW(
-                ComposeAboutText(platform.versions, platform.registry), mainCaption, MB_OK);
+            ShowAboutText(ComposeAboutText(platform.versions, platform.registry), mainCaption);
             break;
         default:
             break;
@@ -158,6 +166,7 @@ void HandleMainCommand(HWND window, int id, int notification, ConsolePlatform& p
                 EndDialog(window, 0);
             }
             break;
+        case IDCANCEL:  // Escape; Enter (IDOK) does nothing, so a typed name closes nothing
         case IDC_CANCEL:
             if (notification <= 1) {
                 EndDialog(window, 0);

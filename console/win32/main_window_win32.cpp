@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <tuple>
 #include <utility>
 
+#include "common/platform/win32/sized_icon_win32.h"
 #include "common/settings/options.h"
 #include "console/anchor_table.h"
 #include "console/console_ids.h"
 #include "console/win32/anchor_control_win32.h"
+#include "console/win32/dialog_font_win32.h"
 #include "console/win32/main_commands_win32.h"
 #include "console/win32/mapping_editor_win32.h"
 #include "console/win32/window_placement_win32.h"
@@ -42,6 +45,8 @@ struct MainWindow {
     std::string caption;
     // The control that had the focus when the window last lost activation.
     HWND focusMemory = nullptr;
+    UniqueIcon bigIcon;
+    UniqueIcon smallIcon;
 };
 
 MainWindow mainWindow;
@@ -88,14 +93,31 @@ void RememberOrRestoreFocus(bool activating) {
     }
 }
 
-void SetWindowIcon(HWND window) {
+// The caption's small icon and the large one of the task switcher, at the sizes of the DPI.
+void SetWindowIcons(HWND window, UINT dpi) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (const auto& [size, kind] : {std::pair{SM_CXICON, ICON_BIG}, {SM_CXSMICON, ICON_SMALL}}) {
-        const int pixels = GetSystemMetrics(size);
-        const auto icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_CONSOLE),
-                                                        IMAGE_ICON, pixels, pixels, LR_SHARED));
-        SendMessageA(window, WM_SETICON, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(icon));
+    for (auto& [metric, kind, owner] : {std::tuple{SM_CXICON, ICON_BIG, &mainWindow.bigIcon},
+                                        {SM_CXSMICON, ICON_SMALL, &mainWindow.smallIcon}}) {
+        UniqueIcon icon = LoadSizedIcon(instance, MAKEINTRESOURCEA(IDI_CONSOLE), metric, dpi);
+        SendMessageA(window, WM_SETICON, static_cast<WPARAM>(kind),
+                     reinterpret_cast<LPARAM>(icon.Get()));
+        *owner = std::move(icon);
     }
+}
+
+// On a screen of another scale: the font of that scale, and with it the dialog units, the
+// columns and the icons; every control back at its recorded place in the new units; then the
+// window takes the rectangle Windows suggests and the controls are anchored as on any resize.
+void RescaleMainWindow(HWND window, UINT dpi, const RECT& suggested) {
+    RescaleDialogFont(window, dpi);
+    SetWindowIcons(window, dpi);
+    SizeMappingListColumns(window);
+    for (const int id : kAnchoredControls) {
+        AnchorControl(window, id, kAnchorPlace);
+    }
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutControls(window);
 }
 
 // Buttons act on a click or an accelerator only; menu items arrive with code 0.
@@ -119,11 +141,11 @@ void DispatchCommand(HWND window, WPARAM wParam) {
     }
 }
 
-INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             SetWindowTextA(window, mainWindow.caption.c_str());
-            SetWindowIcon(window);
+            SetWindowIcons(window, DialogDpi(window));
             FillMainWindow(window, *mainWindow.platform);
             InitialiseMainWindow(window, *mainWindow.platform);
             return TRUE;
@@ -132,6 +154,9 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return FALSE;
         case WM_SIZE:
             LayOutControls(window);
+            return TRUE;
+        case WM_DPICHANGED:
+            RescaleMainWindow(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return TRUE;
         case WM_COMMAND:
             DispatchCommand(window, wParam);
@@ -144,6 +169,10 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             SaveWindowGeometry(window, mainWindow.platform->registry);
             EndMappingListMenu(window);
             return TRUE;
+        case WM_NCDESTROY:
+            // The controls are gone now, and with them the last users of a rescaled font.
+            ReleaseDialogFont(window);
+            return FALSE;
         default:
             return FALSE;
     }

@@ -62,10 +62,32 @@ int FirstSelectedRow(HWND window) {
     return static_cast<int>(index) + 1;
 }
 
+// Where the menu opens when the keyboard asks for it (Shift+F10, the context-menu key): on the
+// selected row's name, where a right click would have been, or at the list's top-left corner
+// when no row is selected.
+POINT KeyboardMenuPoint(HWND list) {
+    POINT point{0, 0};
+    const auto row = static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (row >= 0) {
+        SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        RECT name{};
+        name.left = LVIR_LABEL;
+        if (SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&name))) {
+            point = POINT{(name.left + name.right) / 2, (name.top + name.bottom) / 2};
+        }
+    }
+    ClientToScreen(list, &point);
+    return point;
+}
+
 LRESULT CALLBACK MappingListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CONTEXTMENU) {
-        TrackPopupMenu(listMenu.Get(), 0, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0, menuOwner,
-                       nullptr);
+        // The keyboard gives no point: both coordinates -1.
+        const POINT point = lParam == -1 ? KeyboardMenuPoint(list)
+                                         : POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        TrackPopupMenu(listMenu.Get(), 0, point.x, point.y, 0, menuOwner, nullptr);
         return 0;
     }
     return CallWindowProcA(listProcedure, list, message, wParam, lParam);
@@ -81,6 +103,13 @@ void SetUpMappingList(HWND window, Registry& registry) {
     const LPARAM look = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(look), look);
     RefreshMappingList(window, registry);
+}
+
+void SizeMappingListColumns(HWND window) {
+    const HWND list = MappingList(window);
+    const DialogBaseUnits base = BaseUnitsOf(window);
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, HorizontalPixels(kNetworkColumnWidth, base));
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, HorizontalPixels(kPrinterColumnWidth, base));
 }
 
 void RefreshMappingList(HWND window, Registry& registry) {

@@ -11,6 +11,9 @@
 // The list's columns and look, and its first filling from the store.
 void SetUpMappingList(HWND window, Registry& registry);
 
+// The columns' widths (157 and 208 units) in the dialog's present units.
+void SizeMappingListColumns(HWND window);
+
 // Rebuilds the mapping list from the stored table.
 void RefreshMappingList(HWND window, Registry& registry);
 

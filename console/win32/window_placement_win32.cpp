@@ -2,8 +2,11 @@
 
 #include <vector>
 
+#include "common/platform/win32/loaded_library.h"
+#include "common/platform/win32/sized_icon_win32.h"
 #include "common/settings/window_placement.h"
 #include "console/window_geometry.h"
+#include "console/win32/dialog_font_win32.h"
 #include "console/win32/dialog_geometry_win32.h"
 
 namespace {
@@ -46,6 +49,54 @@ PixelRect RestoredWindowRect(HWND window) {
     return PixelRectOf(rect);
 }
 
+// The effective DPI of a monitor: GetDpiForMonitor of shcore.dll, from Windows 8.1 on; before,
+// every monitor has the system's.
+UINT MonitorDpi(HMONITOR monitor) {
+    const LoadedLibrary shcore("shcore.dll");
+    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    const auto dpiForMonitor = reinterpret_cast<DpiForMonitor>(reinterpret_cast<void*>(
+        shcore.Get() != nullptr ? GetProcAddress(shcore.Get(), "GetDpiForMonitor") : nullptr));
+    constexpr int kEffectiveDpi = 0;
+    UINT x = 0;
+    UINT y = 0;
+    if (dpiForMonitor != nullptr && dpiForMonitor(monitor, kEffectiveDpi, &x, &y) == S_OK) {
+        return y;
+    }
+    return SystemDpi();
+}
+
+struct ScreenSearch {
+    HWND window;
+    std::vector<ScaledScreen> screens;
+};
+
+BOOL CALLBACK CollectScreen(HMONITOR monitor, HDC, LPRECT, LPARAM search) {
+    auto& found = *reinterpret_cast<ScreenSearch*>(search);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info)) {
+        return TRUE;
+    }
+    const UINT dpi = MonitorDpi(monitor);
+    const ScaledScreen screen{PixelRectOf(info.rcMonitor), dpi == DialogDpi(found.window)
+                                                               ? BaseUnitsOf(found.window)
+                                                               : BaseUnitsAtDpi(found.window, dpi)};
+    // The primary screen first: its units are read when the stored place is on no screen.
+    if (info.dwFlags & MONITORINFOF_PRIMARY) {
+        found.screens.insert(found.screens.begin(), screen);
+    } else {
+        found.screens.push_back(screen);
+    }
+    return TRUE;
+}
+
+// Every screen with the units of the window's font at its scale.
+std::vector<ScaledScreen> ScaledScreens(HWND window) {
+    ScreenSearch search{window, {}};
+    EnumDisplayMonitors(nullptr, nullptr, CollectScreen, reinterpret_cast<LPARAM>(&search));
+    return search.screens;
+}
+
 }  // namespace
 
 void RestoreWindowGeometry(HWND window, Registry& registry) {
@@ -55,9 +106,13 @@ void RestoreWindowGeometry(HWND window, Registry& registry) {
     if (!geometry) {
         return;
     }
-    const PixelRect wanted = ToPixels(*geometry, BaseUnitsOf(window));
-    SetWindowPos(window, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The place in the units of the screen it lies on; the size in those of the window's
+    // present scale, as moving to a screen of another scale tells the window its new DPI and
+    // the window then rescales itself.
+    const PixelRect wanted = StoredGeometryInPixels(*geometry, ScaledScreens(window));
+    const PixelRect sizeHere = ToPixels(*geometry, BaseUnitsOf(window));
+    SetWindowPos(window, nullptr, 0, 0, sizeHere.right - sizeHere.left,
+                 sizeHere.bottom - sizeHere.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The size the window took, which the system may have raised to its smallest.
     RECT sized{};
     GetWindowRect(window, &sized);

@@ -21,6 +21,18 @@ set_tests_properties(wine.console.windows PROPERTIES
     PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 
+# The main window again on a screen at 150 % scale (144 DPI, 1.5 times as many pixels), the
+# prefix's LogPixels set for this step alone: its controls, columns and texts in the units of
+# the larger font.
+lumivo_wine_test(console.windows_144dpi --dpi 144
+    --display explorer /desktop=LumivoTests144,1536x1152
+    $<TARGET_FILE:lumivo_console_tests> --gtest_filter=MainWindowTest.*)
+set_tests_properties(wine.console.windows_144dpi PROPERTIES
+    FIXTURES_REQUIRED "wine_prefix;console_printers"
+    ENVIRONMENT_MODIFICATION "LUMIVO_TEST_DPI=set:144;LUMIVO_SCREEN=set:1536x1152"
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+
 # Poses the Console for the README's screenshots (tools/console-screenshots); not a test.
 add_executable(console_pose
     ${CMAKE_CURRENT_LIST_DIR}/pose/console_pose.cpp

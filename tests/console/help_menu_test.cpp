@@ -116,6 +116,25 @@ TEST_F(HelpMenuTest, WindowsOptionSaysItsOwnTextAndOkStoresZero) {
     EXPECT_EQ(LegacyMode(), 0u);
 }
 
+TEST_F(HelpMenuTest, EscapeEndsLikeCancelWhileEnterInANameEndsNothing) {
+    SetLegacyMode(1);
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    SendMessageA(console.Control(1011), BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageA(console.Control(1010), BM_SETCHECK, BST_CHECKED, 0);
+
+    // The keyboard focus starts in the network box.
+    ASSERT_TRUE(console.BringToFront());
+    TypeText("home");
+    PressKey(VK_RETURN);
+    EXPECT_FALSE(console.WaitForExit(1000));
+    PressKey(VK_ESCAPE);
+
+    ASSERT_TRUE(console.WaitForExit());
+    EXPECT_EQ(LegacyMode(), 1u);
+    EXPECT_NE(Setting("WWidth"), "");
+}
+
 TEST_F(HelpMenuTest, CancelAfterChoosingTheOtherOptionStoresNothing) {
     SetLegacyMode(1);
     RunningConsole console;

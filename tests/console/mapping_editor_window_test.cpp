@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "common/settings/mapping_table.h"
+#include "common/settings/registry_access.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
 #include "console/scripted_networks.h"
@@ -110,16 +111,20 @@ TEST_F(MappingEditorWindowTest, RemovingTheSecondOfFourRowsKeepsTheOldOrder) {
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"C", "3"}, {"D", "4"}}));
 }
 
-TEST_F(MappingEditorWindowTest, RemoveWithNoRowSelectedDoesNothing) {
-    Store({{"A", "1"}, {"B", "2"}});
+TEST_F(MappingEditorWindowTest, RemoveWithNoRowSelectedOrOnAnUndeletableEntryDoesNothing) {
+    Store({{"A", "1"}, {"B", "2"}, {"C", "3"}});
+    // Windows cannot delete a key that has a subkey.
+    CreateRegistryKey(registry_, MappingKeyPath(2) + "\\Extra");
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
     console.SelectRow(-1);
     console.Click(1007);
+    console.SelectRow(1);
+    console.Click(1007);
 
-    EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}}));
-    EXPECT_EQ(ReadMappingCount(registry_), 2);
+    EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}, {"C", "3", 3}}));
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"B", "2"}, {"C", "3"}}));
 }
 
 TEST_F(MappingEditorWindowTest, NamesTypedIntoTheListAreDiscarded) {
@@ -234,6 +239,58 @@ TEST_F(MappingEditorWindowTest, RemoveInTheRightClickedRowsPopupMenuRemovesThatR
     EXPECT_TRUE(WaitUntil([&] { return ReadMappingCount(registry_) == 2; }));
     EXPECT_TRUE(WaitUntil([&] { return console.Rows().size() == 2; }));
     EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}}));
+}
+
+TEST_F(MappingEditorWindowTest, KeyboardOpensTheListMenuAtTheSelectedRowOrTheListsCorner) {
+    Store({{"A", "1"}, {"B", "2"}, {"C", "3"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    ASSERT_TRUE(console.BringToFront());
+    LeftClickAt(console.RowPoint(1));
+
+    PressKeyWith(VK_SHIFT, VK_F10);
+    HWND menu = WaitForPopupMenu();
+    ASSERT_NE(menu, nullptr);
+    RECT place{};
+    GetWindowRect(menu, &place);
+    const POINT row = console.RowPoint(1);
+    EXPECT_NEAR(place.left, row.x, 2);
+    EXPECT_NEAR(place.top, row.y, 2);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+
+    console.SelectRow(-1);
+    PressKey(VK_APPS);
+    menu = WaitForPopupMenu();
+    ASSERT_NE(menu, nullptr);
+    GetWindowRect(menu, &place);
+    POINT corner{0, 0};
+    ClientToScreen(console.Control(1012), &corner);
+    EXPECT_NEAR(place.left, corner.x, 2);
+    EXPECT_NEAR(place.top, corner.y, 2);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(console.Rows().size(), 3u);
+}
+
+TEST_F(MappingEditorWindowTest, SixtyCharactersTypedIntoEachBoxAreKeptAndAdded) {
+    const std::string letters = "abcdefghijklmnopqrstuvwxyz0123456789abcdefghijklmnopqrstuvwx";
+    const std::string network = letters.substr(0, 60);
+    const std::string printer = letters.substr(10) + letters.substr(0, 10);
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    console.SetText(1003, "");
+    console.SetText(1004, "");
+    ASSERT_TRUE(console.BringToFront());
+
+    // The focus starts in the network box; Tab moves it to the printer box.
+    TypeText(network);
+    PressKey(VK_TAB);
+    TypeText(printer);
+    EXPECT_EQ(console.Text(1003), network);
+    EXPECT_EQ(console.Text(1004), printer);
+
+    console.Click(1006);
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{network, printer}}));
 }
 
 }  // namespace

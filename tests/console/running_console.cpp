@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cctype>
+
 #include "wine/probe_programs.h"
 
 namespace {
@@ -115,6 +117,25 @@ const DialogFont& DialogFont::MsSansSerif8() {
     return font;
 }
 
+DialogFont DialogFont::MsSansSerif8At(int dpi) {
+    LOGFONTA look{};
+    look.lfHeight = -MulDiv(8, dpi, 72);
+    look.lfWeight = FW_NORMAL;
+    lstrcpyA(look.lfFaceName, "MS Sans Serif");
+    const HFONT font = CreateFontIndirectA(&look);
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    SIZE letters{};
+    GetTextExtentPoint32A(screen, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                          &letters);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return DialogFont{(letters.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
 void PrintTo(const UnitRect& rect, std::ostream* out) {
     *out << "{" << rect.x << ", " << rect.y << ", " << rect.width << ", " << rect.height << "}";
 }
@@ -194,11 +215,11 @@ std::string RunningConsole::ClassName(int id) const {
     return name;
 }
 
-UnitRect RunningConsole::ControlUnits(int id) const {
+UnitRect RunningConsole::ControlUnits(int id, const DialogFont& font) const {
     RECT rect{};
     GetWindowRect(Control(id), &rect);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
-    return DialogFont::MsSansSerif8().Units(rect);
+    return font.Units(rect);
 }
 
 UnitRect RunningConsole::ClientUnits() const {
@@ -265,10 +286,10 @@ std::vector<ListRow> RunningConsole::Rows() const {
     return rows;
 }
 
-int RunningConsole::ColumnWidthUnits(int column) const {
+int RunningConsole::ColumnWidthUnits(int column, const DialogFont& font) const {
     const auto pixels = static_cast<int>(
         SendMessageA(Control(1012), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
-    return DialogFont::MsSansSerif8().UnitsX(pixels);
+    return font.UnitsX(pixels);
 }
 
 void RunningConsole::SelectRow(int index) const {
@@ -334,6 +355,14 @@ void RunningConsole::MoveWindowTo(int x, int y, int width, int height) const {
     SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void RunningConsole::ChangeDpi(int dpi, const RECT& suggested) const {
+    // The rectangle travels by pointer, so it goes into the Console's memory first.
+    const RemoteMemory memory(process_.Get(), sizeof suggested);
+    memory.Write(0, suggested);
+    SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(memory.At(0)));
+}
+
 bool RunningConsole::CloseWithCloseBox() {
     PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
     return WaitForExit();
@@ -389,6 +418,10 @@ void RightClickAt(POINT point) {
     ClickAt(point, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
+void LeftClickAt(POINT point) {
+    ClickAt(point, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
 void ChoosePopupMenuItem(HWND menu, int index, int itemCount) {
     // The items of a menu without separators are of one height.
     RECT rect{};
@@ -405,6 +438,33 @@ void PressKey(WORD virtualKey) {
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
     Sleep(100);
+}
+
+void PressKeyWith(WORD heldKey, WORD virtualKey) {
+    INPUT keys[4] = {};
+    for (INPUT& key : keys) {
+        key.type = INPUT_KEYBOARD;
+    }
+    keys[0].ki.wVk = keys[3].ki.wVk = heldKey;
+    keys[1].ki.wVk = keys[2].ki.wVk = virtualKey;
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, keys, sizeof(INPUT));
+    Sleep(100);
+}
+
+void TypeText(const std::string& text) {
+    std::vector<INPUT> keys;
+    for (const char c : text) {
+        // The keys of letters are named by their capitals; unshifted they type small letters.
+        INPUT key{};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(c)));
+        keys.push_back(key);
+        key.ki.dwFlags = KEYEVENTF_KEYUP;
+        keys.push_back(key);
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    Sleep(200);
 }
 
 HWND WaitForPopupMenu(DWORD timeoutMs) {

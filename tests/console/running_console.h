@@ -33,6 +33,8 @@ struct DialogFont {
     int baseY = 0;
 
     static const DialogFont& MsSansSerif8();
+    // The same font at another DPI, measured as the dialog manager measures it.
+    static DialogFont MsSansSerif8At(int dpi);
 
     int UnitsX(int pixels) const { return MulDiv(pixels, 4, baseX); }
     int UnitsY(int pixels) const { return MulDiv(pixels, 8, baseY); }
@@ -76,8 +78,9 @@ public:
     LONG Style(int id) const { return GetWindowLongA(Control(id), GWL_STYLE); }
     LONG ExStyle(int id) const { return GetWindowLongA(Control(id), GWL_EXSTYLE); }
 
-    // A control's place within the main window's client area, in dialog units.
-    UnitRect ControlUnits(int id) const;
+    // A control's place within the main window's client area, in dialog units (of the font at
+    // the test's DPI unless another is given).
+    UnitRect ControlUnits(int id, const DialogFont& font = DialogFont::MsSansSerif8()) const;
     // The main window's client size, and its outer place and size, in dialog units.
     UnitRect ClientUnits() const;
     UnitRect WindowUnits() const;
@@ -88,7 +91,7 @@ public:
     std::vector<std::string> ComboItems(int id) const;
 
     std::vector<ListRow> Rows() const;
-    int ColumnWidthUnits(int column) const;
+    int ColumnWidthUnits(int column, const DialogFont& font = DialogFont::MsSansSerif8()) const;
     // Selects row index (from 0) of the mapping list alone; -1 clears the selection.
     void SelectRow(int index) const;
     // The screen point in the middle of a row's first column.
@@ -113,6 +116,9 @@ public:
 
     // Changes the main window's outer place and size, in pixels.
     void MoveWindowTo(int x, int y, int width, int height) const;
+    // Tells the main window, as Windows does when it moves to a screen of another scale, of the
+    // new DPI and the outer rectangle suggested for it there.
+    void ChangeDpi(int dpi, const RECT& suggested) const;
 
     // The close box, then the process's end; false when it did not end.
     bool CloseWithCloseBox();
@@ -136,7 +142,12 @@ private:
 
 // Input as the user gives it, to the foreground window: a right click at a screen point, a key.
 void RightClickAt(POINT point);
+void LeftClickAt(POINT point);
 void PressKey(WORD virtualKey);
+// A key pressed while another (such as VK_SHIFT) is held down.
+void PressKeyWith(WORD heldKey, WORD virtualKey);
+// Types lower-case letters and digits.
+void TypeText(const std::string& text);
 
 // The popup menu that is open on the desktop, waited for; null when none opened.
 HWND WaitForPopupMenu(DWORD timeoutMs = 10000);

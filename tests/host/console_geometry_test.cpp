@@ -18,6 +18,21 @@ TEST(GeometryToRestore, NothingStoredKeepsTheCreationPlace) {
     EXPECT_EQ(GeometryToRestore(StoredGeometry{-20, 5, 0, 0}), (DialogRect{-20, 5, 0, 0}));
 }
 
+TEST(StoredGeometryInPixels, ReadsTheUnitsOfTheScreenTheyPutTheWindowOn) {
+    // The primary screen at 100 % scale, a second one at its right at 150 %.
+    const std::vector<ScaledScreen> screens{{{0, 0, 1920, 1080}, {6, 13}},
+                                            {{1920, 0, 4800, 1620}, {9, 20}}};
+    EXPECT_EQ(StoredGeometryInPixels(DialogRect{100, 40, 400, 240}, screens),
+              (PixelRect{150, 65, 750, 455}));
+    // 1400 units are 2100 pixels at 100 %, off the primary screen: stored on the second, where
+    // they are 3150.
+    EXPECT_EQ(StoredGeometryInPixels(DialogRect{1400, 40, 400, 240}, screens),
+              (PixelRect{3150, 100, 4050, 700}));
+    // Off every screen: the primary screen's units.
+    EXPECT_EQ(StoredGeometryInPixels(DialogRect{-4000, 40, 400, 240}, screens),
+              (PixelRect{-6000, 65, -5400, 455}));
+}
+
 const std::vector<PixelRect> kTwoMonitors{{0, 0, 1024, 738}, {1024, 0, 2304, 1024}};
 
 TEST(BroughtIntoView, AWindowTouchingAnyWorkAreaStaysWhereItIs) {

@@ -48,29 +48,30 @@ protected:
 
 TEST_F(AboutTextTest, WorkstationOf64Bits) {
     auto versions = Windows11(kNtWorkstation, kProcessorArchitectureAmd64);
-    EXPECT_EQ(ComposeAboutText(versions, registry_),
+    const AboutText about = ComposeAboutText(versions, registry_);
+    EXPECT_EQ(about.ansiText,
               "Lumivo Console - v1.19 - Windows 11\r\r"
-              "Windows 11 Version 23H2 (OS Build 22631)  (64-bit) " +
-                  TrademarkNotice);
+              "Windows 11 Version 23H2 (OS Build 22631)  (64-bit) ");
+    EXPECT_EQ(about.trademarkNotice, TrademarkNotice);
 }
 
 TEST_F(AboutTextTest, WorkstationOf32BitsAndServers) {
     auto thirtyTwo = Windows11(kNtWorkstation, 0);
-    EXPECT_NE(ComposeAboutText(thirtyTwo, registry_).find("(OS Build 22631)  (32-bit) Microsoft"),
+    EXPECT_NE(ComposeAboutText(thirtyTwo, registry_).ansiText.find("(OS Build 22631)  (32-bit) "),
               std::string::npos);
 
     auto server = Windows11(3, kProcessorArchitectureAmd64);
-    EXPECT_EQ(ComposeAboutText(server, registry_),
+    EXPECT_EQ(ComposeAboutText(server, registry_).ansiText,
               "Lumivo Console - v1.19 - Windows 2016\r\r"
-              "Windows 2016 (22631)  (64-bit) Server " +
-                  TrademarkNotice);
+              "Windows 2016 (22631)  (64-bit) Server ");
 }
 
 TEST(TrademarkNotice, IsTheNoticeWithRegisteredSignsIn140Characters) {
-    EXPECT_EQ(TrademarkNotice.size(), 140u);
-    EXPECT_EQ(TrademarkNotice.substr(0, 10), "Microsoft\xAE");
-    EXPECT_EQ(TrademarkNotice.find('\xAE', 10), 22u);
-    EXPECT_EQ(TrademarkNotice.substr(TrademarkNotice.size() - 23), "and/or other countries.");
+    const std::u16string notice = TrademarkNotice;
+    EXPECT_EQ(notice.size(), 140u);
+    EXPECT_EQ(notice.substr(0, 10), u"Microsoft\u00AE");
+    EXPECT_EQ(notice.find(u'\u00AE', 10), 22u);
+    EXPECT_EQ(notice.substr(notice.size() - 23), u"and/or other countries.");
 }
 
 TEST(ToggleOption, AClickStoresTheOppositeOfTheCheckAndAnswersTheNewCheck) {

@@ -31,12 +31,14 @@ public:
             std::exchange(action_, nullptr)();
         }
     }
-    std::uint64_t TickCount() override { return clock_.TickCount(); }
-    std::uint64_t LocalTime() override { return clock_.LocalTime(); }
     void At(std::uint64_t moment, std::function<void()> action) {
         actionAt_ = moment;
         action_ = std::move(action);
     }
+    std::chrono::sys_seconds CurrentUtcTime() override { return clock_.CurrentUtcTime(); }
+    std::chrono::local_seconds CurrentLocalTime() override { return clock_.CurrentLocalTime(); }
+    std::uint64_t TickCount() override { return clock_.TickCount(); }
+    void AdvanceUtcTime(std::chrono::seconds by) { clock_.AdvanceUtcTime(by); }
     std::uint64_t Now() const { return clock_.Now(); }
     const std::vector<std::uint32_t>& Pauses() const { return clock_.Pauses(); }
 
@@ -135,9 +137,9 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
     EXPECT_EQ(processes.mutexWaits.at(0).name, ManagerMutexName);
 
     EXPECT_EQ(recordWhileWaiting,
-              (Lines{"Started on 2026-03-14 at 09:30:00.", "Waiting for a network to connect."}));
+              (Lines{"Started on 2026-12-07 at 10:00:00.", "Waiting for a network to connect."}));
     EXPECT_EQ(Record(),
-              (Lines{"Started on 2026-03-14 at 09:30:00.", "Waited 4 seconds for a network.",
+              (Lines{"Started on 2026-12-07 at 10:00:00.", "Waited 4 seconds for a network.",
                      "Connected networks: Office", "Lumivo manages the default printer.",
                      "Entry 1: network \"Home\", printer \"Home Printer\": not connected.",
                      "Entry 2: network \"Office\", printer \"Office Printer\": connected.",
@@ -173,14 +175,17 @@ TEST_F(ManagerCycleTest, NamesMatchWhateverTheirCaseAndSurroundingSpaces) {
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
 }
 
-TEST_F(ManagerCycleTest, EmptyNetworkNameAndEntriesBeyondTheTableMatchAnyNetwork) {
+TEST_F(ManagerCycleTest, EmptyNetworkNameMatchesButMissingEntriesAreSkipped) {
     Connect(u"Cafe");
     AddMapping(registry, "", "Cafe Printer");
-    WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, "3");
+    WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, "99999999999");
     Run();
-    // Entries 2 and 3 are not stored: empty names that match, with empty printer names.
-    EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Cafe Printer", "", ""}));
-    EXPECT_EQ(spooler.defaultPrinter, "Cafe Printer");
+    // Entries 2 to 1000 are not stored: no printer call and no pause for them.
+    EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Cafe Printer"});
+    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 2000, 250}));
+    const Lines record = Record();
+    ASSERT_GE(record.size(), 3u);
+    EXPECT_EQ(record[record.size() - 2], "Entries 2 to 1000: missing from the table, skipped.");
 }
 
 TEST_F(ManagerCycleTest, WithoutLegacyModeNoPrinterChangesButTheTrayStarts) {
@@ -259,7 +264,7 @@ TEST_F(ManagerCycleTest, ALongTableKeepsTheRecordWithin8KiBAndItsEnds) {
     EXPECT_LE(size, 8192u);
     EXPECT_GT(size, 7000u);
     ASSERT_GE(record.size(), 4u);
-    EXPECT_EQ(record[0], "Started on 2026-03-14 at 09:30:00.");
+    EXPECT_EQ(record[0], "Started on 2026-12-07 at 10:00:00.");
     EXPECT_TRUE(std::any_of(record.begin(), record.end(), [](const std::string& line) {
         return line.find(" lines left out ...") != std::string::npos;
     }));
@@ -289,10 +294,38 @@ TEST_F(ManagerCycleTest, CheckForUpdatesOffOnlyForNo) {
     }
     for (const char* text : {"N", "OFF", "YES", ""}) {
         WriteRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName, text);
+        clock.AdvanceUtcTime(std::chrono::hours(24));
         updateChecks.clear();
         ManagerCycle(platform);
         EXPECT_EQ(updateChecks.size(), 1u) << text;
     }
+}
+
+TEST_F(ManagerCycleTest, AutomaticUpdateCheckRunsAtMostOnceADay) {
+    Connect(u"Office");
+    const auto lastCheck = [this] {
+        return ReadRegistryText(registry, SettingsKeyPath, LastUpdateCheckValueName);
+    };
+    Run();
+    EXPECT_EQ(lastCheck(), "2026-12-07 09:00:02");
+    // With the second run's settling pause, 3 seconds short of a day after the first check.
+    clock.AdvanceUtcTime(std::chrono::hours(24) - std::chrono::seconds(6));
+    Run();
+    EXPECT_EQ(updateChecks.size(), 1u);
+    EXPECT_EQ(lastCheck(), "2026-12-07 09:00:02");
+
+    clock.AdvanceUtcTime(std::chrono::seconds(1));  // 24 hours after the first check started
+    Run();
+    EXPECT_EQ(updateChecks.size(), 2u);
+    EXPECT_EQ(lastCheck(), "2026-12-08 09:00:02");
+
+    // A record that is unreadable or lies in the future counts as old.
+    for (const char* record : {"2099-01-01 00:00:00", "2026-12-08 09:00", "2026-02-30 00:00:00"}) {
+        WriteRegistryText(registry, SettingsKeyPath, LastUpdateCheckValueName, record);
+        Run();
+        EXPECT_NE(lastCheck(), record);
+    }
+    EXPECT_EQ(updateChecks.size(), 5u);
 }
 
 TEST_F(ManagerCycleTest, SystemTrayNoLeavesTheTrayStopped) {

@@ -43,13 +43,19 @@ TEST(NextConnectedNetworkName, TextWithoutSeparatorIsOneBlock) {
     EXPECT_TRUE(rest.empty());
 }
 
-TEST(NextNetworkName, RestStartsAfterTheClosingBracket) {
-    const std::string report = kSeparator + Block("A>B", true) + kSeparator + Block("C", false);
+TEST(ReportReaders, LabelsCountOnlyAtTheStartOfALine) {
+    const std::string report = kSeparator + Block("x>Network is connected: Yes", false) +
+                               kSeparator + Block("Network is connected: Yes", true) + kSeparator +
+                               Block("A>Network name: <B", true) + kSeparator;
     std::string_view rest;
-    EXPECT_EQ(NextNetworkName(report, rest), "A");
-    EXPECT_EQ(rest.substr(0, 3), "B>\r");
-    EXPECT_EQ(NextNetworkName(rest, rest), "C");
-    EXPECT_EQ(rest, "\r\nNetwork is connected: No\r\n");
+    EXPECT_EQ(NextConnectedNetworkName(report, rest), "Network is connected: Yes");
+    EXPECT_EQ(NextConnectedNetworkName(rest, rest), "A");
+    EXPECT_EQ(NextConnectedNetworkName(rest, rest), "");
+
+    EXPECT_EQ(NextNetworkName(report, rest), "x");
+    EXPECT_EQ(rest.substr(0, 22), "Network is connected: ");
+    EXPECT_EQ(NextNetworkName(rest, rest), "Network is connected: Yes");
+    EXPECT_EQ(NextNetworkName(rest, rest), "A");
     EXPECT_EQ(NextNetworkName(rest, rest), "");
     EXPECT_TRUE(rest.empty());
 }

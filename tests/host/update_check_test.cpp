@@ -104,10 +104,19 @@ TEST_F(UpdateCheck, OtherVersionIsOfferedInEveryForm) {
     EXPECT_EQ(MessagesFor(kTray, "1.19", false), Texts{Prompt("1.15", "1.19")});
 }
 
-TEST_F(UpdateCheck, LineBreaksAndTabsAreNotTrimmed) {
-    EXPECT_EQ(MessagesFor(kConsole, "1.19\r\n", true), Texts{Prompt("1.19", "1.19\r\n")});
-    EXPECT_EQ(MessagesFor(kManager, "1.19\n", false), Texts{Prompt("1.19", "1.19\n")});
-    EXPECT_EQ(MessagesFor(kTray, "\t1.15", false), Texts{Prompt("1.15", "\t1.15")});
+TEST_F(UpdateCheck, OnlyAVersionTextIsOffered) {
+    // Line breaks and tabs around the text do not count.
+    EXPECT_EQ(MessagesFor(kConsole, "1.19\r\n", true), Texts{kUpToDateMessage});
+    EXPECT_EQ(MessagesFor(kTray, "\t1.16\n", false), Texts{Prompt("1.15", "1.16")});
+    EXPECT_EQ(MessagesFor(kManager, "2.0-beta3", false), Texts{Prompt("1.19", "2.0-beta3")});
+    // Any other text with a dot, such as an error page, means the server is down.
+    for (const std::string& body : std::vector<std::string>{
+             "<html><body>Error 1.2</body></html>", "1.20 final", "1.2" + std::string(30, '0')}) {
+        EXPECT_EQ(MessagesFor(kConsole, body, true), Texts{kDownMessage}) << body;
+        EXPECT_EQ(MessagesFor(kConsole, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(kManager, body, false), Texts{}) << body;
+    }
+    EXPECT_EQ(MessagesFor(kManager, "1.2" + std::string(29, '0'), false).size(), 1u);
 }
 
 TEST_F(UpdateCheck, TextWithoutDotIsSilentEvenWhenAsked) {
@@ -126,14 +135,13 @@ TEST_F(UpdateCheck, NotFoundAnywhereMeansTheServerIsDown) {
         EXPECT_EQ(MessagesFor(kManager, body, false), Texts{}) << body;
         EXPECT_EQ(MessagesFor(kTray, body, false), Texts{}) << body;
     }
-    // The marker is case-sensitive and wants its colon.
-    EXPECT_EQ(MessagesFor(kConsole, "Error 404 at 1.20", true),
-              Texts{Prompt("1.19", "Error 404 at 1.20")});
+    // The marker wants its colon.
+    EXPECT_EQ(MessagesFor(kConsole, "404.20", true), Texts{Prompt("1.19", "404.20")});
 }
 
 TEST_F(UpdateCheck, ParkedDomainMeansTheServerIsDown) {
-    const std::string parked =
-        "<html><script>window.location.href=\"http://" + ParkingMarker + "\";</script></html>";
+    const std::string parked = "<html><script>window.location.href=\"http://" +
+                               std::string(ParkingMarker) + "\";</script></html>";
     EXPECT_EQ(MessagesFor(kConsole, parked, true), Texts{kDownMessage});
     EXPECT_EQ(MessagesFor(kConsole, parked, false), Texts{});
     EXPECT_EQ(MessagesFor(kManager, parked, false), Texts{});

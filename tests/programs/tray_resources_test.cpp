@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <vector>
 
+#include "common/platform/win32/sized_icon_win32.h"
 #include "programs/program_folder.h"
 #include "support/ui/dialog_template.h"
 
@@ -53,28 +55,38 @@ struct IconGroupEntry {
 };
 #pragma pack(pop)
 
-TEST_F(TrayResources, IconLmv1IsOneSixteenPixelImageIn256Colours) {
+// The 16-pixel image in 256 colours and one for each larger scale up to 300 %; the notification
+// area gets the one of its small-icon size.
+TEST_F(TrayResources, IconLmv1HasAnImageForEachScaleAndLoadsAtTheSmallIconSize) {
     DWORD size = 0;
     const BYTE* group = Resource("LMV1", MAKEINTRESOURCEA(14), size);  // RT_GROUP_ICON
     ASSERT_NE(group, nullptr);
-    ASSERT_GE(size, 6 + sizeof(IconGroupEntry));
     WORD count = 0;
     std::memcpy(&count, group + 4, sizeof(count));
-    ASSERT_EQ(count, 1);
-    IconGroupEntry entry{};
-    std::memcpy(&entry, group + 6, sizeof(entry));
-    EXPECT_EQ(entry.width, 16);
-    EXPECT_EQ(entry.height, 16);
-    EXPECT_EQ(entry.bitCount, 8);
+    ASSERT_EQ(size, 6 + count * sizeof(IconGroupEntry));
+    std::vector<int> sizes;
+    for (WORD i = 0; i < count; ++i) {
+        IconGroupEntry entry{};
+        std::memcpy(&entry, group + 6 + i * sizeof(entry), sizeof(entry));
+        EXPECT_EQ(entry.width, entry.height);
+        EXPECT_EQ(entry.bitCount, entry.width == 16 ? 8 : 32) << int{entry.width};
+        sizes.push_back(entry.width);
+    }
+    EXPECT_THAT(sizes, ::testing::ElementsAre(16, 20, 24, 32, 48));
 
-    const BYTE* image = Resource(MAKEINTRESOURCEA(entry.id), MAKEINTRESOURCEA(3), size);  // RT_ICON
+    // The icon loader wants the program mapped as an image, not as a data file.
+    const HMODULE image = LoadLibraryExA((ProgramFolder::BuildFolder() + "\\LMVTray.exe").c_str(),
+                                         nullptr, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_NE(image, nullptr);
-    BITMAPINFOHEADER header{};
-    ASSERT_GE(size, sizeof(header));
-    std::memcpy(&header, image, sizeof(header));
-    EXPECT_EQ(header.biWidth, 16);
-    EXPECT_EQ(header.biHeight, 32);  // the colour image and the mask
-    EXPECT_EQ(header.biBitCount, 8);
+    const UniqueIcon icon = LoadSizedIcon(image, "LMV1", SM_CXSMICON, SystemDpi());
+    ICONINFO parts{};
+    ASSERT_TRUE(GetIconInfo(icon.Get(), &parts));
+    BITMAP mask{};
+    GetObjectA(parts.hbmMask, sizeof mask, &mask);
+    DeleteObject(parts.hbmMask);
+    DeleteObject(parts.hbmColor);
+    FreeLibrary(image);
+    EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXSMICON));
 }
 
 TEST_F(TrayResources, PopupMenuHoldsExitSeparatorAndAbout) {

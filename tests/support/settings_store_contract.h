@@ -130,16 +130,35 @@ TYPED_TEST_P(SettingsStoreContract, AddingAppendsEntries) {
     EXPECT_EQ(ReadMapping(registry, 2), (MappingEntry{"Office", "Colour"}));
 }
 
-TYPED_TEST_P(SettingsStoreContract, NoEntryIsAddedBeyondTheLargestCount) {
+// A count out of range, missing entries within the count and a subkey that cannot be deleted
+// leave the table whole and finite.
+TYPED_TEST_P(SettingsStoreContract, BadCountsAndFailedDeletesCannotDamageTheTable) {
     Registry& registry = this->registry();
     SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "99999999999");
-    EXPECT_EQ(ReadMappingCount(registry), std::numeric_limits<std::int32_t>::max());
-
+    EXPECT_EQ(ReadMappingCount(registry), 1000);
+    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "-1");
+    EXPECT_EQ(ReadMappingCount(registry), 0);
     AddMapping(registry, "Home", "Laser");
-    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "NumberofNetworks"), Sz("99999999999"));
+    ExpectStoredTable(registry, {{"Home", "Laser"}});
     EXPECT_FALSE(Exists(registry, EntrySubKey(0)));
-    EXPECT_FALSE(Exists(registry, kSettingsSubKey + "\\-2147483648"));
-    EXPECT_FALSE(Exists(registry, kSettingsSubKey + "\\2147483648"));
+
+    // Entries 3 and 4 are missing: closing the gap creates no entry from them.
+    StoreTable(registry, {{"Home", "Laser"}, {"Office", "Colour"}});
+    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "4");
+    VirtualClock clock;
+    RemoveMapping(registry, clock, 1);
+    EXPECT_EQ(ReadMapping(registry, 1), (MappingEntry{"Office", "Colour"}));
+    EXPECT_EQ(ReadMappingCount(registry), 3);
+    EXPECT_FALSE(Exists(registry, EntrySubKey(2)));
+    EXPECT_FALSE(Exists(registry, EntrySubKey(3)));
+
+    // An entry whose subkey has a subkey of its own cannot be deleted: nothing changes.
+    ClearEntries(registry, 4);
+    StoreTable(registry, kFourEntries);
+    SetRawText(registry, EntrySubKey(2) + "\\Extra", "Note", "kept");
+    RemoveMapping(registry, clock, 2);
+    ExpectStoredTable(registry, kFourEntries);
+    registry.DeleteKey(RootKey::CurrentUser, EntrySubKey(2) + "\\Extra");
 }
 
 TYPED_TEST_P(SettingsStoreContract, FindingComparesTrimmedNamesExactly) {
@@ -304,9 +323,10 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
 
 REGISTER_TYPED_TEST_SUITE_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite,
                             CountTexts, OnlyNoSwitchesAnOptionOff, AddingAppendsEntries,
-                            NoEntryIsAddedBeyondTheLargestCount, FindingComparesTrimmedNamesExactly,
-                            ChangingThePrinterOfAnEntry, RemovingTheOnlyEntry, RemovingClosesTheGap,
-                            MovedEntriesComeOutTrimmed, LegacyDefaultPrinterMode,
-                            WindowPlacementRoundTrip, FiftyEntriesSurviveAddRemoveCycles);
+                            BadCountsAndFailedDeletesCannotDamageTheTable,
+                            FindingComparesTrimmedNamesExactly, ChangingThePrinterOfAnEntry,
+                            RemovingTheOnlyEntry, RemovingClosesTheGap, MovedEntriesComeOutTrimmed,
+                            LegacyDefaultPrinterMode, WindowPlacementRoundTrip,
+                            FiftyEntriesSurviveAddRemoveCycles);
 
 }  // namespace registry_contract

@@ -5,6 +5,7 @@
 add_library(lumivo_scripted_nlm SHARED
     ${CMAKE_SOURCE_DIR}/tests/support/scripted_nlm/scripted_nlm.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/scripted_nlm/scenario_file.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/scripted_nlm/scenario_watch.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/scripted_nlm/scripted_nlm.def
     ${CMAKE_SOURCE_DIR}/tests/support/fakes/network_scenario.cpp)
 set_target_properties(lumivo_scripted_nlm PROPERTIES
@@ -12,7 +13,7 @@ set_target_properties(lumivo_scripted_nlm PROPERTIES
     OUTPUT_NAME scripted_nlm
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/support)
 target_include_directories(lumivo_scripted_nlm PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(lumivo_scripted_nlm PRIVATE lumivo_warnings ole32 oleaut32 uuid)
+target_link_libraries(lumivo_scripted_nlm PRIVATE lumivo_warnings ole32 oleaut32 uuid user32)
 
 # The prefix registers the DLL when it is made, so it must exist before the tests run.
 add_dependencies(lumivo_wine_tests lumivo_scripted_nlm)

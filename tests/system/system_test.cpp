@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -191,29 +192,52 @@ TEST_F(SystemTest, LogonRunOfTheManagerSetsTheMappedPrinterAndStartsTheTray) {
     EndTray();
 }
 
-// The tray program's real one-minute timer: about 70 seconds.
-TEST_F(SystemTest, MinuteWatchHandsAChangedNetworkToTheManagerWhichBringsTheTrayBack) {
-    AddMapping(registry_, "Office", kPrinterB);
+// How soon the printer follows a switch between two mapped networks: the tray program hears of
+// it from the Network List Manager's events and hands it to the Manager, which sets the printer
+// after its settling pause. Five switches back and forth, each timed from the change of networks
+// to the new default printer; the figures are printed, and only a switch slower than the bound
+// fails.
+TEST_F(SystemTest, PrinterFollowsANetworkSwitchWithinSeconds) {
+    using Seconds = std::chrono::duration<double>;
+    constexpr auto kBound = 15s;
     AddMapping(registry_, "Home", kPrinterA);
-    networks_.Change({{"Office", false}, {"Home", true}});
+    AddMapping(registry_, "Office", kPrinterB);
+    networks_.Change({{"Home", true}, {"Office", false}});
     RunManagerAtLogon();
     ASSERT_EQ(DefaultPrinter(), kPrinterA);
-    WaitForTray();
-    const auto trayShown = std::chrono::steady_clock::now();
 
-    networks_.Change({{"Office", true}, {"Home", false}});
-
-    ASSERT_TRUE(tray_.WaitForExit(90s)) << "the tray program did not hand over within 90 seconds";
-    EXPECT_GE(std::chrono::steady_clock::now() - trayShown, 50s)
-        << "the tray program handed over before its first minute tick";
-    EXPECT_EQ(tray_.ExitCode(), 0u);
-    EXPECT_NE(WaitForProgram(ManagerFileName), 0u) << "the tray program started no Manager";
-    EXPECT_TRUE(ui::WaitUntil([] { return DefaultPrinter() == kPrinterB; }, kHandOver))
-        << "the default printer stayed " << DefaultPrinter();
+    std::vector<double> times;
+    std::vector<double> handOvers;  // until the Manager runs
+    for (int round = 0; round < 5; ++round) {
+        // The tray program is back, subscribed once its icon shows, and the Manager that started
+        // it has ended, so that the next one does not end at once as a second instance.
+        WaitForTray();
+        ASSERT_TRUE(
+            ui::WaitUntil([&] { return install_.RunningIds(ManagerFileName).empty(); }, kHandOver))
+            << "the Manager did not end";
+        const bool toOffice = round % 2 == 0;
+        const std::string wanted = toOffice ? kPrinterB : kPrinterA;
+        const auto switched = std::chrono::steady_clock::now();
+        networks_.Change({{"Home", !toOffice}, {"Office", toOffice}});
+        ASSERT_TRUE(
+            ui::WaitUntil([&] { return !install_.RunningIds(ManagerFileName).empty(); }, kHandOver))
+            << "switch " << round + 1 << ": no Manager started";
+        handOvers.push_back(Seconds(std::chrono::steady_clock::now() - switched).count());
+        ASSERT_TRUE(ui::WaitUntil([&] { return DefaultPrinter() == wanted; }, kHandOver))
+            << "switch " << round + 1 << ": the default printer stayed " << DefaultPrinter();
+        times.push_back(Seconds(std::chrono::steady_clock::now() - switched).count());
+    }
+    std::vector<double> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    std::printf(
+        "Measured: the printer follows a network switch in %.1f s (median), %.1f s at most:",
+        sorted[sorted.size() / 2], sorted.back());
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        std::printf(" %.1f (Manager started after %.1f)", times[i], handOvers[i]);
+    }
+    std::printf("\n");
+    EXPECT_LE(sorted.back(), Seconds(kBound).count());
     WaitForTray();
-    EXPECT_TRUE(
-        ui::WaitUntil([&] { return install_.RunningIds(ManagerFileName).empty(); }, kHandOver))
-        << "the Manager did not end";
     EndTray();
 }
 

@@ -15,6 +15,6 @@ target_link_libraries(lumivo_system_tests PRIVATE
 add_dependencies(lumivo_system_tests
     lumivo_manager lumivo_tray lumivo_console lumivo_scripted_nlm)
 
-# One scenario waits for the tray program's real one-minute timer; the whole run takes about
-# a minute and a half.
+# One scenario times five network switches until the printer follows; the whole run takes about
+# a minute.
 lumivo_wine_test(system --display $<TARGET_FILE:lumivo_system_tests>)

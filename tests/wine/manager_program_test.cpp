@@ -5,14 +5,17 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <chrono>
 #include <filesystem>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "common/platform/win32/clock_win32.h"
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/unique_handle_win32.h"
 #include "support/ui/test_process.h"
+#include "common/services/update_check_schedule.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
@@ -108,6 +111,32 @@ TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
                      "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected.",
                      "Printer \"Lumivo_Test_B\" is now the default printer.",
                      "Started the tray program."}));
+}
+
+TEST_F(ManagerProgramTest, AnEndlessCountStillEndsSoonWithThePrinterSet) {
+    AddMapping(registry_, "Office", kPrinterB);
+    WriteRegistryText(registry_, SettingsKeyPath, NumberofNetworksValueName, "99999999999");
+    ConnectNetwork("Office");
+
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_TRUE(RunManager());
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 15s);
+    EXPECT_EQ(DefaultPrinter(), kPrinterB);
+}
+
+TEST_F(ManagerProgramTest, SecondRunWithinTheDayStartsNoUpdateCheck) {
+    WriteRegistryText(registry_, SettingsKeyPath, CheckForUpdatesValueName, OptionYesText);
+    ConnectNetwork("Office");
+
+    ASSERT_TRUE(RunManager());
+    const std::string firstRecord =
+        ReadRegistryText(registry_, SettingsKeyPath, LastUpdateCheckValueName);
+    const auto firstCheck = ParseUtcTimeText(firstRecord);
+    ASSERT_TRUE(firstCheck) << '"' << firstRecord << '"';
+    EXPECT_LT(Win32Clock().CurrentUtcTime() - *firstCheck, 60s);
+
+    ASSERT_TRUE(RunManager());
+    EXPECT_EQ(ReadRegistryText(registry_, SettingsKeyPath, LastUpdateCheckValueName), firstRecord);
 }
 
 TEST_F(ManagerProgramTest, PrinterThatDoesNotExistLeavesTheDefault) {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/platform/win32/sized_icon_win32.h"
+
 void NotifyIcon::Add(HWND window, HINSTANCE instance) {
     // The size field gives the full record of the build (508 bytes in a 32-bit build, 528 in a
     // 64-bit one); from it the shell learns which form of the record it gets.
@@ -11,13 +13,14 @@ void NotifyIcon::Add(HWND window, HINSTANCE instance) {
     record_.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(instance));
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record_.uCallbackMessage = CallbackMessage;
-    record_.hIcon = LoadIconA(instance, "LMV1");
+    // The notification area shows small icons: 16 pixels at 100 % scale, 24 at 150 %.
+    const UniqueIcon icon = LoadSizedIcon(instance, "LMV1", SM_CXSMICON, SystemDpi());
+    record_.hIcon = icon.Get();
     std::strncpy(record_.szTip, "Lumivo", sizeof(record_.szTip) - 1);
 
     Shell_NotifyIconA(NIM_ADD, &record_);
     added_ = true;
     // The shell keeps its own copy of the picture.
-    DestroyIcon(record_.hIcon);
     record_.hIcon = nullptr;
 }
 

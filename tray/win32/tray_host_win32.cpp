@@ -1,5 +1,6 @@
 #include "tray/win32/tray_host_win32.h"
 
+#include "common/platform/win32/clock_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
 #include "common/services/update_check_thread.h"
@@ -18,28 +19,54 @@ void StartHost(HWND window, TrayHost& host) {
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&host));
     host.menu.reset(LoadMenuA(host.instance, "POPUPMENU"));
     host.popup = GetSubMenu(host.menu.get(), 0);
+    // Subscribed before the icon shows, so that a change seen after the icon is not missed.
+    host.networkEvents = NetworkEventSubscription::Subscribe(window, NetworkEventMessage);
     host.icon.Add(window, host.instance);
-    SetTimer(window, UpdateCheckTimer, UpdateCheckInterval, nullptr);
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
+}
+
+// Ends the host dialog, and with it the program. An open About box runs its loop inside the
+// host's, so it is ended first.
+void EndHost(HWND window, const TrayHost& host) {
+    host.aboutBoxes.EndAll();
+    EndDialog(window, 0);
 }
 
 // Starts another program of the system and ends the tray program, whether or not the start
 // succeeded; the started program brings the tray program back when it ends.
 void HandOver(HWND window, TrayHost& host, const std::string& fileName) {
     StartProgram(host.processes, fileName);
-    EndDialog(window, 0);
+    EndHost(window, host);
 }
 
+// The same watch at the minute tick and after network events; true when it handed over.
+bool WatchNetworks(HWND window, TrayHost& host) {
+    if (!host.watch.ConnectedNetworksChanged(host.network)) {
+        return false;
+    }
+    HandOver(window, host, ManagerFileName);
+    return true;
+}
+
+// The program restarts at every hand-over, so a timer of its own would never see a day pass: the
+// daily update check is due at a minute tick once the last automatic check is a day old. A tick
+// that hands over starts no check, as the check would end with the program.
 void OnTimer(HWND window, TrayHost& host, UINT_PTR timer) {
-    if (timer == UpdateCheckTimer) {
-        if (IsDailyUpdateCheckWanted(host.registry)) {
+    if (timer == NetworkWatchTimer) {
+        if (!WatchNetworks(window, host) &&
+            ClaimDailyUpdateCheck(host.registry, Win32Clock().CurrentUtcTime())) {
             StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});
         }
-    } else if (timer == NetworkWatchTimer) {
-        if (host.watch.ConnectedNetworksChanged(host.network)) {
-            HandOver(window, host, ManagerFileName);
-        }
+    } else if (timer == NetworkEventTimer) {
+        KillTimer(window, NetworkEventTimer);
+        WatchNetworks(window, host);
     }
+}
+
+// Windows reports one change as a burst of events: each event puts the watch off again, so that it
+// runs once, after the last one.
+void OnNetworkEvent(HWND window) {
+    SetTimer(window, NetworkEventTimer, NetworkEventDelay, nullptr);
 }
 
 void ShowPopupMenu(HWND window, const TrayHost& host) {
@@ -63,12 +90,12 @@ void OnIconMouse(HWND window, TrayHost& host, UINT mouseMessage) {
     }
 }
 
-void OnCommand(HWND window, const TrayHost& host, WORD command) {
+void OnCommand(HWND window, TrayHost& host, WORD command) {
     if (command == IDM_TRAY_ABOUT) {
         // No owner: the host keeps handling its timers, clicks and menu while the box is open.
-        DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_TRAY_ABOUT), nullptr, TrayAboutProc, 0);
+        host.aboutBoxes.Show(host.instance);
     } else if (command == IDM_TRAY_EXIT) {
-        EndDialog(window, 0);
+        EndHost(window, host);
     }
 }
 
@@ -106,6 +133,9 @@ INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_TIMER:
             OnTimer(window, *host, wParam);
+            return TRUE;
+        case NetworkEventMessage:
+            OnNetworkEvent(window);
             return TRUE;
         case NotifyIcon::CallbackMessage:
             OnIconMouse(window, *host, LOWORD(lParam));

@@ -6,6 +6,8 @@
 #include "common/platform/processes.h"
 #include "common/platform/registry.h"
 #include "tray/network_watch.h"
+#include "tray/win32/network_events_win32.h"
+#include "tray/win32/tray_about_win32.h"
 #include "tray/win32/notify_icon_win32.h"
 #include "tray/win32/unique_menu_win32.h"
 
@@ -25,13 +27,20 @@ struct TrayHost {
     UniqueMenu menu;  // "POPUPMENU", held for the program's lifetime
     HMENU popup = nullptr;
     NotifyIcon icon;
+    AboutBoxes aboutBoxes;
+    // Network events, when the Network List Manager offers them; the minute tick works without.
+    std::unique_ptr<NetworkEventSubscription> networkEvents;
 };
 
-// Timers of the host window.
-inline constexpr UINT_PTR UpdateCheckTimer = 2000;
-inline constexpr UINT UpdateCheckInterval = 24 * 60 * 60 * 1000;
+// The host window's timer: the network watch, and the daily update check when it is due.
 inline constexpr UINT_PTR NetworkWatchTimer = 2001;
 inline constexpr UINT NetworkWatchInterval = 60 * 1000;
+// The watch after a burst of network events: once, this long after the last event of the burst.
+inline constexpr UINT_PTR NetworkEventTimer = 2002;
+inline constexpr UINT NetworkEventDelay = 500;
+
+// Posted to the host window by the network event sink.
+inline constexpr UINT NetworkEventMessage = WM_APP;
 
 // The procedure of the host dialog (dialog 100): the window is never shown, and its life is the
 // program's life.

@@ -18,7 +18,8 @@
 //   fail = GetNetworks Next   top level, before the first network; any of CoCreateInstance,
 //                             GetNetworks, NoEnumerator (GetNetworks succeeds without giving an
 //                             enumerator), get__NewEnum, Next (E_FAIL instead of S_FALSE once
-//                             the networks are used up); the others answer E_FAIL
+//                             the networks are used up), Advise (the connection point of the
+//                             network events refuses every sink); the others answer E_FAIL
 //   network                   starts a network; networks are enumerated in file order
 //   name = Home               GetName, default empty
 //   description = Home Wi-Fi  GetDescription, default empty
@@ -37,6 +38,16 @@
 //                             GetNetworkConnections, and the connection's methods prefixed
 //                             "connection." (get_IsConnected, get_IsConnectedToInternet,
 //                             GetConnectivity, GetConnectionId, GetAdapterId, GetDomainType)
+//
+// Network events: the scripted COM server offers the connection point of INetworkEvents. While a
+// sink is advised, the server looks at the file's last-write time every 200 ms; when it changed,
+// it reads the file again and calls the sink on the thread that advised it (through a hidden
+// window of that thread, which must pump messages), telling networks apart by their identifiers:
+// NetworkDeleted for a network gone, NetworkAdded for a new one (then
+// NetworkConnectivityChanged when it is connected), NetworkConnectivityChanged when "connected"
+// or "connectivity" changed, and NetworkPropertyChanged with the flags of a changed name,
+// description, category or number of connections. Networks without an id are told apart by
+// their position. Write a changed file aside and move it in place, so that no read sees half.
 
 struct ScriptedNetwork {
     std::u16string name;

@@ -10,8 +10,8 @@
 #define LUMIVO_TEXT(x) #x
 #define LUMIVO_PORT_TEXT(x) LUMIVO_TEXT(x)
 
-const std::string UpdateVersionFileUrl =
+const char UpdateVersionFileUrl[] =
     "http://127.0.0.1:" LUMIVO_PORT_TEXT(LUMIVO_TEST_UPDATE_PORT) "/Software/LMV/LMVversion.txt";
-const std::string DownloadPageUrl =
+const char DownloadPageUrl[] =
     "http://127.0.0.1:" LUMIVO_PORT_TEXT(LUMIVO_TEST_UPDATE_PORT) "/Software/LMV/";
-const std::string ParkingMarker = "parking.example/frozen-redirect.html";
+const char ParkingMarker[] = "parking.example/frozen-redirect.html";

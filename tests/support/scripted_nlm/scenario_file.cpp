@@ -79,3 +79,13 @@ std::shared_ptr<const NetworkScenario> LoadScenarioFile() {
     }
     return std::make_shared<const NetworkScenario>(std::move(*scenario));
 }
+
+unsigned long long ScenarioWriteTime() {
+    const std::wstring path = ScenarioPath();
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    if (path.empty() || !GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes)) {
+        return 0;
+    }
+    return (static_cast<unsigned long long>(attributes.ftLastWriteTime.dwHighDateTime) << 32) |
+           attributes.ftLastWriteTime.dwLowDateTime;
+}

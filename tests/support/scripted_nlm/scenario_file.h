@@ -9,3 +9,6 @@
 // or unreadable file means no networks; a malformed one too, after a message on the debug output
 // and standard error.
 std::shared_ptr<const NetworkScenario> LoadScenarioFile();
+
+// The last-write time of that file as a FILETIME value; 0 when there is no file.
+unsigned long long ScenarioWriteTime();

@@ -6,12 +6,18 @@
 #include <oleauto.h>
 #include <netlistmgr.h>
 
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "tests/support/scripted_nlm/com_object.h"
+#include "tests/support/scripted_nlm/network_ids.h"
 #include "tests/support/scripted_nlm/scenario_file.h"
+#include "tests/support/scripted_nlm/scenario_watch.h"
 
 std::atomic<long> g_liveObjects{0};
 std::atomic<long> g_serverLocks{0};
@@ -23,21 +29,6 @@ using Scenario = std::shared_ptr<const NetworkScenario>;
 // {DCB00C01-570F-4A9B-8D69-199FDBA5723B}
 constexpr GUID kClsidNetworkListManager = {
     0xDCB00C01, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
-
-GUID ToGuid(const Guid& guid) {
-    GUID result;
-    result.Data1 = guid.data1;
-    result.Data2 = guid.data2;
-    result.Data3 = guid.data3;
-    for (int i = 0; i < 8; ++i) {
-        result.Data4[i] = guid.data4[i];
-    }
-    return result;
-}
-
-Guid NetworkIdAt(const NetworkScenario& scenario, std::size_t position) {
-    return scenario.networks[position].id.value_or(DefaultNetworkId(position));
-}
 
 VARIANT_BOOL VariantBool(bool value) {
     return value ? VARIANT_TRUE : VARIANT_FALSE;
@@ -312,9 +303,70 @@ private:
     std::size_t next_;
 };
 
-class ScriptedNetworkListManager final : public DispatchObject<INetworkListManager> {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
+// The Network List Manager, with the connection point of its network events (INetworkEvents).
+class ScriptedNetworkListManager final : public DispatchObject<INetworkListManager>,
+                                         public IConnectionPointContainer {
 public:
     explicit ScriptedNetworkListManager(Scenario scenario) : scenario_(std::move(scenario)) {}
+    // A client that never unadvised loses its sinks with the object, as a client that goes does.
+    ~ScriptedNetworkListManager() override {
+        for (const auto& [cookie, watch] : watches_) {
+            EndScenarioWatch(watch);
+        }
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object != nullptr && IsEqualIID(iid, IID_IConnectionPointContainer)) {
+            *object = static_cast<IConnectionPointContainer*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return DispatchObject::QueryInterface(iid, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return DispatchObject::AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return DispatchObject::Release(); }
+
+    HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+
+    // The connection point's Advise and Unadvise. The scenario option "fail = Advise" refuses
+    // every sink.
+    HRESULT AdviseSink(IUnknown* sink, DWORD* cookie) {
+        if (sink == nullptr || cookie == nullptr) {
+            return E_POINTER;
+        }
+        *cookie = 0;
+        if (scenario_->Fails("Advise")) {
+            return scenario_->ResultOf("Advise");
+        }
+        INetworkEvents* events = nullptr;
+        if (sink->QueryInterface(__uuidof(INetworkEvents), reinterpret_cast<void**>(&events)) !=
+            S_OK) {
+            return CONNECT_E_CANNOTCONNECT;
+        }
+        const HWND watch = StartScenarioWatch(events);
+        events->Release();
+        if (watch == nullptr) {
+            return E_FAIL;
+        }
+        *cookie = ++lastCookie_;
+        watches_[*cookie] = watch;
+        return S_OK;
+    }
+    HRESULT UnadviseSink(DWORD cookie) {
+        const auto found = watches_.find(cookie);
+        if (found == watches_.end()) {
+            return CONNECT_E_NOCONNECTION;
+        }
+        EndScenarioWatch(found->second);
+        watches_.erase(found);
+        return S_OK;
+    }
 
     HRESULT STDMETHODCALLTYPE GetNetworks(NLM_ENUM_NETWORK flags,
                                           IEnumNetworks** networks) override {
@@ -381,7 +433,61 @@ private:
     }
 
     Scenario scenario_;
+    std::map<DWORD, HWND> watches_;
+    DWORD lastCookie_ = 0;
 };
+
+// The connection point for INetworkEvents. It holds the manager, which keeps the sinks, so that
+// every connection point found on one manager sees the same advised sinks.
+class ScenarioConnectionPoint final : public ComObject<IConnectionPoint> {
+public:
+    explicit ScenarioConnectionPoint(ScriptedNetworkListManager* manager) : manager_(manager) {
+        manager_->AddRef();
+    }
+    ~ScenarioConnectionPoint() override { manager_->Release(); }
+
+    HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
+        if (iid == nullptr) {
+            return E_POINTER;
+        }
+        *iid = __uuidof(INetworkEvents);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE
+    GetConnectionPointContainer(IConnectionPointContainer** container) override {
+        if (container == nullptr) {
+            return E_POINTER;
+        }
+        *container = manager_;
+        manager_->AddRef();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override {
+        return manager_->AdviseSink(sink, cookie);
+    }
+    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override {
+        return manager_->UnadviseSink(cookie);
+    }
+    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
+
+private:
+    ScriptedNetworkListManager* manager_;
+};
+
+#pragma GCC diagnostic pop
+
+HRESULT STDMETHODCALLTYPE
+ScriptedNetworkListManager::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+    if (point == nullptr) {
+        return E_POINTER;
+    }
+    *point = nullptr;
+    if (!IsEqualIID(iid, __uuidof(INetworkEvents))) {
+        return CONNECT_E_NOCONNECTION;
+    }
+    *point = new ScenarioConnectionPoint(this);
+    return S_OK;
+}
 
 class ClassFactory final : public ComObject<IClassFactory> {
 public:

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "common/platform/registry.h"
+
+// The Manager and the tray program check for updates by themselves at most once a day. The
+// settings key keeps when the last such check started, as "LastUpdateCheck" in UTC
+// ("YYYY-MM-DD HH:MM:SS"). The Console's checks neither read nor write it.
+
+inline constexpr std::chrono::hours AutomaticUpdateCheckInterval{24};
+
+// The text "YYYY-MM-DD HH:MM:SS" of a UTC moment, and the moment that such a text names (nothing
+// for any other text).
+std::string UtcTimeText(std::chrono::sys_seconds moment);
+std::optional<std::chrono::sys_seconds> ParseUtcTimeText(const std::string& text);
+
+// True when the last automatic check is at least AutomaticUpdateCheckInterval old, or its record
+// is missing, unreadable or in the future; the record then becomes `now`, as the caller starts
+// its check at once.
+bool ClaimAutomaticUpdateCheck(Registry& registry, std::chrono::sys_seconds now);

@@ -1,0 +1,137 @@
+#include "console/win32/dialog_font_win32.h"
+
+#include <utility>
+#include <vector>
+
+#include "common/platform/win32/sized_icon_win32.h"
+
+namespace {
+
+// Owns a font and deletes it when it goes.
+class UniqueFont {
+public:
+    explicit UniqueFont(HFONT font = nullptr) : font_(font) {}
+    ~UniqueFont() {
+        if (font_ != nullptr) {
+            DeleteObject(font_);
+        }
+    }
+    UniqueFont(UniqueFont&& other) noexcept : font_(std::exchange(other.font_, nullptr)) {}
+    UniqueFont& operator=(UniqueFont&& other) noexcept {
+        if (this != &other) {
+            if (font_ != nullptr) {
+                DeleteObject(font_);
+            }
+            font_ = std::exchange(other.font_, nullptr);
+        }
+        return *this;
+    }
+    UniqueFont(const UniqueFont&) = delete;
+    UniqueFont& operator=(const UniqueFont&) = delete;
+
+    HFONT Get() const { return font_; }
+
+private:
+    HFONT font_;
+};
+
+struct RescaledDialog {
+    HWND dialog = nullptr;
+    UINT dpi = 0;
+    UniqueFont font;
+    DialogBaseUnits base;
+};
+
+// Every rescaled dialog of the process; the dialogs live on the interface thread.
+std::vector<RescaledDialog>& Rescaled() {
+    static std::vector<RescaledDialog> dialogs;
+    return dialogs;
+}
+
+RescaledDialog* Find(HWND dialog) {
+    for (RescaledDialog& entry : Rescaled()) {
+        if (entry.dialog == dialog) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+// The base units as the dialog manager measures them: the average width of the 52 letters,
+// rounded, and the font's height.
+DialogBaseUnits MeasuredBaseUnits(HWND dialog, HFONT font) {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const HDC dc = GetDC(dialog);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, kLetters, sizeof kLetters - 1, &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(dialog, dc);
+    return DialogBaseUnits{(extent.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
+BOOL CALLBACK SetControlFont(HWND control, LPARAM font) {
+    SendMessageA(control, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    return TRUE;
+}
+
+// The dialog's font, as created from its template at the system's DPI, made at another DPI.
+UniqueFont FontAtDpi(HWND dialog, UINT dpi) {
+    const auto created = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    LOGFONTA look{};
+    if (created == nullptr || GetObjectA(created, sizeof look, &look) == 0) {
+        return UniqueFont();
+    }
+    // The template's point size at the new DPI, as the dialog manager makes it.
+    const int points = MulDiv(look.lfHeight < 0 ? -look.lfHeight : look.lfHeight, 72,
+                              static_cast<int>(SystemDpi()));
+    look.lfHeight = -MulDiv(points, static_cast<int>(dpi), 72);
+    return UniqueFont(CreateFontIndirectA(&look));
+}
+
+}  // namespace
+
+UINT DialogDpi(HWND dialog) {
+    if (const RescaledDialog* entry = Find(dialog)) {
+        return entry->dpi;
+    }
+    // Dialogs are created at the system's DPI.
+    return SystemDpi();
+}
+
+void RescaleDialogFont(HWND dialog, UINT dpi) {
+    UniqueFont font = FontAtDpi(dialog, dpi);
+    if (font.Get() == nullptr) {
+        return;
+    }
+    EnumChildWindows(dialog, SetControlFont, reinterpret_cast<LPARAM>(font.Get()));
+    RescaledDialog* entry = Find(dialog);
+    if (entry == nullptr) {
+        entry = &Rescaled().emplace_back();
+        entry->dialog = dialog;
+    }
+    entry->dpi = dpi;
+    entry->base = MeasuredBaseUnits(dialog, font.Get());
+    // The controls draw with the new font now; the one they had before goes.
+    entry->font = std::move(font);
+}
+
+DialogBaseUnits BaseUnitsAtDpi(HWND dialog, UINT dpi) {
+    const UniqueFont font = FontAtDpi(dialog, dpi);
+    return font.Get() != nullptr ? MeasuredBaseUnits(dialog, font.Get()) : DialogBaseUnits{};
+}
+
+void ReleaseDialogFont(HWND dialog) {
+    std::erase_if(Rescaled(),
+                  [dialog](const RescaledDialog& entry) { return entry.dialog == dialog; });
+}
+
+bool RescaledBaseUnits(HWND dialog, DialogBaseUnits& base) {
+    if (const RescaledDialog* entry = Find(dialog)) {
+        base = entry->base;
+        return true;
+    }
+    return false;
+}
