@@ -1,6 +1,7 @@
 # The code the three programs share: network detection, settings, services and the seams to the
 # operating system with their Win32 implementations.
 lumivo_sources(LUMIVO_CORE_SOURCES
+    ${CMAKE_SOURCE_DIR}/common/text/*.cpp
     ${CMAKE_SOURCE_DIR}/common/network/*.cpp
     ${CMAKE_SOURCE_DIR}/common/settings/*.cpp
     ${CMAKE_SOURCE_DIR}/common/services/*.cpp
@@ -8,7 +9,7 @@ lumivo_sources(LUMIVO_CORE_SOURCES
     ${CMAKE_SOURCE_DIR}/common/platform/win32/*.cpp)
 
 add_library(lumivo_core STATIC ${LUMIVO_CORE_SOURCES})
-target_include_directories(lumivo_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_include_directories(lumivo_core PUBLIC ${CMAKE_SOURCE_DIR} ${LUMIVO_GENERATED_DIR})
 target_link_libraries(lumivo_core PUBLIC lumivo_warnings lumivo_sanitizers)
 if(WIN32)
     target_link_libraries(lumivo_core PUBLIC

@@ -1,15 +1,6 @@
 #pragma once
 
-// Positions and sizes of the Console's windows are kept in dialog units: a horizontal unit is a
-// quarter of the font's average character width, a vertical unit an eighth of its height.
-struct DialogRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    friend bool operator==(const DialogRect&, const DialogRect&) = default;
-};
+#include "common/settings/dialog_rect.h"
 
 struct DialogSize {
     int width = 0;

@@ -1,6 +1,7 @@
 #include "console/mapping_editor.h"
 
 #include "common/settings/registry_access.h"
+#include "common/text/text_helpers.h"
 
 const std::string NoDefaultPrinterText = "(no default printer)";
 
@@ -50,7 +51,7 @@ std::string GetPresentDefaultPrinter(Spooler& spooler) {
 }
 
 std::string ChangeDefaultPrinter(Spooler& spooler, Clock& clock, const std::string& printerName) {
-    spooler.SetDefaultPrinterA(printerName.substr(0, kPrinterNameLimit));
+    spooler.SetDefaultPrinterA(printerName.substr(0, kMaxPrinterNameLength));
     // Lets the spooler settle before the default is asked for again.
     clock.Sleep(0);
     return GetPresentDefaultPrinter(spooler);

@@ -14,9 +14,6 @@
 // Label 1022's text when Windows has no default printer.
 extern const std::string NoDefaultPrinterText;
 
-// SetDefaultPrinterA is given at most this many characters of a printer name.
-inline constexpr std::size_t kPrinterNameLimit = 255;
-
 // The names offered in the network box: the name list cut at every comma, spaces around each
 // piece removed. Every piece counts, so an empty list offers one empty name.
 std::vector<std::string> NetworkChoices(const std::string& nameList);

@@ -1,6 +1,6 @@
 #include "console/network_lists.h"
 
-#include "common/settings/registry_access.h"
+#include "common/text/text_helpers.h"
 
 namespace {
 

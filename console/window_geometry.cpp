@@ -25,11 +25,11 @@ int ClampedStart(int start, int length, int low, int high) {
 
 }  // namespace
 
-std::optional<DialogRect> GeometryToRestore(const StoredGeometry& stored) {
-    if (stored.left == 0 && stored.top == 0 && stored.width == 0 && stored.height == 0) {
+std::optional<DialogRect> GeometryToRestore(const DialogRect& stored) {
+    if (stored == DialogRect{}) {
         return std::nullopt;
     }
-    return DialogRect{stored.left, stored.top, stored.width, stored.height};
+    return stored;
 }
 
 namespace {

@@ -15,17 +15,9 @@ struct PixelRect {
     friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
-// The main window's stored geometry in dialog units (WLocX, WLocY, WWidth, WHeight).
-struct StoredGeometry {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
 // The outer place and size to give the main window at start, or nothing when no geometry has
 // been stored yet (all four values 0): the window then keeps its creation size and centring.
-std::optional<DialogRect> GeometryToRestore(const StoredGeometry& stored);
+std::optional<DialogRect> GeometryToRestore(const DialogRect& stored);
 
 // A screen: its rectangle and the base units of the window's font at the screen's scale.
 struct ScaledScreen {

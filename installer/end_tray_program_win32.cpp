@@ -8,7 +8,7 @@
 #include <windows.h>
 #include <msi.h>
 
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "common/services/program_names.h"
 #include "tray/tray_resources.h"
 
@@ -38,7 +38,7 @@ void EndTrayProgram() {
     SendMessageTimeoutA(host, WM_COMMAND, IDM_TRAY_EXIT, 0, SMTO_ABORTIFHUNG, CommandTimeoutMs,
                         &answer);
     if (process) {
-        WaitForSingleObject(process.Get(), ExitTimeoutMs);
+        WaitForSingleObject(process.get(), ExitTimeoutMs);
     }
 }
 

@@ -57,7 +57,7 @@ void ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
         const bool connected = IsNetworkConnected(platform.networks, entry.networkName);
         record.Entry(n, entry, connected);
         if (connected) {
-            const std::string printer = entry.printerName.substr(0, MaxPrinterNameLength);
+            const std::string printer = entry.printerName.substr(0, kMaxPrinterNameLength);
             record.PrinterSet(printer, platform.spooler.SetDefaultPrinterA(printer));
             platform.clock.Sleep(kPrinterChangePause);
         }

@@ -22,9 +22,6 @@ struct ManagerPlatform {
     std::function<void(const UpdateCheckProgram&)> startUpdateCheck;
 };
 
-// The spooler takes at most this many characters of a printer name.
-inline constexpr std::size_t MaxPrinterNameLength = 255;
-
 // One run of the Manager: wait until a network is connected, make the printer of every mapping
 // entry whose network is connected the default (the last match wins), start the tray program.
 // What it did is kept as the settings value "LastRun", written when it starts waiting for a

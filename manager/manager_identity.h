@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "lumivo_version.h"
+
 // Who the Manager is: the texts of its title and the version its update check compares.
 inline constexpr char ManagerDisplayName[] = "Lumivo Manager";
-inline constexpr char ManagerVersionLabel[] = "v1.19";
-inline constexpr char ManagerProgramVersion[] = "1.19";
+inline constexpr char ManagerVersionLabel[] = "v" LUMIVO_VERSION;
+inline constexpr char ManagerProgramVersion[] = LUMIVO_VERSION;
 
-// "Lumivo Manager - v1.19", the title of the Manager's update question.
+// "Lumivo Manager - v" and the version, title of the Manager's update question.
 inline std::string ManagerProgramTitle() {
     return std::string(ManagerDisplayName) + " - " + ManagerVersionLabel;
 }

@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-// A FILETIME (100-nanosecond intervals since 1601-01-01 00:00 UTC) as one 64-bit number.
-using FileTime = std::uint64_t;
+#include "common/platform/network_values.h"
 
 // The calendar fields of a point in time, laid out as Windows' SYSTEMTIME.
 struct CalendarTime {

@@ -6,16 +6,6 @@
 
 #include "common/network/file_time.h"
 
-// A GUID laid out as Windows lays it out.
-struct Guid {
-    std::uint32_t data1 = 0;
-    std::uint16_t data2 = 0;
-    std::uint16_t data3 = 0;
-    std::uint8_t data4[8] = {};
-
-    friend bool operator==(const Guid&, const Guid&) = default;
-};
-
 // The line that opens every network block of the report: 160 hyphens.
 extern const std::string ReportSeparator;
 

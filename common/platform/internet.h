@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/platform/unique_owner.h"
+
 // A WinINet handle; 0 is no handle.
 using InternetHandle = std::uintptr_t;
 
@@ -29,22 +31,13 @@ public:
 };
 
 // Owns one WinINet handle and closes it when it goes.
-class UniqueInternetHandle {
-public:
-    UniqueInternetHandle(Internet& internet, InternetHandle handle)
-        : internet_(internet), handle_(handle) {}
-    ~UniqueInternetHandle() {
-        if (handle_ != 0) {
-            internet_.InternetCloseHandle(handle_);
-        }
-    }
-    UniqueInternetHandle(const UniqueInternetHandle&) = delete;
-    UniqueInternetHandle& operator=(const UniqueInternetHandle&) = delete;
-
-    InternetHandle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != 0; }
-
-private:
-    Internet& internet_;
-    InternetHandle handle_;
+struct InternetHandleCloser {
+    using pointer = NumberHandle<InternetHandle>;
+    Internet* internet = nullptr;
+    void operator()(InternetHandle handle) const { internet->InternetCloseHandle(handle); }
 };
+using UniqueInternetHandle = UniqueOwner<InternetHandleCloser>;
+
+inline UniqueInternetHandle OwnedInternetHandle(Internet& internet, InternetHandle handle) {
+    return UniqueInternetHandle(handle, InternetHandleCloser{&internet});
+}

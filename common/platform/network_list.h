@@ -4,8 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "common/network/file_time.h"
-#include "common/network/report_text.h"
+#include "common/platform/network_values.h"
 
 // The Network List Manager as the network walk sees it. Each method mirrors one COM call and
 // answers with that call's result code; the value it reads is valid only when the code is

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
+
+#include "common/platform/unique_owner.h"
 
 // The registry calls the programs make, in the shape of their A forms: names and texts pass as
 // ANSI bytes, and every call answers with the Win32 error code of the real call.
@@ -75,35 +76,13 @@ public:
 };
 
 // Owns one open key and closes it through its registry when it goes.
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    RegistryKey(Registry& registry, RegistryHandle handle)
-        : registry_(&registry), handle_(handle) {}
-    RegistryKey(RegistryKey&& other) noexcept
-        : registry_(std::exchange(other.registry_, nullptr)), handle_(other.handle_) {}
-    RegistryKey& operator=(RegistryKey&& other) noexcept {
-        if (this != &other) {
-            Close();
-            registry_ = std::exchange(other.registry_, nullptr);
-            handle_ = other.handle_;
-        }
-        return *this;
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() { Close(); }
-
-    RegistryHandle Get() const { return handle_; }
-    explicit operator bool() const { return registry_ != nullptr; }
-
-    void Close() {
-        if (registry_ != nullptr) {
-            std::exchange(registry_, nullptr)->CloseKey(handle_);
-        }
-    }
-
-private:
-    Registry* registry_ = nullptr;
-    RegistryHandle handle_ = 0;
+struct RegistryKeyCloser {
+    using pointer = NumberHandle<RegistryHandle>;
+    Registry* registry = nullptr;
+    void operator()(RegistryHandle key) const { registry->CloseKey(key); }
 };
+using RegistryKey = UniqueOwner<RegistryKeyCloser>;
+
+inline RegistryKey OwnedKey(Registry& registry, RegistryHandle key) {
+    return RegistryKey(key, RegistryKeyCloser{&registry});
+}

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// SetDefaultPrinterA is given at most this many characters of a printer name.
+inline constexpr std::size_t kMaxPrinterNameLength = 255;
 
 // The Win32 error code of a spooler call; 0 when it succeeded.
 using SpoolerStatus = std::uint32_t;

@@ -11,17 +11,17 @@ constexpr std::uint32_t kReadSize = 1024;
 }  // namespace
 
 std::string FetchUrlText(Internet& internet, const std::string& url) {
-    const UniqueInternetHandle connection(
-        internet, internet.InternetOpenA("Test", kInternetOpenTypeDirect, 0));
+    const UniqueInternetHandle connection =
+        OwnedInternetHandle(internet, internet.InternetOpenA("Test", kInternetOpenTypeDirect, 0));
     if (!connection) {
         return std::string();
     }
     // The address passes through a zero-terminated buffer, which cuts a longer one.
     char address[kUrlBufferSize] = {};
     url.copy(address, kUrlBufferSize - 1);
-    const UniqueInternetHandle request(
+    const UniqueInternetHandle request = OwnedInternetHandle(
         internet,
-        internet.InternetOpenUrlA(connection.Get(), address, kInternetFlagNoCacheWrite, 0));
+        internet.InternetOpenUrlA(connection.get(), address, kInternetFlagNoCacheWrite, 0));
     if (!request) {
         return std::string();
     }
@@ -30,7 +30,7 @@ std::string FetchUrlText(Internet& internet, const std::string& url) {
     char buffer[kReadSize];
     std::uint32_t bytesRead = 0;
     while (text.size() < FetchedTextLimit &&
-           internet.InternetReadFile(request.Get(), buffer, kReadSize, bytesRead) &&
+           internet.InternetReadFile(request.get(), buffer, kReadSize, bytesRead) &&
            bytesRead > 0) {
         const std::size_t kept = std::min({static_cast<std::size_t>(bytesRead),
                                            std::size_t{kReadSize}, FetchedTextLimit - text.size()});

@@ -4,6 +4,7 @@
 
 #include "common/services/fetch_url_text.h"
 #include "common/services/process_helpers.h"
+#include "common/text/text_helpers.h"
 
 std::atomic<bool> UpdateCheckInteractive{false};
 
@@ -19,14 +20,6 @@ constexpr char kNotFoundMarker[] = "404:";
 // A version file may end in a line break; what surrounds the version is not part of it.
 constexpr char kBlanksAroundVersion[] = " \t\r\n";
 
-std::string TrimBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(kBlanksAroundVersion);
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    return text.substr(first, text.find_last_not_of(kBlanksAroundVersion) - first + 1);
-}
-
 bool IsVersionCharacter(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.' ||
            c == '-';
@@ -36,17 +29,6 @@ bool IsVersionCharacter(char c) {
 bool IsVersionText(const std::string& text) {
     return text.size() <= MaxVersionTextLength &&
            std::all_of(text.begin(), text.end(), IsVersionCharacter);
-}
-
-// The own version is digits and dots, and no byte outside ASCII upper-cases into those in any
-// ANSI code page, so ASCII upper-casing decides equality as the system's upper-casing would.
-std::string UpperCaseAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return text;
 }
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -69,7 +51,8 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
             messageBoxes.MessageBoxW(kServerDownMessage, program.title, kMbOk);
         }
     };
-    const std::string text = TrimBlanks(FetchUrlText(internet, UpdateVersionFileUrl));
+    const std::string text =
+        Trimmed(FetchUrlText(internet, UpdateVersionFileUrl), kBlanksAroundVersion);
 
     // An empty answer means the server could not be reached: that is no news of being up to date.
     if (Contains(text, ParkingMarker) || Contains(text, kNotFoundMarker) || text.empty()) {

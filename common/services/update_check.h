@@ -15,7 +15,7 @@ enum class UpdateCheckForm { Console, Manager, Tray };
 // The identity of the program that runs a check.
 struct UpdateCheckProgram {
     std::string title;       // title of the check's message boxes
-    std::string ownVersion;  // compared with the server's version text, such as "1.19"
+    std::string ownVersion;  // compared with the server's version text
     UpdateCheckForm form = UpdateCheckForm::Manager;
 };
 

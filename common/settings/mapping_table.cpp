@@ -5,6 +5,7 @@
 #include "common/settings/decimal_text.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "common/text/text_helpers.h"
 
 namespace {
 

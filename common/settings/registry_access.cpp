@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "common/text/text_helpers.h"
+
 namespace {
 
 // Paths and value names pass through fixed buffers: 255 characters when reading, testing or
@@ -24,7 +26,7 @@ RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t na
                     std::uint32_t access, RegistryStatus& status) {
     RegistryHandle handle = 0;
     status = registry.OpenKey(path.root, Cut(path.subKey, nameLimit), access, handle);
-    return status == kErrorSuccess ? RegistryKey(registry, handle) : RegistryKey();
+    return status == kErrorSuccess ? OwnedKey(registry, handle) : RegistryKey();
 }
 
 RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t nameLimit,
@@ -34,14 +36,6 @@ RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t na
 }
 
 }  // namespace
-
-std::string TrimSpaces(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 RootKey RootKeyFromName(const std::string& rootName) {
     static const std::array<std::pair<const char*, RootKey>, 7> kRoots = {{
@@ -94,7 +88,8 @@ bool CreateRegistryKey(Registry& registry, const std::string& path) {
         kErrorSuccess) {
         return false;
     }
-    const RegistryKey created(registry, handle);  // closed on return: only its existence counts
+    const RegistryKey created =
+        OwnedKey(registry, handle);  // closed on return: only its existence counts
     return true;
 }
 
@@ -123,7 +118,7 @@ std::string ReadRegistryText(Registry& registry, const std::string& path,
     }
     std::array<std::uint8_t, kTextBufferSize> buffer{};
     std::uint32_t size = kTextBufferSize;
-    if (registry.QueryValue(key.Get(), Cut(valueName, kReadNameLimit), nullptr, buffer.data(),
+    if (registry.QueryValue(key.get(), Cut(valueName, kReadNameLimit), nullptr, buffer.data(),
                             &size) != kErrorSuccess) {
         return std::string();
     }
@@ -158,7 +153,7 @@ void WriteRegistryText(Registry& registry, const std::string& path, const std::s
         return;
     }
     const std::string stored = Cut(text.c_str(), kTextBufferSize - 1);
-    registry.SetValue(key.Get(), Cut(valueName, kWriteNameLimit), kRegSz,
+    registry.SetValue(key.get(), Cut(valueName, kWriteNameLimit), kRegSz,
                       reinterpret_cast<const std::uint8_t*>(stored.c_str()),
                       static_cast<std::uint32_t>(stored.size() + 1));
 }
@@ -177,7 +172,7 @@ void ReadRegistryDword(Registry& registry, const std::string& path, const std::s
     std::array<std::uint8_t, 4> bytes{};
     std::memcpy(bytes.data(), &value, bytes.size());
     std::uint32_t size = bytes.size();
-    if (registry.QueryValue(key.Get(), Cut(valueName, kReadNameLimit), nullptr, bytes.data(),
+    if (registry.QueryValue(key.get(), Cut(valueName, kReadNameLimit), nullptr, bytes.data(),
                             &size) == kErrorSuccess) {
         std::memcpy(&value, bytes.data(), bytes.size());
     }
@@ -196,7 +191,7 @@ void WriteRegistryDword(Registry& registry, const std::string& path, const std::
     const std::array<std::uint8_t, 4> bytes = {
         static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
         static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    registry.SetValue(key.Get(), Cut(valueName, kWriteNameLimit), kRegDword, bytes.data(),
+    registry.SetValue(key.get(), Cut(valueName, kWriteNameLimit), kRegDword, bytes.data(),
                       static_cast<std::uint32_t>(bytes.size()));
 }
 
@@ -220,7 +215,7 @@ void WriteRegistryLines(Registry& registry, const std::string& path, const std::
         stored += '\0';
     }
     stored += '\0';
-    registry.SetValue(key.Get(), Cut(valueName, kWriteNameLimit), kRegMultiSz,
+    registry.SetValue(key.get(), Cut(valueName, kWriteNameLimit), kRegMultiSz,
                       reinterpret_cast<const std::uint8_t*>(stored.data()),
                       static_cast<std::uint32_t>(stored.size()));
 }
@@ -238,7 +233,7 @@ std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string
     }
     std::vector<std::uint8_t> buffer(MaxLinesValueSize);
     std::uint32_t size = MaxLinesValueSize;
-    if (registry.QueryValue(key.Get(), Cut(valueName, kReadNameLimit), nullptr, buffer.data(),
+    if (registry.QueryValue(key.get(), Cut(valueName, kReadNameLimit), nullptr, buffer.data(),
                             &size) != kErrorSuccess) {
         return lines;
     }

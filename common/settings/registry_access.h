@@ -17,10 +17,6 @@ struct RegistryPath {
     std::string subKey;
 };
 
-// The text without leading and trailing space characters (code 32 only; tabs stay), as every
-// text read from the registry comes.
-std::string TrimSpaces(const std::string& text);
-
 // The predefined key that a root name ("HKEY_CURRENT_USER", ...) stands for, matched exactly;
 // RootKey::None for any other text.
 RootKey RootKeyFromName(const std::string& rootName);

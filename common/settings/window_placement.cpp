@@ -6,28 +6,28 @@
 
 namespace {
 
-std::int32_t ReadPlacementValue(Registry& registry, const char* valueName) {
+int ReadPlacementValue(Registry& registry, const char* valueName) {
     return LeadingDecimalNumber(ReadRegistryText(registry, SettingsKeyPath, valueName));
 }
 
-void SavePlacementValue(Registry& registry, const char* valueName, std::int32_t value) {
+void SavePlacementValue(Registry& registry, const char* valueName, int value) {
     WriteRegistryText(registry, SettingsKeyPath, valueName, DecimalText(value));
 }
 
 }  // namespace
 
-WindowPlacement ReadWindowPlacement(Registry& registry) {
-    WindowPlacement placement;
-    placement.left = ReadPlacementValue(registry, WindowLeftValueName);
-    placement.top = ReadPlacementValue(registry, WindowTopValueName);
+DialogRect ReadWindowPlacement(Registry& registry) {
+    DialogRect placement;
+    placement.x = ReadPlacementValue(registry, WindowLeftValueName);
+    placement.y = ReadPlacementValue(registry, WindowTopValueName);
     placement.width = ReadPlacementValue(registry, WindowWidthValueName);
     placement.height = ReadPlacementValue(registry, WindowHeightValueName);
     return placement;
 }
 
-void SaveWindowPlacement(Registry& registry, const WindowPlacement& placement) {
-    SavePlacementValue(registry, WindowLeftValueName, placement.left);
-    SavePlacementValue(registry, WindowTopValueName, placement.top);
+void SaveWindowPlacement(Registry& registry, const DialogRect& placement) {
+    SavePlacementValue(registry, WindowLeftValueName, placement.x);
+    SavePlacementValue(registry, WindowTopValueName, placement.y);
     SavePlacementValue(registry, WindowWidthValueName, placement.width);
     SavePlacementValue(registry, WindowHeightValueName, placement.height);
 }

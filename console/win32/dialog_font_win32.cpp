@@ -7,34 +7,6 @@
 
 namespace {
 
-// Owns a font and deletes it when it goes.
-class UniqueFont {
-public:
-    explicit UniqueFont(HFONT font = nullptr) : font_(font) {}
-    ~UniqueFont() {
-        if (font_ != nullptr) {
-            DeleteObject(font_);
-        }
-    }
-    UniqueFont(UniqueFont&& other) noexcept : font_(std::exchange(other.font_, nullptr)) {}
-    UniqueFont& operator=(UniqueFont&& other) noexcept {
-        if (this != &other) {
-            if (font_ != nullptr) {
-                DeleteObject(font_);
-            }
-            font_ = std::exchange(other.font_, nullptr);
-        }
-        return *this;
-    }
-    UniqueFont(const UniqueFont&) = delete;
-    UniqueFont& operator=(const UniqueFont&) = delete;
-
-    HFONT Get() const { return font_; }
-
-private:
-    HFONT font_;
-};
-
 struct RescaledDialog {
     HWND dialog = nullptr;
     UINT dpi = 0;
@@ -103,24 +75,24 @@ UINT DialogDpi(HWND dialog) {
 
 void RescaleDialogFont(HWND dialog, UINT dpi) {
     UniqueFont font = FontAtDpi(dialog, dpi);
-    if (font.Get() == nullptr) {
+    if (font.get() == nullptr) {
         return;
     }
-    EnumChildWindows(dialog, SetControlFont, reinterpret_cast<LPARAM>(font.Get()));
+    EnumChildWindows(dialog, SetControlFont, reinterpret_cast<LPARAM>(font.get()));
     RescaledDialog* entry = Find(dialog);
     if (entry == nullptr) {
         entry = &Rescaled().emplace_back();
         entry->dialog = dialog;
     }
     entry->dpi = dpi;
-    entry->base = MeasuredBaseUnits(dialog, font.Get());
+    entry->base = MeasuredBaseUnits(dialog, font.get());
     // The controls draw with the new font now; the one they had before goes.
     entry->font = std::move(font);
 }
 
 DialogBaseUnits BaseUnitsAtDpi(HWND dialog, UINT dpi) {
     const UniqueFont font = FontAtDpi(dialog, dpi);
-    return font.Get() != nullptr ? MeasuredBaseUnits(dialog, font.Get()) : DialogBaseUnits{};
+    return font.get() != nullptr ? MeasuredBaseUnits(dialog, font.get()) : DialogBaseUnits{};
 }
 
 void ReleaseDialogFont(HWND dialog) {

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "common/platform/win32/clock_win32.h"
-#include "common/platform/win32/loaded_library.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "common/platform/win32/message_boxes_win32.h"
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
@@ -33,13 +33,13 @@ public:
     void InitialiseCommonControls() override {
         // The program also imports COMCTL32.DLL (InitCommonControls below), so releasing this
         // load keeps the classes registered.
-        const LoadedLibrary comctl32("COMCTL32.DLL");
-        if (comctl32.Get() == nullptr) {
+        const UniqueLibrary comctl32(LoadLibraryA("COMCTL32.DLL"));
+        if (comctl32.get() == nullptr) {
             return;
         }
         using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         const auto initEx = reinterpret_cast<InitFunction>(
-            reinterpret_cast<void*>(GetProcAddress(comctl32.Get(), "InitCommonControlsEx")));
+            reinterpret_cast<void*>(GetProcAddress(comctl32.get(), "InitCommonControlsEx")));
         if (initEx != nullptr) {
             INITCOMMONCONTROLSEX classes{};
             classes.dwSize = sizeof classes;

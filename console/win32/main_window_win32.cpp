@@ -100,7 +100,7 @@ void SetWindowIcons(HWND window, UINT dpi) {
                                         {SM_CXSMICON, ICON_SMALL, &mainWindow.smallIcon}}) {
         UniqueIcon icon = LoadSizedIcon(instance, MAKEINTRESOURCEA(IDI_CONSOLE), metric, dpi);
         SendMessageA(window, WM_SETICON, static_cast<WPARAM>(kind),
-                     reinterpret_cast<LPARAM>(icon.Get()));
+                     reinterpret_cast<LPARAM>(icon.get()));
         *owner = std::move(icon);
     }
 }

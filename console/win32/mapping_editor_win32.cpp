@@ -10,7 +10,7 @@
 #include "console/console_ids.h"
 #include "console/mapping_editor.h"
 #include "console/win32/dialog_geometry_win32.h"
-#include "console/win32/unique_menu_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ LRESULT CALLBACK MappingListProcedure(HWND list, UINT message, WPARAM wParam, LP
         // The keyboard gives no point: both coordinates -1.
         const POINT point = lParam == -1 ? KeyboardMenuPoint(list)
                                          : POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        TrackPopupMenu(listMenu.Get(), 0, point.x, point.y, 0, menuOwner, nullptr);
+        TrackPopupMenu(listMenu.get(), 0, point.x, point.y, 0, menuOwner, nullptr);
         return 0;
     }
     return CallWindowProcA(listProcedure, list, message, wParam, lParam);
@@ -148,9 +148,9 @@ void ShowPresentDefaultPrinter(HWND window, Spooler& spooler) {
 }
 
 void CreateMappingListMenu(HWND window) {
-    listMenu.Reset(CreatePopupMenu());
-    AppendMenuA(listMenu.Get(), MF_STRING, IDM_SET_TO_DEFAULT, "Set to Default");
-    AppendMenuA(listMenu.Get(), MF_STRING, IDM_REMOVE, "Remove");
+    listMenu.reset(CreatePopupMenu());
+    AppendMenuA(listMenu.get(), MF_STRING, IDM_SET_TO_DEFAULT, "Set to Default");
+    AppendMenuA(listMenu.get(), MF_STRING, IDM_REMOVE, "Remove");
     menuOwner = window;
 }
 
@@ -166,7 +166,7 @@ void EndMappingListMenu(HWND window) {
                           reinterpret_cast<LONG_PTR>(listProcedure));
         listProcedure = nullptr;
     }
-    listMenu.Reset();
+    listMenu.reset();
     menuOwner = nullptr;
 }
 

@@ -33,7 +33,7 @@ public:
         ReleaseDC(window_, context_);
     }
 
-    HDC Get() const { return context_; }
+    HDC get() const { return context_; }
 
 private:
     HWND window_;
@@ -48,7 +48,7 @@ int WidestLine(HWND list) {
     int widest = 0;
     for (const std::string& line : listWindow.lines) {
         SIZE size{};
-        GetTextExtentPoint32A(context.Get(), line.c_str(), static_cast<int>(line.size()), &size);
+        GetTextExtentPoint32A(context.get(), line.c_str(), static_cast<int>(line.size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
     }
     return widest + 2 * GetSystemMetrics(SM_CXEDGE);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "common/platform/win32/loaded_library.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "common/platform/win32/sized_icon_win32.h"
 #include "common/settings/window_placement.h"
 #include "console/window_geometry.h"
@@ -52,10 +52,10 @@ PixelRect RestoredWindowRect(HWND window) {
 // The effective DPI of a monitor: GetDpiForMonitor of shcore.dll, from Windows 8.1 on; before,
 // every monitor has the system's.
 UINT MonitorDpi(HMONITOR monitor) {
-    const LoadedLibrary shcore("shcore.dll");
+    const UniqueLibrary shcore(LoadLibraryA("shcore.dll"));
     using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     const auto dpiForMonitor = reinterpret_cast<DpiForMonitor>(reinterpret_cast<void*>(
-        shcore.Get() != nullptr ? GetProcAddress(shcore.Get(), "GetDpiForMonitor") : nullptr));
+        shcore.get() != nullptr ? GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr));
     constexpr int kEffectiveDpi = 0;
     UINT x = 0;
     UINT y = 0;
@@ -100,9 +100,7 @@ std::vector<ScaledScreen> ScaledScreens(HWND window) {
 }  // namespace
 
 void RestoreWindowGeometry(HWND window, Registry& registry) {
-    const WindowPlacement stored = ReadWindowPlacement(registry);
-    const auto geometry =
-        GeometryToRestore(StoredGeometry{stored.left, stored.top, stored.width, stored.height});
+    const auto geometry = GeometryToRestore(ReadWindowPlacement(registry));
     if (!geometry) {
         return;
     }
@@ -125,6 +123,5 @@ void RestoreWindowGeometry(HWND window, Registry& registry) {
 }
 
 void SaveWindowGeometry(HWND window, Registry& registry) {
-    const DialogRect units = ToDialogUnits(RestoredWindowRect(window), BaseUnitsOf(window));
-    SaveWindowPlacement(registry, WindowPlacement{units.x, units.y, units.width, units.height});
+    SaveWindowPlacement(registry, ToDialogUnits(RestoredWindowRect(window), BaseUnitsOf(window)));
 }

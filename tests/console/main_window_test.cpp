@@ -249,15 +249,14 @@ TEST_F(MainWindowTest, MinimisedOrMaximisedWindowStoresThePlaceItReturnsTo) {
             return show == SW_MINIMIZE ? IsIconic(console.Window()) : IsZoomed(console.Window());
         }));
         ASSERT_TRUE(console.CloseWithCloseBox());
-        const WindowPlacement placement = ReadWindowPlacement(registry_);
-        EXPECT_EQ((UnitRect{placement.left, placement.top, placement.width, placement.height}),
-                  normal)
+        const DialogRect placement = ReadWindowPlacement(registry_);
+        EXPECT_EQ((UnitRect{placement.x, placement.y, placement.width, placement.height}), normal)
             << show;
     }
 }
 
 TEST_F(MainWindowTest, StoredPlaceOffEveryScreenIsBroughtIntoView) {
-    SaveWindowPlacement(registry_, WindowPlacement{-4000, 3000, 400, 250});
+    SaveWindowPlacement(registry_, DialogRect{-4000, 3000, 400, 250});
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 

@@ -190,8 +190,8 @@ void RunningConsole::WaitForFirstWindow() {
 
 RunningConsole::~RunningConsole() {
     if (process_ && !WaitForExit(0)) {
-        TerminateProcess(process_.Get(), 1);
-        WaitForSingleObject(process_.Get(), 5000);
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
     }
 }
 
@@ -261,7 +261,7 @@ std::vector<std::string> RunningConsole::ComboItems(int id) const {
 std::vector<ListRow> RunningConsole::Rows() const {
     std::vector<ListRow> rows;
     const HWND list = Control(1012);
-    const RemoteMemory memory(process_.Get(), kTextOffset + kTextRoom);
+    const RemoteMemory memory(process_.get(), kTextOffset + kTextRoom);
     const auto count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         ListRow row;
@@ -293,7 +293,7 @@ int RunningConsole::ColumnWidthUnits(int column, const DialogFont& font) const {
 }
 
 void RunningConsole::SelectRow(int index) const {
-    const RemoteMemory memory(process_.Get(), sizeof(LVITEMA));
+    const RemoteMemory memory(process_.get(), sizeof(LVITEMA));
     LVITEMA clear{};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     memory.Write(0, clear);
@@ -310,7 +310,7 @@ void RunningConsole::SelectRow(int index) const {
 }
 
 POINT RunningConsole::RowPoint(int index) const {
-    const RemoteMemory memory(process_.Get(), sizeof(RECT));
+    const RemoteMemory memory(process_.get(), sizeof(RECT));
     RECT bounds{};
     bounds.left = LVIR_LABEL;
     memory.Write(0, bounds);
@@ -357,7 +357,7 @@ void RunningConsole::MoveWindowTo(int x, int y, int width, int height) const {
 
 void RunningConsole::ChangeDpi(int dpi, const RECT& suggested) const {
     // The rectangle travels by pointer, so it goes into the Console's memory first.
-    const RemoteMemory memory(process_.Get(), sizeof suggested);
+    const RemoteMemory memory(process_.get(), sizeof suggested);
     memory.Write(0, suggested);
     SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                  reinterpret_cast<LPARAM>(memory.At(0)));
@@ -369,13 +369,13 @@ bool RunningConsole::CloseWithCloseBox() {
 }
 
 bool RunningConsole::WaitForExit(DWORD timeoutMs) const {
-    return process_ && WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
+    return process_ && WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 DWORD RunningConsole::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     if (process_) {
-        GetExitCodeProcess(process_.Get(), &code);
+        GetExitCodeProcess(process_.get(), &code);
     }
     return code;
 }

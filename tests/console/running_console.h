@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 // Drives a running "Lumivo Console.exe" from the test process, as a user would: its windows,
 // controls and message boxes. Both processes share one virtual desktop.

@@ -13,9 +13,9 @@ TEST(MainCaption, JoinsCaptionVersionAndWindowsNameAndTrims) {
 }
 
 TEST(GeometryToRestore, NothingStoredKeepsTheCreationPlace) {
-    EXPECT_FALSE(GeometryToRestore(StoredGeometry{0, 0, 0, 0}));
-    EXPECT_EQ(GeometryToRestore(StoredGeometry{0, 0, 300, 200}), (DialogRect{0, 0, 300, 200}));
-    EXPECT_EQ(GeometryToRestore(StoredGeometry{-20, 5, 0, 0}), (DialogRect{-20, 5, 0, 0}));
+    EXPECT_FALSE(GeometryToRestore(DialogRect{0, 0, 0, 0}));
+    EXPECT_EQ(GeometryToRestore(DialogRect{0, 0, 300, 200}), (DialogRect{0, 0, 300, 200}));
+    EXPECT_EQ(GeometryToRestore(DialogRect{-20, 5, 0, 0}), (DialogRect{-20, 5, 0, 0}));
 }
 
 TEST(StoredGeometryInPixels, ReadsTheUnitsOfTheScreenTheyPutTheWindowOn) {

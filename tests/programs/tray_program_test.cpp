@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "programs/local_http_server.h"
 #include "programs/program_desktop.h"
 #include "programs/program_folder.h"
@@ -349,11 +349,11 @@ TEST_F(TrayProgram, FiveHundredNetworkEventsLeaveNothingBehind) {
     ASSERT_TRUE(process);
     change(0);
     change(1);
-    const ProcessFigures before = MeasureProcess(process.Get());
+    const ProcessFigures before = MeasureProcess(process.get());
     for (int round = 0; round < 10; ++round) {
         change(round);
     }
-    const ProcessFigures after = MeasureProcess(process.Get());
+    const ProcessFigures after = MeasureProcess(process.get());
     std::printf("Tray, 500 network events: handles %lu -> %lu, private bytes %zu -> %zu\n",
                 before.handles, after.handles, static_cast<size_t>(before.privateBytes),
                 static_cast<size_t>(after.privateBytes));

@@ -80,7 +80,7 @@ TEST_F(TrayResources, IconLmv1HasAnImageForEachScaleAndLoadsAtTheSmallIconSize) 
     ASSERT_NE(image, nullptr);
     const UniqueIcon icon = LoadSizedIcon(image, "LMV1", SM_CXSMICON, SystemDpi());
     ICONINFO parts{};
-    ASSERT_TRUE(GetIconInfo(icon.Get(), &parts));
+    ASSERT_TRUE(GetIconInfo(icon.get(), &parts));
     BITMAP mask{};
     GetObjectA(parts.hbmMask, sizeof mask, &mask);
     DeleteObject(parts.hbmMask);

@@ -42,13 +42,13 @@ inline RegistryKey Open(Registry& registry, const std::string& subKey, std::uint
     if (registry.OpenKey(RootKey::CurrentUser, subKey, access, handle) != kErrorSuccess) {
         return RegistryKey();
     }
-    return RegistryKey(registry, handle);
+    return OwnedKey(registry, handle);
 }
 
 inline RegistryKey Create(Registry& registry, const std::string& subKey) {
     RegistryHandle handle = 0;
     EXPECT_EQ(registry.CreateKey(RootKey::CurrentUser, subKey, handle), kErrorSuccess) << subKey;
-    return RegistryKey(registry, handle);
+    return OwnedKey(registry, handle);
 }
 
 inline bool Exists(Registry& registry, const std::string& subKey) {
@@ -59,7 +59,7 @@ inline bool Exists(Registry& registry, const std::string& subKey) {
 inline void SetRaw(Registry& registry, const std::string& subKey, const std::string& valueName,
                    std::uint32_t type, const std::vector<std::uint8_t>& data) {
     const RegistryKey key = Create(registry, subKey);
-    ASSERT_EQ(registry.SetValue(key.Get(), valueName, type, data.data(),
+    ASSERT_EQ(registry.SetValue(key.get(), valueName, type, data.data(),
                                 static_cast<std::uint32_t>(data.size())),
               kErrorSuccess);
 }
@@ -88,11 +88,11 @@ inline RawValue ReadRaw(Registry& registry, const std::string& subKey,
         return value;
     }
     std::uint32_t size = 0;
-    value.status = registry.QueryValue(key.Get(), valueName, &value.type, nullptr, &size);
+    value.status = registry.QueryValue(key.get(), valueName, &value.type, nullptr, &size);
     if (value.status == kErrorSuccess) {
         value.data.resize(size);
         value.status =
-            registry.QueryValue(key.Get(), valueName, &value.type, value.data.data(), &size);
+            registry.QueryValue(key.get(), valueName, &value.type, value.data.data(), &size);
     }
     return value;
 }
@@ -134,7 +134,7 @@ TYPED_TEST_P(RegistrySeamContract, KeyAndValueNamesIgnoreCase) {
     ASSERT_TRUE(key);
     std::uint8_t data[16] = {};
     std::uint32_t size = sizeof data;
-    ASSERT_EQ(registry.QueryValue(key.Get(), "VALUE NAME", nullptr, data, &size), kErrorSuccess);
+    ASSERT_EQ(registry.QueryValue(key.get(), "VALUE NAME", nullptr, data, &size), kErrorSuccess);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data)), "stored");
 
     SetRawText(registry, kTestSubKey + "\\MIXED CASE", "value name", "replaced");
@@ -156,7 +156,7 @@ TYPED_TEST_P(RegistrySeamContract, MissingKeysAndValuesAreNotFound) {
 
     std::uint8_t data[4] = {};
     std::uint32_t size = sizeof data;
-    EXPECT_EQ(registry.QueryValue(test.Get(), "Missing", nullptr, data, &size), kErrorFileNotFound);
+    EXPECT_EQ(registry.QueryValue(test.get(), "Missing", nullptr, data, &size), kErrorFileNotFound);
 }
 
 TYPED_TEST_P(RegistrySeamContract, QueryWithTooLittleRoomFillsNothing) {
@@ -168,17 +168,17 @@ TYPED_TEST_P(RegistrySeamContract, QueryWithTooLittleRoomFillsNothing) {
     std::uint8_t data[8] = {'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z'};
     std::uint32_t type = 0;
     std::uint32_t size = 3;
-    EXPECT_EQ(registry.QueryValue(key.Get(), "Text", &type, data, &size), kErrorMoreData);
+    EXPECT_EQ(registry.QueryValue(key.get(), "Text", &type, data, &size), kErrorMoreData);
     EXPECT_EQ(size, 7u);
     EXPECT_EQ(type, kRegSz);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), sizeof data), "ZZZZZZZZ");
 
     size = 0;
-    EXPECT_EQ(registry.QueryValue(key.Get(), "Text", nullptr, nullptr, &size), kErrorSuccess);
+    EXPECT_EQ(registry.QueryValue(key.get(), "Text", nullptr, nullptr, &size), kErrorSuccess);
     EXPECT_EQ(size, 7u);
 
     size = 7;
-    EXPECT_EQ(registry.QueryValue(key.Get(), "Text", nullptr, data, &size), kErrorSuccess);
+    EXPECT_EQ(registry.QueryValue(key.get(), "Text", nullptr, data, &size), kErrorSuccess);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data)), "abcdef");
 }
 
@@ -203,19 +203,19 @@ TYPED_TEST_P(RegistrySeamContract, RightsOfTheOpenKeyAreEnforced) {
 
     const RegistryKey reader = Open(registry, kTestSubKey, kKeyRead);
     ASSERT_TRUE(reader);
-    EXPECT_EQ(registry.SetValue(reader.Get(), "Text", kRegSz, data.data(), 4), kErrorAccessDenied);
+    EXPECT_EQ(registry.SetValue(reader.get(), "Text", kRegSz, data.data(), 4), kErrorAccessDenied);
 
     const RegistryKey writer = Open(registry, kTestSubKey, kKeyWrite);
     ASSERT_TRUE(writer);
     std::uint8_t buffer[8] = {};
     std::uint32_t size = sizeof buffer;
-    EXPECT_EQ(registry.QueryValue(writer.Get(), "Text", nullptr, buffer, &size),
+    EXPECT_EQ(registry.QueryValue(writer.get(), "Text", nullptr, buffer, &size),
               kErrorAccessDenied);
-    EXPECT_EQ(registry.SetValue(writer.Get(), "Text", kRegSz, data.data(), 4), kErrorSuccess);
+    EXPECT_EQ(registry.SetValue(writer.get(), "Text", kRegSz, data.data(), 4), kErrorSuccess);
 
     const RegistryKey created = Create(registry, kTestSubKey);
     size = sizeof buffer;
-    EXPECT_EQ(registry.QueryValue(created.Get(), "Text", nullptr, buffer, &size), kErrorSuccess);
+    EXPECT_EQ(registry.QueryValue(created.get(), "Text", nullptr, buffer, &size), kErrorSuccess);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(buffer)), "new");
 }
 
@@ -227,7 +227,7 @@ TYPED_TEST_P(RegistrySeamContract, HandleOfADeletedKeyStoresNothing) {
     ASSERT_EQ(registry.DeleteKey(RootKey::CurrentUser, kTestSubKey + "\\Doomed"), kErrorSuccess);
 
     const std::vector<std::uint8_t> data = Bytes(std::string("x", 2));
-    EXPECT_EQ(registry.SetValue(writer.Get(), "Text", kRegSz, data.data(), 2), kErrorKeyDeleted);
+    EXPECT_EQ(registry.SetValue(writer.get(), "Text", kRegSz, data.data(), 2), kErrorKeyDeleted);
     EXPECT_FALSE(Exists(registry, kTestSubKey + "\\Doomed"));
 }
 

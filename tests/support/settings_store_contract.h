@@ -87,7 +87,7 @@ TYPED_TEST_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite) 
     EXPECT_EQ(FindMappingByNetwork(registry, ""), 0);
     EXPECT_TRUE(IsOptionEnabled(registry, CheckForUpdatesValueName));
     EXPECT_TRUE(IsOptionEnabled(registry, SystemTrayValueName));
-    EXPECT_EQ(ReadWindowPlacement(registry), WindowPlacement{});
+    EXPECT_EQ(ReadWindowPlacement(registry), DialogRect{});
     EXPECT_FALSE(IsLegacyDefaultPrinterMode(registry));
     EXPECT_FALSE(Exists(registry, kSettingsSubKey));
 }
@@ -259,20 +259,20 @@ TYPED_TEST_P(SettingsStoreContract, LegacyDefaultPrinterMode) {
 
 TYPED_TEST_P(SettingsStoreContract, WindowPlacementRoundTrip) {
     Registry& registry = this->registry();
-    SaveWindowPlacement(registry, WindowPlacement{-12, 30, 640, 0});
+    SaveWindowPlacement(registry, DialogRect{-12, 30, 640, 0});
     EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WLocX"), Sz("-12"));
     EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WLocY"), Sz("30"));
     EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WWidth"), Sz("640"));
     EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WHeight"), Sz("0"));
-    EXPECT_EQ(ReadWindowPlacement(registry), (WindowPlacement{-12, 30, 640, 0}));
+    EXPECT_EQ(ReadWindowPlacement(registry), (DialogRect{-12, 30, 640, 0}));
 
     SetRawText(registry, kSettingsSubKey, "WLocX", "left");
     SetRawText(registry, kSettingsSubKey, "WLocY", " 7 ");
     SetRawText(registry, kSettingsSubKey, "WWidth", "99999999999");
     SetRawText(registry, kSettingsSubKey, "WHeight", "-99999999999");
     EXPECT_EQ(ReadWindowPlacement(registry),
-              (WindowPlacement{0, 7, std::numeric_limits<std::int32_t>::max(),
-                               std::numeric_limits<std::int32_t>::min()}));
+              (DialogRect{0, 7, std::numeric_limits<std::int32_t>::max(),
+                          std::numeric_limits<std::int32_t>::min()}));
 }
 
 // Adds, removes and changes entries of a table of up to 50 in a fixed pseudo-random order,

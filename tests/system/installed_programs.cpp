@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "common/services/program_names.h"
 
 namespace {
@@ -20,7 +20,7 @@ std::filesystem::path ProgramFileOf(DWORD processId) {
     const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     wchar_t path[MAX_PATH] = L"";
     DWORD size = MAX_PATH;
-    if (!process || !QueryFullProcessImageNameW(process.Get(), 0, path, &size)) {
+    if (!process || !QueryFullProcessImageNameW(process.get(), 0, path, &size)) {
         return {};
     }
     return path;
@@ -42,12 +42,12 @@ void End(DWORD processId, bool isTray) {
     }
     if (isTray) {
         EnumWindows(CloseTrayHost, static_cast<LPARAM>(processId));
-        if (WaitForSingleObject(process.Get(), 5000) == WAIT_OBJECT_0) {
+        if (WaitForSingleObject(process.get(), 5000) == WAIT_OBJECT_0) {
             return;
         }
     }
-    TerminateProcess(process.Get(), 1);
-    WaitForSingleObject(process.Get(), 5000);
+    TerminateProcess(process.get(), 1);
+    WaitForSingleObject(process.get(), 5000);
 }
 
 }  // namespace
@@ -78,8 +78,8 @@ std::vector<DWORD> InstalledPrograms::RunningIds(const std::string& fileName) co
     const std::wstring widePath = WideOf(PathOf(fileName));
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
-         more = Process32NextW(snapshot.Get(), &entry)) {
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+         more = Process32NextW(snapshot.get(), &entry)) {
         if (lstrcmpiW(entry.szExeFile, wideName.c_str()) == 0 &&
             lstrcmpiW(ProgramFileOf(entry.th32ProcessID).c_str(), widePath.c_str()) == 0) {
             ids.push_back(entry.th32ProcessID);

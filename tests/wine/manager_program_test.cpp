@@ -13,7 +13,7 @@
 
 #include "common/platform/win32/clock_win32.h"
 #include "common/platform/win32/registry_win32.h"
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "support/ui/test_process.h"
 #include "common/services/update_check_schedule.h"
 #include "common/settings/mapping_table.h"
@@ -205,9 +205,9 @@ void ExpectPollingLeavesNothingBehind(const ui::TestProcess& manager, DWORD poll
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, manager.Id()));
     ASSERT_TRUE(process);
     Sleep(60'000);
-    const ProcessFigures before = MeasureProcess(process.Get());
+    const ProcessFigures before = MeasureProcess(process.get());
     ASSERT_FALSE(manager.WaitForExit(std::chrono::milliseconds(pollingMs)));
-    const ProcessFigures after = MeasureProcess(process.Get());
+    const ProcessFigures after = MeasureProcess(process.get());
     std::printf("Manager polling: handles %lu -> %lu, private bytes %zu -> %zu over %lu s\n",
                 before.handles, after.handles, static_cast<size_t>(before.privateBytes),
                 static_cast<size_t>(after.privateBytes), pollingMs / 1000);

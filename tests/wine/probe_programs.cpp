@@ -4,7 +4,7 @@
 #include <sstream>
 #include <vector>
 
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 std::filesystem::path TestProgramFolder() {
     wchar_t path[MAX_PATH] = {};
@@ -35,13 +35,13 @@ std::optional<DWORD> RunToEnd(const std::string& commandLine,
     }
     const UniqueHandle process(started.hProcess);
     const UniqueHandle thread(started.hThread);
-    if (WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.Get(), 99);
-        WaitForSingleObject(process.Get(), 5000);
+    if (WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) {
+        TerminateProcess(process.get(), 99);
+        WaitForSingleObject(process.get(), 5000);
         return std::nullopt;
     }
     DWORD exitCode = 0;
-    GetExitCodeProcess(process.Get(), &exitCode);
+    GetExitCodeProcess(process.get(), &exitCode);
     return exitCode;
 }
 

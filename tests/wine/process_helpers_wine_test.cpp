@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/platform/win32/processes_win32.h"
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "common/services/process_helpers.h"
 #include "wine/probe_programs.h"
 
@@ -47,8 +47,8 @@ public:
 
     ~InstanceHolder() {
         if (process_) {
-            TerminateProcess(process_.Get(), 1);
-            WaitForSingleObject(process_.Get(), kTimeoutMs);
+            TerminateProcess(process_.get(), 1);
+            WaitForSingleObject(process_.get(), kTimeoutMs);
         }
     }
 
@@ -57,28 +57,28 @@ public:
         if (!process_) {
             return false;
         }
-        HANDLE waits[] = {ready_.Get(), process_.Get()};
+        HANDLE waits[] = {ready_.get(), process_.get()};
         return WaitForMultipleObjects(2, waits, FALSE, kTimeoutMs) == WAIT_OBJECT_0;
     }
 
     // Ends the holder normally; its exit code is 1 when it found another instance.
     std::optional<DWORD> Quit() {
-        SetEvent(quit_.Get());
+        SetEvent(quit_.get());
         return WaitForEnd();
     }
 
     void Kill() {
-        TerminateProcess(process_.Get(), 9);
+        TerminateProcess(process_.get(), 9);
         WaitForEnd();
     }
 
 private:
     std::optional<DWORD> WaitForEnd() {
-        if (WaitForSingleObject(process_.Get(), kTimeoutMs) != WAIT_OBJECT_0) {
+        if (WaitForSingleObject(process_.get(), kTimeoutMs) != WAIT_OBJECT_0) {
             return std::nullopt;
         }
         DWORD exitCode = 0;
-        GetExitCodeProcess(process_.Get(), &exitCode);
+        GetExitCodeProcess(process_.get(), &exitCode);
         process_ = UniqueHandle();
         return exitCode;
     }

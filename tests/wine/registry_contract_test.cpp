@@ -14,7 +14,7 @@ namespace {
 const char kBackupSubKey[] = "Software\\Lumivo Tests Backup";
 
 HKEY Native(const RegistryKey& key) {
-    return reinterpret_cast<HKEY>(key.Get());
+    return reinterpret_cast<HKEY>(static_cast<RegistryHandle>(key.get()));
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ bool NetworkEventSubscription::Advise(HWND window, UINT message) {
     }
     ComPtr<INetworkEvents> sink;
     *sink.Receive() = new NetworkEventSink(window, message);
-    advised_ = connectionPoint_->Advise(sink.Get(), &cookie_) == S_OK;
+    advised_ = connectionPoint_->Advise(sink.get(), &cookie_) == S_OK;
     return advised_;
 }
 

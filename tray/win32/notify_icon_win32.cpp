@@ -15,7 +15,7 @@ void NotifyIcon::Add(HWND window, HINSTANCE instance) {
     record_.uCallbackMessage = CallbackMessage;
     // The notification area shows small icons: 16 pixels at 100 % scale, 24 at 150 %.
     const UniqueIcon icon = LoadSizedIcon(instance, "LMV1", SM_CXSMICON, SystemDpi());
-    record_.hIcon = icon.Get();
+    record_.hIcon = icon.get();
     std::strncpy(record_.szTip, "Lumivo", sizeof(record_.szTip) - 1);
 
     Shell_NotifyIconA(NIM_ADD, &record_);

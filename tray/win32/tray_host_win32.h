@@ -9,7 +9,7 @@
 #include "tray/win32/network_events_win32.h"
 #include "tray/win32/tray_about_win32.h"
 #include "tray/win32/notify_icon_win32.h"
-#include "tray/win32/unique_menu_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 // Everything the hidden host dialog works with. The program entry builds it, with the Windows
 // implementations of the seams, and hands it to TrayHostProc through DialogBoxParamA.

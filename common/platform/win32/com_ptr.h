@@ -7,12 +7,12 @@ template <typename T>
 class ComPtr {
 public:
     ComPtr() = default;
-    ~ComPtr() { Reset(); }
+    ~ComPtr() { reset(); }
 
     ComPtr(ComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
     ComPtr& operator=(ComPtr&& other) noexcept {
         if (this != &other) {
-            Reset();
+            reset();
             object_ = std::exchange(other.object_, nullptr);
         }
         return *this;
@@ -20,17 +20,17 @@ public:
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
 
-    T* Get() const { return object_; }
+    T* get() const { return object_; }
     T* operator->() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
 
     // The address for a call that hands over a new reference; any reference held goes first.
     T** Receive() {
-        Reset();
+        reset();
         return &object_;
     }
 
-    void Reset() {
+    void reset() {
         if (object_ != nullptr) {
             std::exchange(object_, nullptr)->Release();
         }

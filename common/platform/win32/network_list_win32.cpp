@@ -38,7 +38,7 @@ ComResult ReadText(Query query, WideText& text) {
     UniqueBstr bstr;
     const HRESULT result = query(bstr.Receive());
     if (result == S_OK) {
-        const BSTR chars = bstr.Get();
+        const BSTR chars = bstr.get();
         text.assign(chars, chars + SysStringLen(chars));
     }
     return result;

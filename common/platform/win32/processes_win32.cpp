@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/platform/win32/ansi_text_win32.h"
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <winspool.h>
 
 #include "common/platform/win32/ansi_text_win32.h"
-#include "common/platform/win32/unique_global.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 SpoolerStatus Win32Spooler::SetDefaultPrinterA(const std::string& printerName) {
     if (::SetDefaultPrinterA(printerName.c_str())) {

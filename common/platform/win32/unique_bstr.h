@@ -8,18 +8,20 @@
 class UniqueBstr {
 public:
     UniqueBstr() = default;
-    ~UniqueBstr() { SysFreeString(text_); }
+    ~UniqueBstr() { reset(); }
 
     UniqueBstr(const UniqueBstr&) = delete;
     UniqueBstr& operator=(const UniqueBstr&) = delete;
 
-    BSTR Get() const { return text_; }
+    BSTR get() const { return text_; }
 
     // The address for a call that hands over a new string; any string held goes first.
     BSTR* Receive() {
-        SysFreeString(std::exchange(text_, nullptr));
+        reset();
         return &text_;
     }
+
+    void reset() { SysFreeString(std::exchange(text_, nullptr)); }
 
 private:
     BSTR text_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "common/platform/win32/loaded_library.h"
+#include "common/platform/win32/unique_handles_win32.h"
 
 namespace {
 
@@ -51,8 +51,8 @@ bool Win32VersionQueries::GetVersionExW(WindowsVersionRecord& record) {
 
 bool Win32VersionQueries::RtlGetVersion(WindowsVersionRecord& record) {
     using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOEXW*);
-    const LoadedLibrary ntdll("NtDll.dll");
-    const auto rtlGetVersion = LookUp<RtlGetVersionFunction>(ntdll.Get(), "RtlGetVersion");
+    const UniqueLibrary ntdll(LoadLibraryA("NtDll.dll"));
+    const auto rtlGetVersion = LookUp<RtlGetVersionFunction>(ntdll.get(), "RtlGetVersion");
     if (rtlGetVersion == nullptr) {
         return false;
     }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/platform/win32/processes_win32.h"
-#include "common/platform/win32/unique_handle_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
 #include "common/services/process_helpers.h"
 
 int main(int argc, char** argv) {
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     if (!ready || !quit) {
         return 3;
     }
-    SetEvent(ready.Get());
-    WaitForSingleObject(quit.Get(), INFINITE);
+    SetEvent(ready.get());
+    WaitForSingleObject(quit.get(), INFINITE);
     return anotherInstance;
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// Small helpers on ANSI byte strings.
+
+// The text without the leading and trailing characters that are in blanks.
+std::string Trimmed(const std::string& text, const char* blanks);
+
+// The text without leading and trailing spaces (tabs stay).
+std::string TrimSpaces(const std::string& text);
+
+// The text with 'a' to 'z' upper-cased and every other byte as it is. The texts this compares
+// with ("NO", "YES", a version) are ASCII, and no byte outside ASCII upper-cases into ASCII in
+// any ANSI code page, so the comparison comes out as with the system's upper-casing.
+std::string UpperCaseAscii(std::string text);
