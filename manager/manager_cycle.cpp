@@ -18,7 +18,6 @@ namespace {
 
 // The Manager gives the session a moment to settle after logon before it goes to the network.
 constexpr std::uint32_t kSettlePause = 2500;
-constexpr std::uint32_t kNetworkPollPause = 1500;
 // Pauses after each default-printer change and after each entry keep the spooler from being
 // hurried through a long table.
 constexpr std::uint32_t kPrinterChangePause = 2000;
@@ -36,7 +35,7 @@ std::string WaitForConnectedNetwork(ManagerPlatform& platform) {
         if (!connected.empty()) {
             return connected;
         }
-        platform.clock.Sleep(kNetworkPollPause);
+        platform.clock.Sleep(NetworkPollPause);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "common/platform/clock.h"
@@ -21,6 +22,10 @@ struct ManagerPlatform {
     // Starts an update check on a thread of its own and returns at once.
     std::function<void(const UpdateCheckProgram&)> startUpdateCheck;
 };
+
+// The pause between two looks for a connected network. It has a file of its own so that a test
+// build of the Manager can link a shorter one.
+extern const std::uint32_t NetworkPollPause;
 
 // One run of the Manager: wait until a network is connected, make the printer of every mapping
 // entry whose network is connected the default (the last match wins), start the tray program.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "common/platform/network_list.h"
@@ -18,3 +19,7 @@ public:
 private:
     std::string lastSeen_;
 };
+
+// How often the tray program looks at the connected networks: once a minute. It has a file of its
+// own so that a test build of the program can link a shorter one.
+extern const std::uint32_t NetworkWatchInterval;

@@ -10,6 +10,8 @@
 #include "common/settings/settings_keys.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
+#include "support/ui/test_folder.h"
+#include "support/ui/ui_helper.h"
 #include "wine/probe_programs.h"
 
 namespace fs = std::filesystem;
@@ -29,7 +31,7 @@ protected:
     fs::path Console() const { return folder_.Path() / "Lumivo Console.exe"; }
     fs::path TrayMark() const { return folder_.Path() / "LMVTray.exe.ran"; }
 
-    ScratchFolder folder_{"console-start"};
+    ui::TestFolder folder_{"console-start"};
 };
 
 TEST_F(ConsoleStartTest, ClosingTheWindowStartsTheTrayProgram) {
@@ -76,10 +78,10 @@ TEST_F(ConsoleStartTest, WindowsVistaIsRefusedWithAMessageAndNothingElse) {
     EXPECT_EQ(console.Window(), nullptr);
     const HWND box = console.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "This programs runs only in Windows 8 or higher.");
-    EXPECT_EQ(WindowText(box), "Lumivo Console - v1.19 - VISTA");
+    EXPECT_EQ(ui::MessageBoxText(box), "This programs runs only in Windows 8 or higher.");
+    EXPECT_EQ(ui::WindowText(box), "Lumivo Console - v1.19 - VISTA");
 
-    PressMessageBoxButton(box, IDOK);
+    ui::PressButton(box, IDOK);
     ASSERT_TRUE(console.WaitForExit());
     EXPECT_FALSE(WaitForFile(TrayMark(), 2000));
     EXPECT_EQ(Setting("WLocX"), "");

@@ -6,7 +6,8 @@ add_executable(lumivo_console_tests
     ${LUMIVO_CONSOLE_TEST_SOURCES}
     ${CMAKE_SOURCE_DIR}/tests/wine/probe_programs.cpp)
 target_include_directories(lumivo_console_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(lumivo_console_tests PRIVATE lumivo_core comctl32 GTest::gmock_main)
+target_link_libraries(lumivo_console_tests PRIVATE
+    lumivo_core lumivo_ui_support comctl32 GTest::gmock_main)
 add_dependencies(lumivo_console_tests lumivo_console marker_probe)
 
 # The print queues the Console offers in these tests; Wine lists the CUPS queues.
@@ -36,7 +37,6 @@ set_tests_properties(wine.console.windows_144dpi PROPERTIES
 # Poses the Console for the README's screenshots (tools/console-screenshots); not a test.
 add_executable(console_pose
     ${CMAKE_CURRENT_LIST_DIR}/pose/console_pose.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/running_console.cpp
-    ${CMAKE_SOURCE_DIR}/tests/wine/probe_programs.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/running_console.cpp)
 target_include_directories(console_pose PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(console_pose PRIVATE lumivo_core comctl32)
+target_link_libraries(console_pose PRIVATE lumivo_core lumivo_ui_support comctl32)

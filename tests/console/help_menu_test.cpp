@@ -9,23 +9,22 @@
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
+#include "console/console_ids.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
 #include "console/scripted_networks.h"
+#include "support/ui/ui_helper.h"
 
 namespace {
 
 constexpr char kTrayMessage[] = "The Icon will remain in the System Tray until you log off.";
-constexpr int kNetworkNames = 51001;
-constexpr int kNetworkListOk = 51002;
-constexpr int kNetworkListHeading = 51004;
 
 using Names = std::vector<std::string>;
 
 class HelpMenuTest : public ConsoleTest {
 protected:
     bool SettingBecomes(const char* valueName, const std::string& text) {
-        return WaitUntil([&] { return Setting(valueName) == text; });
+        return ui::WaitUntil([&] { return Setting(valueName) == text; });
     }
 
     std::uint32_t LegacyMode() {
@@ -45,11 +44,11 @@ TEST_F(HelpMenuTest, AutomaticUpdateCheckItemStoresNoThenYes) {
     ASSERT_NE(console.Window(), nullptr);
 
     // Missing means on, so the item starts checked and the first click switches it off.
-    console.PostCommand(1016);
+    console.PostCommand(IDM_AUTOMATIC_UPDATE_CHECK);
     EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "NO"));
-    console.PostCommand(1016);
+    console.PostCommand(IDM_AUTOMATIC_UPDATE_CHECK);
     EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "YES"));
-    console.PostCommand(1016);
+    console.PostCommand(IDM_AUTOMATIC_UPDATE_CHECK);
     EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "NO"));
     EXPECT_EQ(console.WaitForDialog(500), nullptr);
 }
@@ -59,16 +58,16 @@ TEST_F(HelpMenuTest, TrayItemStoredAsLowerCaseNoStartsUncheckedAndTellsWhenSwitc
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    console.PostCommand(1023);
+    console.PostCommand(IDM_TRAY_ICON);
     EXPECT_TRUE(SettingBecomes(SystemTrayValueName, "YES"));
     const HWND box = console.WaitForDialog();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), kTrayMessage);
-    EXPECT_EQ(WindowText(box), console.Caption());
-    PressMessageBoxButton(box, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(ui::MessageBoxText(box), kTrayMessage);
+    EXPECT_EQ(ui::WindowText(box), console.Caption());
+    ui::PressButton(box, IDOK);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(box); }));
 
-    console.PostCommand(1023);
+    console.PostCommand(IDM_TRAY_ICON);
     EXPECT_TRUE(SettingBecomes(SystemTrayValueName, "NO"));
     EXPECT_EQ(console.WaitForDialog(500), nullptr);
 }
@@ -77,24 +76,24 @@ TEST_F(HelpMenuTest, OptionButtonSpeaksOnEveryClickAndOkStoresTheChoice) {
     SetLegacyMode(0);
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    EXPECT_EQ(SendMessageA(console.Control(1010), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(console.Control(IDC_WINDOWS_MANAGES), BM_GETCHECK, 0, 0), BST_CHECKED);
 
     for (int click = 0; click < 2; ++click) {
-        console.PostClick(1011);
+        console.PostClick(IDC_LUMIVO_MANAGES);
         const HWND box = console.WaitForDialog();
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageBoxText(box),
+        EXPECT_EQ(ui::MessageBoxText(box),
                   "Your selection will not become effective until next time you log on after "
                   "you hit OK. If you want it to become effective now, please log off and then "
                   "back onafter you hit OK.");
-        PressMessageBoxButton(box, IDOK);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+        ui::PressButton(box, IDOK);
+        ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(box); }));
         EXPECT_EQ(LegacyMode(), 0u);
     }
-    EXPECT_EQ(SendMessageA(console.Control(1011), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendMessageA(console.Control(1010), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(console.Control(IDC_LUMIVO_MANAGES), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(console.Control(IDC_WINDOWS_MANAGES), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
-    console.PostClick(1009);
+    console.PostClick(IDC_OK);
     ASSERT_TRUE(console.WaitForExit());
     EXPECT_EQ(LegacyMode(), 1u);
 }
@@ -103,15 +102,15 @@ TEST_F(HelpMenuTest, WindowsOptionSaysItsOwnTextAndOkStoresZero) {
     SetLegacyMode(1);
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    EXPECT_EQ(SendMessageA(console.Control(1011), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(console.Control(IDC_LUMIVO_MANAGES), BM_GETCHECK, 0, 0), BST_CHECKED);
 
-    console.PostClick(1010);
+    console.PostClick(IDC_WINDOWS_MANAGES);
     const HWND box = console.WaitForDialog();
     ASSERT_NE(box, nullptr);
-    EXPECT_NE(MessageBoxText(box).find("back on after you hit OK."), std::string::npos);
-    PressMessageBoxButton(box, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-    console.PostClick(1009);
+    EXPECT_NE(ui::MessageBoxText(box).find("back on after you hit OK."), std::string::npos);
+    ui::PressButton(box, IDOK);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(box); }));
+    console.PostClick(IDC_OK);
     ASSERT_TRUE(console.WaitForExit());
     EXPECT_EQ(LegacyMode(), 0u);
 }
@@ -125,10 +124,10 @@ TEST_F(HelpMenuTest, EscapeEndsLikeCancelWhileEnterInANameEndsNothing) {
 
     // The keyboard focus starts in the network box.
     ASSERT_TRUE(console.BringToFront());
-    TypeText("home");
-    PressKey(VK_RETURN);
+    ui::TypeText("home");
+    ui::PressKey(VK_RETURN);
     EXPECT_FALSE(console.WaitForExit(1000));
-    PressKey(VK_ESCAPE);
+    ui::PressKey(VK_ESCAPE);
 
     ASSERT_TRUE(console.WaitForExit());
     EXPECT_EQ(LegacyMode(), 1u);
@@ -140,12 +139,12 @@ TEST_F(HelpMenuTest, CancelAfterChoosingTheOtherOptionStoresNothing) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    console.PostClick(1010);
+    console.PostClick(IDC_WINDOWS_MANAGES);
     const HWND box = console.WaitForDialog();
     ASSERT_NE(box, nullptr);
-    PressMessageBoxButton(box, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-    console.PostClick(1008);
+    ui::PressButton(box, IDOK);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(box); }));
+    console.PostClick(IDC_CANCEL);
     ASSERT_TRUE(console.WaitForExit());
     EXPECT_EQ(LegacyMode(), 1u);
 }
@@ -170,10 +169,10 @@ ShownList ShowList(const RunningConsole& console, int command) {
         return {};
     }
     ShownList shown;
-    shown.caption = WindowText(list);
-    shown.heading = WindowText(GetDlgItem(list, kNetworkListHeading));
-    shown.names = ListBoxItems(GetDlgItem(list, kNetworkNames));
-    const HWND names = GetDlgItem(list, kNetworkNames);
+    shown.caption = ui::WindowText(list);
+    shown.heading = ui::WindowText(GetDlgItem(list, IDC_NETWORK_LIST_HEADING));
+    const HWND names = GetDlgItem(list, IDC_NETWORK_NAMES);
+    shown.names = ui::ListBoxItems(names);
     shown.namesEnabled = IsWindowEnabled(names);
     RECT namesArea{};
     GetClientRect(names, &namesArea);
@@ -193,9 +192,9 @@ ShownList ShowList(const RunningConsole& console, int command) {
     }
     EXPECT_FALSE(IsWindowEnabled(console.Window()));
 
-    PostMessageA(GetDlgItem(list, kNetworkListOk), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(list); }));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(console.Window()) != FALSE; }));
+    PostMessageA(GetDlgItem(list, IDC_NETWORK_LIST_OK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(ui::WaitUntil([&] { return !IsWindow(list); }));
+    EXPECT_TRUE(ui::WaitUntil([&] { return IsWindowEnabled(console.Window()) != FALSE; }));
     return shown;
 }
 
@@ -207,7 +206,7 @@ TEST_F(HelpMenuTest, ActiveNetworksListSortedTrimmedAndCutAtCommas) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    ShownList shown = ShowList(console, 1024);
+    ShownList shown = ShowList(console, IDM_ACTIVE_NETWORKS);
     EXPECT_EQ(shown.caption, "Lumivo Console - v1.19");
     EXPECT_EQ(shown.heading, "List of networks active on this machine:");
     EXPECT_EQ(shown.names, (Names{"Attic", "Cafe", "Office Wi-Fi", "Upstairs"}));
@@ -220,9 +219,10 @@ TEST_F(HelpMenuTest, ActiveNetworksListSortedTrimmedAndCutAtCommas) {
     EXPECT_LE(shown.controls[0].second.height, 130);
     EXPECT_GT(shown.controls[0].second.height, 130 - 10);
     shown.controls[0].second.height = 130;
-    const std::vector<std::pair<int, UnitRect>> controls{{kNetworkNames, {25, 25, 150, 130}},
-                                                         {kNetworkListHeading, {25, 5, 160, 10}},
-                                                         {kNetworkListOk, {70, 165, 55, 15}}};
+    const std::vector<std::pair<int, UnitRect>> controls{
+        {IDC_NETWORK_NAMES, {25, 25, 150, 130}},
+        {IDC_NETWORK_LIST_HEADING, {25, 5, 160, 10}},
+        {IDC_NETWORK_LIST_OK, {70, 165, 55, 15}}};
     EXPECT_EQ(shown.controls, controls);
 }
 
@@ -231,13 +231,13 @@ TEST_F(HelpMenuTest, KnownNetworksListHoldsConnectedAndRememberedAlike) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    const ShownList shown = ShowList(console, 1025);
+    const ShownList shown = ShowList(console, IDM_KNOWN_NETWORKS);
     EXPECT_EQ(shown.heading, "List of networks known by this machine:");
     EXPECT_EQ(shown.names, (Names{"Office", "Remembered"}));
     // The main window works again afterwards.
-    console.SetText(1003, "Office");
-    console.SetText(1004, "Console_Laser");
-    console.Click(1006);
+    console.SetText(IDC_NETWORK_BOX, "Office");
+    console.SetText(IDC_PRINTER_BOX, "Console_Laser");
+    console.Click(IDC_ADD);
     EXPECT_EQ(console.Rows().size(), 1u);
 }
 
@@ -251,7 +251,7 @@ TEST_F(HelpMenuTest, LastPrinterChangeShowsTheManagersRecordInItsOrderToScrollAn
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    const ShownList shown = ShowList(console, 1027);
+    const ShownList shown = ShowList(console, IDM_LAST_RUN);
     EXPECT_EQ(shown.caption, "Lumivo Console - v1.19");
     EXPECT_EQ(shown.heading, "What Lumivo Manager did when it last ran:");
     EXPECT_EQ(shown.names, record);
@@ -260,7 +260,7 @@ TEST_F(HelpMenuTest, LastPrinterChangeShowsTheManagersRecordInItsOrderToScrollAn
     EXPECT_TRUE(shown.scrollsAcross);
 
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", LastRunValueName);
-    EXPECT_EQ(ShowList(console, 1027).names,
+    EXPECT_EQ(ShowList(console, IDM_LAST_RUN).names,
               Names{"Lumivo Manager has not run since the table was made."});
 }
 
@@ -269,49 +269,49 @@ TEST_F(HelpMenuTest, NoActiveNetworkGivesAnEmptyList) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    EXPECT_EQ(ShowList(console, 1024).names, Names{});
+    EXPECT_EQ(ShowList(console, IDM_ACTIVE_NETWORKS).names, Names{});
 }
 
 TEST_F(HelpMenuTest, AboutTellsTheWindowsThatRunsWithTheRegisteredSign) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    console.PostCommand(1018);
+    console.PostCommand(IDM_ABOUT);
     const HWND box = console.WaitForDialog();
     ASSERT_NE(box, nullptr);
     Win32VersionQueries versions;
     const std::string expectedStart =
         console.Caption() + "\r\r" + WindowsNameWithBuild(versions, registry_) + "  (64-bit) ";
-    const std::string text = MessageBoxText(box);
+    const std::string text = ui::MessageBoxText(box);
     EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
-    const std::wstring wide = MessageBoxWideText(box);
+    const std::wstring wide = ui::MessageBoxWideText(box);
     EXPECT_NE(wide.find(L"Microsoft\u00AE and Windows\u00AE are either registered trademarks"),
               std::wstring::npos);
-    EXPECT_EQ(WindowText(box), console.Caption());
-    PressMessageBoxButton(box, IDOK);
+    EXPECT_EQ(ui::WindowText(box), console.Caption());
+    ui::PressButton(box, IDOK);
 }
 
 TEST_F(HelpMenuTest, CheckForUpdatesNowGivesNoticeThenReportsAnUnreachableServer) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    console.PostCommand(1017);
+    console.PostCommand(IDM_CHECK_FOR_UPDATES_NOW);
     const HWND notice = console.WaitForDialog();
     ASSERT_NE(notice, nullptr);
-    EXPECT_EQ(MessageBoxText(notice),
+    EXPECT_EQ(ui::MessageBoxText(notice),
               "LMV will contact the server to get the latest version number. If it finds there "
               "is a more up-to-date version, it will let you know.");
-    PressMessageBoxButton(notice, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(notice); }));
+    ui::PressButton(notice, IDOK);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(notice); }));
 
     // The update host of a build without settings does not resolve; the check the user asked
     // for says so.
     const HWND answer = console.WaitForDialog(30000);
     ASSERT_NE(answer, nullptr);
-    EXPECT_EQ(MessageBoxText(answer),
+    EXPECT_EQ(ui::MessageBoxText(answer),
               "The Lumivo update website appears to be down right now. Please check again later.");
-    EXPECT_EQ(WindowText(answer), console.Caption());
-    PressMessageBoxButton(answer, IDOK);
+    EXPECT_EQ(ui::WindowText(answer), console.Caption());
+    ui::PressButton(answer, IDOK);
 }
 
 }  // namespace

@@ -10,8 +10,10 @@
 #include <map>
 
 #include "common/settings/window_placement.h"
+#include "console/console_ids.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
+#include "support/ui/ui_helper.h"
 
 namespace {
 
@@ -25,27 +27,32 @@ struct ExpectedControl {
 // The main window's controls in creation order. The combo boxes' heights are those of their
 // dropped lists; the default printer's label is checked elsewhere.
 const ExpectedControl kControls[] = {
-    {1001, "Button", "", {20, 55, 405, 150}},
-    {1003, "ComboBox", nullptr, {40, 80, 145, 35}},
-    {1004, "ComboBox", nullptr, {195, 80, 145, 40}},
-    {1006, "Button", "Add", {350, 80, 55, 15}},
-    {1007, "Button", "Remove", {350, 180, 55, 15}},
-    {1008, "Button", "Cancel", {350, 220, 55, 15}},
-    {1009, "Button", "OK", {285, 220, 55, 15}},
-    {1020, "Button", "Change Default Printer To Selected Printer", {35, 220, 145, 15}},
-    {1010, "Button", "Let Windows manage printers", {20, 15, 165, 15}},
-    {1011, "Button", "Let Lumivo Controller manage printers", {20, 40, 165, 10}},
-    {1012, "SysListView32", "Listview1", {40, 105, 365, 65}},
-    {1013, "Button", "Select network", {35, 70, 155, 30}},
-    {1021, "Button", "Present Default Printer", {190, 15, 235, 30}},
-    {1022, "Static", nullptr, {205, 28, 215, 10}},
-    {1014, "Button", "Select printer", {190, 70, 155, 30}},
-    {1608, "msctls_statusbar32", "", {}},
+    {IDC_MAPPING_GROUP, "Button", "", {20, 55, 405, 150}},
+    {IDC_NETWORK_BOX, "ComboBox", nullptr, {40, 80, 145, 35}},
+    {IDC_PRINTER_BOX, "ComboBox", nullptr, {195, 80, 145, 40}},
+    {IDC_ADD, "Button", "Add", {350, 80, 55, 15}},
+    {IDC_REMOVE, "Button", "Remove", {350, 180, 55, 15}},
+    {IDC_CANCEL, "Button", "Cancel", {350, 220, 55, 15}},
+    {IDC_OK, "Button", "OK", {285, 220, 55, 15}},
+    {IDC_CHANGE_DEFAULT,
+     "Button",
+     "Change Default Printer To Selected Printer",
+     {35, 220, 145, 15}},
+    {IDC_WINDOWS_MANAGES, "Button", "Let Windows manage printers", {20, 15, 165, 15}},
+    {IDC_LUMIVO_MANAGES, "Button", "Let Lumivo Controller manage printers", {20, 40, 165, 10}},
+    {IDC_MAPPING_LIST, "SysListView32", "Listview1", {40, 105, 365, 65}},
+    {IDC_NETWORK_GROUP, "Button", "Select network", {35, 70, 155, 30}},
+    {IDC_DEFAULT_PRINTER_GROUP, "Button", "Present Default Printer", {190, 15, 235, 30}},
+    {IDC_DEFAULT_PRINTER, "Static", nullptr, {205, 28, 215, 10}},
+    {IDC_PRINTER_GROUP, "Button", "Select printer", {190, 70, 155, 30}},
+    {IDC_STATUS_BAR, "msctls_statusbar32", "", {}},
 };
 
-const int kStretched[] = {1012, 1001};
-const int kFollowingBottom[] = {1007, 1008, 1009, 1020};
-const int kStaying[] = {1006, 1010, 1011, 1013, 1021, 1022, 1014};
+const int kStretched[] = {IDC_MAPPING_LIST, IDC_MAPPING_GROUP};
+const int kFollowingBottom[] = {IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEFAULT};
+const int kStaying[] = {IDC_ADD,           IDC_WINDOWS_MANAGES,       IDC_LUMIVO_MANAGES,
+                        IDC_NETWORK_GROUP, IDC_DEFAULT_PRINTER_GROUP, IDC_DEFAULT_PRINTER,
+                        IDC_PRINTER_GROUP};
 
 // A combo box's place with its dropped list, in the main window's dialog units. Wine answers
 // CB_GETDROPPEDCONTROLRECT with the height of the list alone, below the edit field and without
@@ -104,12 +111,12 @@ TEST_F(MainWindowTest, ControlsStandAsCreated) {
         if (expected.text != nullptr) {
             EXPECT_EQ(console.Text(expected.id), expected.text);
         }
-        if (expected.id == 1003 || expected.id == 1004) {
+        if (expected.id == IDC_NETWORK_BOX || expected.id == IDC_PRINTER_BOX) {
             const UnitRect dropped = DroppedUnits(console, expected.id);
             EXPECT_EQ((UnitRect{dropped.x, dropped.y, dropped.width, expected.rect.height}),
                       expected.rect);
             EXPECT_NEAR(dropped.height, expected.rect.height, ScreenDpi() > 96 ? 2 : 1);
-        } else if (expected.id != 1608) {
+        } else if (expected.id != IDC_STATUS_BAR) {
             EXPECT_EQ(console.ControlUnits(expected.id), expected.rect);
         }
     }
@@ -122,25 +129,26 @@ TEST_F(MainWindowTest, ControlsHaveTheirStyles) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    for (const int box : {1003, 1004}) {
+    for (const int box : {IDC_NETWORK_BOX, IDC_PRINTER_BOX}) {
         EXPECT_EQ(console.Style(box) & 0xF, CBS_DROPDOWN);
         EXPECT_TRUE(console.Style(box) & CBS_SORT);
         EXPECT_TRUE(console.Style(box) & WS_TABSTOP);
     }
-    const LONG list = console.Style(1012);
+    const LONG list = console.Style(IDC_MAPPING_LIST);
     EXPECT_EQ(list & LVS_TYPEMASK, LVS_REPORT);
     EXPECT_EQ(list & (LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS),
               LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS);
     EXPECT_FALSE(list & (LVS_SORTASCENDING | LVS_SORTDESCENDING));
-    const auto look = SendMessageA(console.Control(1012), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    const auto look =
+        SendMessageA(console.Control(IDC_MAPPING_LIST), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     EXPECT_EQ(look & (LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES),
               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     EXPECT_EQ(console.ColumnWidthUnits(0), 157);
     EXPECT_EQ(console.ColumnWidthUnits(1), 208);
-    for (const int radio : {1010, 1011}) {
+    for (const int radio : {IDC_WINDOWS_MANAGES, IDC_LUMIVO_MANAGES}) {
         EXPECT_EQ(console.Style(radio) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
     }
-    for (const int button : {1006, 1007, 1008, 1009, 1020}) {
+    for (const int button : {IDC_ADD, IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEFAULT}) {
         EXPECT_EQ(console.Style(button) & BS_TYPEMASK, BS_PUSHBUTTON) << button;
     }
 
@@ -183,7 +191,7 @@ TEST_F(MainWindowTest, GrowingStretchesTheListAndMovesTheBottomButtonsOnly) {
     // The status bar keeps to the bottom edge.
     RECT client{};
     GetClientRect(console.Window(), &client);
-    RECT status = WindowRect(console.Control(1608));
+    RECT status = WindowRect(console.Control(IDC_STATUS_BAR));
     MapWindowPoints(nullptr, console.Window(), reinterpret_cast<POINT*>(&status), 2);
     EXPECT_EQ(status.bottom, client.bottom);
 }
@@ -198,11 +206,11 @@ TEST_F(MainWindowTest, ShrinkingBelowTheCreationSizeEmptiesTheListRatherThanInve
     ASSERT_LT(client.width, 441 - 365);
     ASSERT_LT(client.height, 282 - 150);
 
-    EXPECT_EQ(console.ControlUnits(1012), (UnitRect{40, 105, 0, 0}));
-    const UnitRect group = console.ControlUnits(1001);
+    EXPECT_EQ(console.ControlUnits(IDC_MAPPING_LIST), (UnitRect{40, 105, 0, 0}));
+    const UnitRect group = console.ControlUnits(IDC_MAPPING_GROUP);
     EXPECT_EQ(group.height, 0);
     EXPECT_EQ(group.width, std::max(0, client.width - (441 - 405)));
-    EXPECT_EQ(console.ControlUnits(1006), (UnitRect{350, 80, 55, 15}));
+    EXPECT_EQ(console.ControlUnits(IDC_ADD), (UnitRect{350, 80, 55, 15}));
 }
 
 TEST_F(MainWindowTest, FirstStartKeepsTheCreationSizeCentredInTheWorkArea) {
@@ -235,7 +243,7 @@ TEST_F(MainWindowTest, CloseBoxStoresPlaceAndSizeAndTheNextStartUsesThem) {
     ASSERT_NE(again.Window(), nullptr);
     EXPECT_EQ(again.WindowUnits(), stored);
     // The restored size re-lays the controls as a resize by hand does.
-    EXPECT_GT(again.ControlUnits(1012).width, 365);
+    EXPECT_GT(again.ControlUnits(IDC_MAPPING_LIST).width, 365);
 }
 
 TEST_F(MainWindowTest, MinimisedOrMaximisedWindowStoresThePlaceItReturnsTo) {
@@ -245,7 +253,7 @@ TEST_F(MainWindowTest, MinimisedOrMaximisedWindowStoresThePlaceItReturnsTo) {
         console.MoveWindowTo(100, 80, 700, 500);
         const UnitRect normal = console.WindowUnits();
         ShowWindowAsync(console.Window(), show);
-        ASSERT_TRUE(WaitUntil([&] {
+        ASSERT_TRUE(ui::WaitUntil([&] {
             return show == SW_MINIMIZE ? IsIconic(console.Window()) : IsZoomed(console.Window());
         }));
         ASSERT_TRUE(console.CloseWithCloseBox());

@@ -10,9 +10,11 @@
 
 #include "common/settings/mapping_table.h"
 #include "common/settings/registry_access.h"
+#include "console/console_ids.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
 #include "console/scripted_networks.h"
+#include "support/ui/ui_helper.h"
 
 namespace {
 
@@ -54,9 +56,9 @@ protected:
 
     void Add(const RunningConsole& console, const std::string& network,
              const std::string& printer) {
-        console.SetText(1003, network);
-        console.SetText(1004, printer);
-        console.Click(1006);
+        console.SetText(IDC_NETWORK_BOX, network);
+        console.SetText(IDC_PRINTER_BOX, printer);
+        console.Click(IDC_ADD);
     }
 
     std::string previousDefault_;
@@ -105,7 +107,7 @@ TEST_F(MappingEditorWindowTest, RemovingTheSecondOfFourRowsKeepsTheOldOrder) {
     ASSERT_NE(console.Window(), nullptr);
 
     console.SelectRow(1);
-    console.Click(1007);
+    console.Click(IDC_REMOVE);
 
     EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"C", "3", 2}, {"D", "4", 3}}));
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"C", "3"}, {"D", "4"}}));
@@ -119,9 +121,9 @@ TEST_F(MappingEditorWindowTest, RemoveWithNoRowSelectedOrOnAnUndeletableEntryDoe
     ASSERT_NE(console.Window(), nullptr);
 
     console.SelectRow(-1);
-    console.Click(1007);
+    console.Click(IDC_REMOVE);
     console.SelectRow(1);
-    console.Click(1007);
+    console.Click(IDC_REMOVE);
 
     EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}, {"C", "3", 3}}));
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"B", "2"}, {"C", "3"}}));
@@ -135,8 +137,8 @@ TEST_F(MappingEditorWindowTest, NamesTypedIntoTheListAreDiscarded) {
     const HWND edit = console.EditRowLabel(0);
     ASSERT_NE(edit, nullptr);
     SetWindowTextA(edit, "Renamed");
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(edit); }));
+    ui::PressKey(VK_RETURN);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(edit); }));
 
     EXPECT_EQ(console.Rows(), (Rows{{"Home", "Console_Inkjet", 1}}));
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Home", "Console_Inkjet"}}));
@@ -147,20 +149,20 @@ TEST_F(MappingEditorWindowTest, NetworkBoxOffersTheKnownNamesSplitAtCommasSorted
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    EXPECT_EQ(console.ComboItems(1003),
+    EXPECT_EQ(console.ComboItems(IDC_NETWORK_BOX),
               (std::vector<std::string>{"Attic", "Cafe", "Home", "Office Wi-Fi", "Upstairs"}));
-    EXPECT_EQ(console.Text(1003), "Attic");
+    EXPECT_EQ(console.Text(IDC_NETWORK_BOX), "Attic");
 }
 
 TEST_F(MappingEditorWindowTest, WithNoKnownNetworkAddStoresAnEmptyNetworkName) {
     const ScriptedNetworks none({});
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    EXPECT_EQ(console.ComboItems(1003), (std::vector<std::string>{""}));
-    EXPECT_EQ(console.Text(1003), "");
+    EXPECT_EQ(console.ComboItems(IDC_NETWORK_BOX), (std::vector<std::string>{""}));
+    EXPECT_EQ(console.Text(IDC_NETWORK_BOX), "");
 
-    console.SetText(1004, "Console_Laser");
-    console.Click(1006);
+    console.SetText(IDC_PRINTER_BOX, "Console_Laser");
+    console.Click(IDC_ADD);
 
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"", "Console_Laser"}}));
 }
@@ -169,7 +171,7 @@ TEST_F(MappingEditorWindowTest, PrinterBoxOffersTheSpoolersPrintersSortedFirstOn
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    const std::vector<std::string> printers = console.ComboItems(1004);
+    const std::vector<std::string> printers = console.ComboItems(IDC_PRINTER_BOX);
     for (const char* queue : {"Console_Inkjet", "Console_Laser", "Console_Plotter"}) {
         EXPECT_NE(std::find(printers.begin(), printers.end(), queue), printers.end()) << queue;
     }
@@ -178,32 +180,32 @@ TEST_F(MappingEditorWindowTest, PrinterBoxOffersTheSpoolersPrintersSortedFirstOn
                                    return lstrcmpiA(a.c_str(), b.c_str()) < 0;
                                }));
     ASSERT_FALSE(printers.empty());
-    EXPECT_EQ(console.Text(1004), printers.front());
+    EXPECT_EQ(console.Text(IDC_PRINTER_BOX), printers.front());
 }
 
 TEST_F(MappingEditorWindowTest, ChangeDefaultPrinterMakesTheBoxPrinterTheDefault) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    EXPECT_EQ(console.Text(1022), "Console_Inkjet");
+    EXPECT_EQ(console.Text(IDC_DEFAULT_PRINTER), "Console_Inkjet");
 
-    console.SetText(1004, "Console_Plotter");
-    console.Click(1020);
+    console.SetText(IDC_PRINTER_BOX, "Console_Plotter");
+    console.Click(IDC_CHANGE_DEFAULT);
 
     EXPECT_EQ(DefaultPrinter(), "Console_Plotter");
-    EXPECT_EQ(console.Text(1022), "Console_Plotter");
+    EXPECT_EQ(console.Text(IDC_DEFAULT_PRINTER), "Console_Plotter");
 }
 
 TEST_F(MappingEditorWindowTest, ANameThatIsNoPrinterLeavesTheDefault) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    console.SetText(1004, std::string(300, 'P'));
-    console.Click(1020);
-    console.SetText(1004, "No such printer");
-    console.Click(1020);
+    console.SetText(IDC_PRINTER_BOX, std::string(300, 'P'));
+    console.Click(IDC_CHANGE_DEFAULT);
+    console.SetText(IDC_PRINTER_BOX, "No such printer");
+    console.Click(IDC_CHANGE_DEFAULT);
 
     EXPECT_EQ(DefaultPrinter(), "Console_Inkjet");
-    EXPECT_EQ(console.Text(1022), "Console_Inkjet");
+    EXPECT_EQ(console.Text(IDC_DEFAULT_PRINTER), "Console_Inkjet");
     EXPECT_FALSE(console.WaitForExit(0));
 }
 
@@ -211,16 +213,18 @@ TEST_F(MappingEditorWindowTest, SetToDefaultInARowsPopupMenuUsesThePrinterBox) {
     Store({{"Home", "Console_Inkjet"}});
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    console.SetText(1004, "Console_Laser");
+    console.SetText(IDC_PRINTER_BOX, "Console_Laser");
 
     ASSERT_TRUE(console.BringToFront());
-    RightClickAt(console.RowPoint(0));
-    const HWND menu = WaitForPopupMenu();
+    const POINT row = console.RowPoint(0);
+    ui::ClickAt(row.x, row.y, true);
+    const HWND menu = ui::WaitForPopupMenu();
     ASSERT_NE(menu, nullptr);
-    ChoosePopupMenuItem(menu, 0, 2);
+    ui::ChoosePopupMenuItem(menu, 0, 2);
 
-    EXPECT_TRUE(WaitUntil([] { return DefaultPrinter() == "Console_Laser"; }));
-    EXPECT_TRUE(WaitUntil([&] { return console.Text(1022) == "Console_Laser"; }));
+    EXPECT_TRUE(ui::WaitUntil([] { return DefaultPrinter() == "Console_Laser"; }));
+    EXPECT_TRUE(
+        ui::WaitUntil([&] { return console.Text(IDC_DEFAULT_PRINTER) == "Console_Laser"; }));
     EXPECT_EQ(console.Rows(), (Rows{{"Home", "Console_Inkjet", 1}}));
 }
 
@@ -231,13 +235,14 @@ TEST_F(MappingEditorWindowTest, RemoveInTheRightClickedRowsPopupMenuRemovesThatR
     console.SelectRow(0);
 
     ASSERT_TRUE(console.BringToFront());
-    RightClickAt(console.RowPoint(2));
-    const HWND menu = WaitForPopupMenu();
+    const POINT row = console.RowPoint(2);
+    ui::ClickAt(row.x, row.y, true);
+    const HWND menu = ui::WaitForPopupMenu();
     ASSERT_NE(menu, nullptr);
-    ChoosePopupMenuItem(menu, 1, 2);
+    ui::ChoosePopupMenuItem(menu, 1, 2);
 
-    EXPECT_TRUE(WaitUntil([&] { return ReadMappingCount(registry_) == 2; }));
-    EXPECT_TRUE(WaitUntil([&] { return console.Rows().size() == 2; }));
+    EXPECT_TRUE(ui::WaitUntil([&] { return ReadMappingCount(registry_) == 2; }));
+    EXPECT_TRUE(ui::WaitUntil([&] { return console.Rows().size() == 2; }));
     EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}}));
 }
 
@@ -246,29 +251,30 @@ TEST_F(MappingEditorWindowTest, KeyboardOpensTheListMenuAtTheSelectedRowOrTheLis
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
     ASSERT_TRUE(console.BringToFront());
-    LeftClickAt(console.RowPoint(1));
+    const POINT clicked = console.RowPoint(1);
+    ui::ClickAt(clicked.x, clicked.y);
 
-    PressKeyWith(VK_SHIFT, VK_F10);
-    HWND menu = WaitForPopupMenu();
+    ui::PressKeyWith(VK_SHIFT, VK_F10);
+    HWND menu = ui::WaitForPopupMenu();
     ASSERT_NE(menu, nullptr);
     RECT place{};
     GetWindowRect(menu, &place);
     const POINT row = console.RowPoint(1);
     EXPECT_NEAR(place.left, row.x, 2);
     EXPECT_NEAR(place.top, row.y, 2);
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+    ui::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindowVisible(menu); }));
 
     console.SelectRow(-1);
-    PressKey(VK_APPS);
-    menu = WaitForPopupMenu();
+    ui::PressKey(VK_APPS);
+    menu = ui::WaitForPopupMenu();
     ASSERT_NE(menu, nullptr);
     GetWindowRect(menu, &place);
     POINT corner{0, 0};
     ClientToScreen(console.Control(1012), &corner);
     EXPECT_NEAR(place.left, corner.x, 2);
     EXPECT_NEAR(place.top, corner.y, 2);
-    PressKey(VK_ESCAPE);
+    ui::PressKey(VK_ESCAPE);
     EXPECT_EQ(console.Rows().size(), 3u);
 }
 
@@ -283,9 +289,9 @@ TEST_F(MappingEditorWindowTest, SixtyCharactersTypedIntoEachBoxAreKeptAndAdded) 
     ASSERT_TRUE(console.BringToFront());
 
     // The focus starts in the network box; Tab moves it to the printer box.
-    TypeText(network);
-    PressKey(VK_TAB);
-    TypeText(printer);
+    ui::TypeText(network);
+    ui::PressKey(VK_TAB);
+    ui::TypeText(printer);
     EXPECT_EQ(console.Text(1003), network);
     EXPECT_EQ(console.Text(1004), printer);
 

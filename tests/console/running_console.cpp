@@ -2,13 +2,16 @@
 
 #include <commctrl.h>
 
-#include <cctype>
-
-#include "wine/probe_programs.h"
+#include "console/console_ids.h"
+#include "support/ui/list_view.h"
+#include "support/ui/test_folder.h"
+#include "support/ui/ui_helper.h"
 
 namespace {
 
-constexpr DWORD kStartTimeoutMs = 20000;
+using namespace std::chrono_literals;
+
+constexpr auto kStartTimeout = 20s;
 
 INT_PTR CALLBACK QuietDialog(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
@@ -27,78 +30,6 @@ std::vector<WORD> FontTemplate() {
     }
     words.push_back(0);
     return words;
-}
-
-// Memory in another process, for messages whose data the system does not carry across.
-class RemoteMemory {
-public:
-    RemoteMemory(HANDLE process, SIZE_T size)
-        : process_(process),
-          address_(
-              VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
-    ~RemoteMemory() {
-        if (address_ != nullptr) {
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        }
-    }
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-
-    char* At(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
-
-    template <typename T>
-    void Write(SIZE_T offset, const T& value) const {
-        WriteProcessMemory(process_, At(offset), &value, sizeof value, nullptr);
-    }
-    template <typename T>
-    T Read(SIZE_T offset) const {
-        T value{};
-        ReadProcessMemory(process_, At(offset), &value, sizeof value, nullptr);
-        return value;
-    }
-    std::string ReadText(SIZE_T offset, SIZE_T size) const {
-        std::string text(size, '\0');
-        ReadProcessMemory(process_, At(offset), text.data(), size, nullptr);
-        return text.substr(0, text.find('\0'));
-    }
-
-private:
-    HANDLE process_;
-    void* address_;
-};
-
-constexpr SIZE_T kTextOffset = 256;
-constexpr int kTextRoom = 1024;
-
-struct TopLevelSearch {
-    DWORD processId;
-    HWND exclude;
-    HWND found;
-};
-
-BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<TopLevelSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && window != search->exclude && IsWindowVisible(window) &&
-        std::string(className) == "#32770") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Texts cross from the Console's windows as UTF-16 (Wine hands some ANSI requests across
-// processes without converting them) and become ANSI here.
-std::string AnsiText(const std::wstring& wide) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), size,
-                        nullptr, nullptr);
-    return text;
 }
 
 }  // namespace
@@ -150,69 +81,49 @@ UnitRect DialogFont::Units(const RECT& pixels) const {
 }
 
 std::filesystem::path ConsoleProgram() {
-    return TestProgramFolder() / "Lumivo Console.exe";
+    return ui::BuildFolder() / "Lumivo Console.exe";
 }
 
-RunningConsole::RunningConsole(const std::filesystem::path& program) {
-    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    const std::wstring folder = program.parent_path().wstring();
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &started)) {
-        return;
+RunningConsole::RunningConsole(const std::filesystem::path& program, const std::string& desktop) {
+    if (process_.Start(program.string(), {}, program.parent_path().string(), desktop)) {
+        WaitForFirstWindow();
     }
-    process_ = UniqueHandle(started.hProcess);
-    CloseHandle(started.hThread);
-    processId_ = started.dwProcessId;
-    WaitForFirstWindow();
 }
 
-RunningConsole::RunningConsole(DWORD processId)
-    : process_(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE |
-                               PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
-                           FALSE, processId)) {
-    if (process_) {
-        processId_ = processId;
+RunningConsole::RunningConsole(DWORD processId) {
+    if (process_.Attach(processId)) {
         WaitForFirstWindow();
     }
 }
 
 void RunningConsole::WaitForFirstWindow() {
     HWND shown = nullptr;
-    WaitUntil([&] { return (shown = FindTopLevel(false)) != nullptr || WaitForExit(0); },
-              kStartTimeoutMs);
-    if (shown != nullptr && GetDlgItem(shown, 1012) != nullptr) {
+    ui::WaitUntil([&] { return (shown = FindDialog(nullptr)) != nullptr || !process_.IsRunning(); },
+                  kStartTimeout);
+    if (shown != nullptr && GetDlgItem(shown, IDC_MAPPING_LIST) != nullptr) {
         window_ = shown;
     }
 }
 
-RunningConsole::~RunningConsole() {
-    if (process_ && !WaitForExit(0)) {
-        TerminateProcess(process_.get(), 1);
-        WaitForSingleObject(process_.get(), 5000);
+HWND RunningConsole::FindDialog(HWND except) const {
+    for (const HWND dialog : ui::TopLevelWindows(process_.Id(), ui::DialogClass)) {
+        if (dialog != except && IsWindowVisible(dialog)) {
+            return dialog;
+        }
     }
+    return nullptr;
 }
 
 std::string RunningConsole::Caption() const {
-    return WindowText(window_);
+    return ui::WindowText(window_);
 }
 
 std::string RunningConsole::Text(int id) const {
-    // Asked for with WM_GETTEXT: GetWindowText gives another process's controls' creation text.
-    const HWND control = Control(id);
-    const auto length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return AnsiText(text);
+    return ui::ControlText(Control(id));
 }
 
 std::string RunningConsole::ClassName(int id) const {
-    char name[64] = {};
-    GetClassNameA(Control(id), name, sizeof name);
-    return name;
+    return ui::WindowClass(Control(id));
 }
 
 UnitRect RunningConsole::ControlUnits(int id, const DialogFont& font) const {
@@ -244,94 +155,43 @@ std::vector<int> RunningConsole::ControlIds() const {
 }
 
 std::vector<std::string> RunningConsole::ComboItems(int id) const {
-    std::vector<std::string> items;
-    const HWND box = Control(id);
-    const auto count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        const auto length = SendMessageW(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-        SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(item.data()));
-        item.resize(static_cast<std::size_t>(length));
-        items.push_back(AnsiText(item));
-    }
-    return items;
+    return ui::ComboBoxItems(Control(id));
 }
 
 std::vector<ListRow> RunningConsole::Rows() const {
+    const HWND list = Control(IDC_MAPPING_LIST);
     std::vector<ListRow> rows;
-    const HWND list = Control(1012);
-    const RemoteMemory memory(process_.get(), kTextOffset + kTextRoom);
-    const auto count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        ListRow row;
-        for (int column = 0; column < 2; ++column) {
-            LVITEMA item{};
-            item.iSubItem = column;
-            item.pszText = memory.At(kTextOffset);
-            item.cchTextMax = kTextRoom;
-            memory.Write(0, item);
-            SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i),
-                         reinterpret_cast<LPARAM>(memory.At(0)));
-            (column == 0 ? row.network : row.printer) = memory.ReadText(kTextOffset, kTextRoom);
-        }
-        LVITEMA item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = i;
-        memory.Write(0, item);
-        SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(memory.At(0)));
-        row.itemData = memory.Read<LVITEMA>(0).lParam;
-        rows.push_back(row);
+    for (int i = 0; i < ui::ListViewItemCount(list); ++i) {
+        rows.push_back({ui::ListViewItemText(list, i, 0), ui::ListViewItemText(list, i, 1),
+                        ui::ListViewItemData(list, i)});
     }
     return rows;
 }
 
 int RunningConsole::ColumnWidthUnits(int column, const DialogFont& font) const {
-    const auto pixels = static_cast<int>(
-        SendMessageA(Control(1012), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    const auto pixels = static_cast<int>(SendMessageA(Control(IDC_MAPPING_LIST), LVM_GETCOLUMNWIDTH,
+                                                      static_cast<WPARAM>(column), 0));
     return font.UnitsX(pixels);
 }
 
 void RunningConsole::SelectRow(int index) const {
-    const RemoteMemory memory(process_.get(), sizeof(LVITEMA));
-    LVITEMA clear{};
-    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    memory.Write(0, clear);
-    SendMessageA(Control(1012), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(memory.At(0)));
-    if (index < 0) {
-        return;
-    }
-    LVITEMA select = clear;
-    select.state = LVIS_SELECTED | LVIS_FOCUSED;
-    memory.Write(0, select);
-    SendMessageA(Control(1012), LVM_SETITEMSTATE, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(memory.At(0)));
+    ui::SelectListViewItem(Control(IDC_MAPPING_LIST), index);
 }
 
 POINT RunningConsole::RowPoint(int index) const {
-    const RemoteMemory memory(process_.get(), sizeof(RECT));
-    RECT bounds{};
-    bounds.left = LVIR_LABEL;
-    memory.Write(0, bounds);
-    SendMessageA(Control(1012), LVM_GETITEMRECT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(memory.At(0)));
-    bounds = memory.Read<RECT>(0);
-    POINT point{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-    ClientToScreen(Control(1012), &point);
-    return point;
+    return ui::ListViewItemPoint(Control(IDC_MAPPING_LIST), index);
 }
 
 HWND RunningConsole::EditRowLabel(int index) const {
     SetForegroundWindow(window_);
-    SetFocus(Control(1012));
+    SetFocus(Control(IDC_MAPPING_LIST));
     return reinterpret_cast<HWND>(
-        SendMessageA(Control(1012), LVM_EDITLABELA, static_cast<WPARAM>(index), 0));
+        SendMessageA(Control(IDC_MAPPING_LIST), LVM_EDITLABELA, static_cast<WPARAM>(index), 0));
 }
 
 bool RunningConsole::BringToFront() const {
     SetForegroundWindow(window_);
-    return WaitUntil([&] { return GetForegroundWindow() == window_; });
+    return ui::WaitUntil([&] { return GetForegroundWindow() == window_; });
 }
 
 void RunningConsole::Click(int id) const {
@@ -344,11 +204,18 @@ void RunningConsole::PostClick(int id) const {
 }
 
 void RunningConsole::PostCommand(int id) const {
-    PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    ui::PostCommand(window_, id);
 }
 
 void RunningConsole::SetText(int id, const std::string& text) const {
     SetWindowTextA(Control(id), text.c_str());
+}
+
+HWND RunningConsole::WaitForMessageBox(DWORD timeoutMs) const {
+    HWND box = nullptr;
+    ui::WaitUntil([&] { return (box = FindDialog(window_)) != nullptr; },
+                  std::chrono::milliseconds(timeoutMs));
+    return box;
 }
 
 void RunningConsole::MoveWindowTo(int x, int y, int width, int height) const {
@@ -357,10 +224,9 @@ void RunningConsole::MoveWindowTo(int x, int y, int width, int height) const {
 
 void RunningConsole::ChangeDpi(int dpi, const RECT& suggested) const {
     // The rectangle travels by pointer, so it goes into the Console's memory first.
-    const RemoteMemory memory(process_.get(), sizeof suggested);
+    const ui::RemoteMemory memory(window_, sizeof suggested);
     memory.Write(0, suggested);
-    SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                 reinterpret_cast<LPARAM>(memory.At(0)));
+    SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), memory.Parameter());
 }
 
 bool RunningConsole::CloseWithCloseBox() {
@@ -369,154 +235,5 @@ bool RunningConsole::CloseWithCloseBox() {
 }
 
 bool RunningConsole::WaitForExit(DWORD timeoutMs) const {
-    return process_ && WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
-}
-
-DWORD RunningConsole::ExitCode() const {
-    DWORD code = STILL_ACTIVE;
-    if (process_) {
-        GetExitCodeProcess(process_.get(), &code);
-    }
-    return code;
-}
-
-HWND RunningConsole::WaitForMessageBox(DWORD timeoutMs) const {
-    HWND box = nullptr;
-    WaitUntil([&] { return (box = FindTopLevel(true)) != nullptr; }, timeoutMs);
-    return box;
-}
-
-HWND RunningConsole::FindTopLevel(bool messageBox) const {
-    TopLevelSearch search{processId_, messageBox ? window_ : nullptr, nullptr};
-    EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-namespace {
-
-// A press and release of a mouse button with the pointer moved to the point first, all in one
-// input stream so that the press happens where the pointer is.
-void ClickAt(POINT point, DWORD down, DWORD up) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT clicks[3] = {};
-    for (INPUT& click : clicks) {
-        click.type = INPUT_MOUSE;
-        click.mi.dx = MulDiv(point.x, 65535, width - 1);
-        click.mi.dy = MulDiv(point.y, 65535, height - 1);
-        click.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    clicks[1].mi.dwFlags |= down;
-    clicks[2].mi.dwFlags |= up;
-    SendInput(3, clicks, sizeof(INPUT));
-    Sleep(100);
-}
-
-}  // namespace
-
-void RightClickAt(POINT point) {
-    ClickAt(point, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-}
-
-void LeftClickAt(POINT point) {
-    ClickAt(point, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-}
-
-void ChoosePopupMenuItem(HWND menu, int index, int itemCount) {
-    // The items of a menu without separators are of one height.
-    RECT rect{};
-    GetWindowRect(menu, &rect);
-    const POINT point{(rect.left + rect.right) / 2,
-                      rect.top + (rect.bottom - rect.top) * (2 * index + 1) / (2 * itemCount)};
-    ClickAt(point, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-}
-
-void PressKey(WORD virtualKey) {
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-    Sleep(100);
-}
-
-void PressKeyWith(WORD heldKey, WORD virtualKey) {
-    INPUT keys[4] = {};
-    for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-    }
-    keys[0].ki.wVk = keys[3].ki.wVk = heldKey;
-    keys[1].ki.wVk = keys[2].ki.wVk = virtualKey;
-    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, keys, sizeof(INPUT));
-    Sleep(100);
-}
-
-void TypeText(const std::string& text) {
-    std::vector<INPUT> keys;
-    for (const char c : text) {
-        // The keys of letters are named by their capitals; unshifted they type small letters.
-        INPUT key{};
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(c)));
-        keys.push_back(key);
-        key.ki.dwFlags = KEYEVENTF_KEYUP;
-        keys.push_back(key);
-    }
-    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-    Sleep(200);
-}
-
-HWND WaitForPopupMenu(DWORD timeoutMs) {
-    HWND menu = nullptr;
-    WaitUntil(
-        [&] {
-            menu = FindWindowA("#32768", nullptr);
-            return menu != nullptr && IsWindowVisible(menu);
-        },
-        timeoutMs);
-    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
-}
-
-std::string WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return AnsiText(text);
-}
-
-std::wstring MessageBoxWideText(HWND box) {
-    // The message's static control: 0xFFFF on Windows, 100 in Wine's message box.
-    for (const int id : {0xFFFF, 100}) {
-        if (const HWND text = GetDlgItem(box, id)) {
-            std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
-            wide.resize(static_cast<std::size_t>(
-                GetWindowTextW(text, wide.data(), static_cast<int>(wide.size()))));
-            return wide;
-        }
-    }
-    return std::wstring();
-}
-
-std::string MessageBoxText(HWND box) {
-    return AnsiText(MessageBoxWideText(box));
-}
-
-std::vector<std::string> ListBoxItems(HWND listBox) {
-    std::vector<std::string> items;
-    const auto count = static_cast<int>(SendMessageW(listBox, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        const auto length = SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-        SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(item.data()));
-        item.resize(static_cast<std::size_t>(length));
-        items.push_back(AnsiText(item));
-    }
-    return items;
-}
-
-void PressMessageBoxButton(HWND box, int buttonId) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+    return process_.WaitForExit(std::chrono::milliseconds(timeoutMs));
 }

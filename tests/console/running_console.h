@@ -4,14 +4,14 @@
 
 #include <filesystem>
 #include <ostream>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "common/platform/win32/unique_handles_win32.h"
+#include "support/ui/test_process.h"
 
 // Drives a running "Lumivo Console.exe" from the test process, as a user would: its windows,
-// controls and message boxes. Both processes share one virtual desktop.
+// controls and message boxes, through the UI test helper (support/ui). Both processes share one
+// virtual desktop.
 
 // A rectangle in dialog units: position and size.
 struct UnitRect {
@@ -59,12 +59,12 @@ std::filesystem::path ConsoleProgram();
 
 class RunningConsole {
 public:
-    // Starts the program and waits until it shows a window: its main window or a message box.
-    explicit RunningConsole(const std::filesystem::path& program = ConsoleProgram());
+    // Starts the program on the named desktop (the test's when empty) and waits until it shows a
+    // window: its main window or a message box.
+    explicit RunningConsole(const std::filesystem::path& program = ConsoleProgram(),
+                            const std::string& desktop = {});
     // Takes over a Console that another program started and waits likewise.
     explicit RunningConsole(DWORD processId);
-    // Ends the process if it is still running.
-    ~RunningConsole();
     RunningConsole(const RunningConsole&) = delete;
     RunningConsole& operator=(const RunningConsole&) = delete;
 
@@ -87,7 +87,7 @@ public:
     // The ids of the main window's controls in creation order.
     std::vector<int> ControlIds() const;
 
-    // The items of a combo box in its order, and the text of its edit field.
+    // The items of a combo box in its order.
     std::vector<std::string> ComboItems(int id) const;
 
     std::vector<ListRow> Rows() const;
@@ -113,6 +113,8 @@ public:
     // The window of the process other than the main window that is a dialog (a message box or
     // a list window), waited for.
     HWND WaitForDialog(DWORD timeoutMs = 10000) const { return WaitForMessageBox(timeoutMs); }
+    // A message box of the process (a dialog other than the main window), waited for.
+    HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;
 
     // Changes the main window's outer place and size, in pixels.
     void MoveWindowTo(int x, int y, int width, int height) const;
@@ -124,54 +126,16 @@ public:
     bool CloseWithCloseBox();
     bool WaitForExit(DWORD timeoutMs = 15000) const;
     // The exit code once the process has ended, STILL_ACTIVE before.
-    DWORD ExitCode() const;
+    DWORD ExitCode() const { return process_.ExitCode(); }
 
-    // A message box of the process (a dialog other than the main window), waited for.
-    HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;
-
-    DWORD ProcessId() const { return processId_; }
+    DWORD ProcessId() const { return process_.Id(); }
 
 private:
     void WaitForFirstWindow();
-    HWND FindTopLevel(bool messageBox) const;
+    // A visible dialog of the process other than `except`.
+    HWND FindDialog(HWND except) const;
 
-    UniqueHandle process_;
-    DWORD processId_ = 0;
+    // Ended, if it still runs, when the object goes.
+    ui::TestProcess process_;
     HWND window_ = nullptr;
 };
-
-// Input as the user gives it, to the foreground window: a right click at a screen point, a key.
-void RightClickAt(POINT point);
-void LeftClickAt(POINT point);
-void PressKey(WORD virtualKey);
-// A key pressed while another (such as VK_SHIFT) is held down.
-void PressKeyWith(WORD heldKey, WORD virtualKey);
-// Types lower-case letters and digits.
-void TypeText(const std::string& text);
-
-// The popup menu that is open on the desktop, waited for; null when none opened.
-HWND WaitForPopupMenu(DWORD timeoutMs = 10000);
-
-// Clicks item index (from 0) of an open popup menu of itemCount items.
-void ChoosePopupMenuItem(HWND menu, int index, int itemCount);
-
-// The text and title of a message box, and its OK button pressed.
-std::string MessageBoxText(HWND box);
-std::wstring MessageBoxWideText(HWND box);
-std::string WindowText(HWND window);
-// A list box's items, in its order.
-std::vector<std::string> ListBoxItems(HWND listBox);
-void PressMessageBoxButton(HWND box, int buttonId);
-
-// Polls the condition every 50 ms until it holds or the time is up.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = 10000) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-        Sleep(50);
-    }
-    return true;
-}

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "wine/probe_programs.h"
+#include "support/ui/test_folder.h"
 
 struct TestNetwork {
     std::string name;
@@ -27,5 +27,5 @@ public:
 private:
     std::filesystem::path File() const;
 
-    ScratchFolder folder_{"console-networks"};
+    ui::TestFolder folder_{"console-networks"};
 };

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "support/ui/ui_helper.h"
 #include "support/ui/virtual_desktop.h"
 #include "wine/process_figures.h"
+#include "tray/tray_resources.h"
 
 namespace {
 
@@ -26,7 +28,6 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 constexpr UINT IconCallback = WM_USER + 400;
-constexpr int AboutCommand = 1;
 
 class TrayProgram : public ::testing::Test {
 protected:
@@ -34,17 +35,19 @@ protected:
         ASSERT_TRUE(desktop_->IsReady()) << "no virtual desktop (is there an X display?)";
         folder_ = std::make_unique<ProgramFolder>(
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        ASSERT_TRUE(folder_->Copy("LMVTray.exe", "LMVTray.exe"));
+        ASSERT_TRUE(folder_->Copy("LMVTray.exe"));
         ASSERT_TRUE(folder_->AddStandIn("Lumivo Console.exe"));
         ASSERT_TRUE(folder_->AddStandIn("Lumivo Manager.exe"));
         SetConnectedNetworks("");
     }
 
-    // Starts a tray program from the test's folder. Its current folder is another one, so it has
-    // to find the programs it starts beside its own file.
+    // Starts a tray program from the test's folder. Its current folder is another one, without
+    // programs, so it has to find the programs it starts beside its own file.
     bool StartTray(ui::TestProcess& tray) {
-        return tray.Start(folder_->PathOf("LMVTray.exe"), "LMVTray.exe", folder_->Path() + "\\..",
-                          desktop_->Name());
+        const std::filesystem::path elsewhere = folder_->PathOf("elsewhere");
+        std::filesystem::create_directory(elsewhere);
+        return tray.Start(folder_->PathOf("LMVTray.exe").string(), "LMVTray.exe",
+                          elsewhere.string(), desktop_->Name());
     }
 
     // Starts the tray program and waits for its host window.
@@ -118,8 +121,8 @@ protected:
 
     // Written aside and moved in place, so that the server never reads half a file.
     void WriteScenario(const std::string& scenario) {
-        const std::string path = folder_->PathOf("networks.txt");
-        const std::string draft = folder_->PathOf("networks.new");
+        const std::string path = folder_->PathOf("networks.txt").string();
+        const std::string draft = folder_->PathOf("networks.new").string();
         std::ofstream(draft, std::ios::binary) << scenario;
         ASSERT_TRUE(MoveFileExA(draft.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING));
         SetEnvironmentVariableA("LUMIVO_TEST_NETWORKS", path.c_str());
@@ -133,7 +136,7 @@ protected:
     }
 
     static void SaveScreenshot(const std::string& name) {
-        const std::string folder = ProgramFolder::BuildFolder() + "\\screenshots";
+        const std::string folder = (ui::BuildFolder() / "screenshots").string();
         CreateDirectoryA(folder.c_str(), nullptr);
         EXPECT_TRUE(ui::SaveScreenshot(ui::UnixPathOf(folder) + "/" + name)) << name;
     }
@@ -174,7 +177,7 @@ TEST_F(TrayProgram, LeftClickOnTheIconStartsTheConsoleAndEnds) {
 }
 
 TEST_F(TrayProgram, EndsSilentlyWhenTheConsoleCannotBeStarted) {
-    ASSERT_TRUE(DeleteFileA(folder_->PathOf("Lumivo Console.exe").c_str()));
+    ASSERT_TRUE(DeleteFileW(folder_->PathOf("Lumivo Console.exe").c_str()));
     StartTray();
     PostIconMouse(WM_LBUTTONDOWN);
     // A message box would keep it from ending.
@@ -238,8 +241,8 @@ TEST_F(TrayProgram, MenuChosenByKeyboardOpensAboutAndExits) {
 
 TEST_F(TrayProgram, AboutTwiceGivesTwoBoxesThatOnlyOkCloses) {
     StartTray();
-    ui::PostCommand(host_, AboutCommand);
-    ui::PostCommand(host_, AboutCommand);
+    ui::PostCommand(host_, IDM_TRAY_ABOUT);
+    ui::PostCommand(host_, IDM_TRAY_ABOUT);
     ASSERT_TRUE(ui::WaitUntil([&] { return AboutBoxes().size() == 2; }))
         << AboutBoxes().size() << " About boxes";
     for (HWND about : AboutBoxes()) {
@@ -289,7 +292,7 @@ TEST_F(TrayProgram, MinuteTickWithoutAConnectedNetworkChangesNothing) {
 TEST_F(TrayProgram, MinuteTickWithAConnectedNetworkStartsTheManagerAndEndsThoughAboutIsOpen) {
     SetConnectedNetworks("Office");
     StartTray();
-    ui::PostCommand(host_, AboutCommand);
+    ui::PostCommand(host_, IDM_TRAY_ABOUT);
     ASSERT_TRUE(ui::WaitUntil([&] { return AboutBoxes().size() == 1; }));
     PostTimer(2001);
     ExpectEnded();
@@ -473,21 +476,33 @@ TEST_F(TrayDailyTimer, NoOtherTextOrMissingValueStartsNoCheck) {
     }
 }
 
-// The real one-minute timer, with a Network List Manager that refuses the subscription to its
-// events: the program hands over to the Manager about a minute after it starts, not at the change.
-class TrayMinuteTimer : public TrayProgram {};
+// The network watch's timer, in a test build of the tray program whose watch ticks every
+// LUMIVO_TEST_NETWORK_WATCH_MS instead of every minute, with a Network List Manager that refuses
+// the subscription to its events: the program hands over to the Manager one tick after it starts,
+// not at the change.
+class TrayWatchTimer : public TrayProgram {
+protected:
+    void SetUp() override {
+        TrayProgram::SetUp();
+        ASSERT_TRUE(folder_->Copy("lumivo_tray_short_watch.exe", "LMVTray.exe"));
+    }
 
-TEST_F(TrayMinuteTimer, WithoutNetworkEventsHandsOverAboutAMinuteAfterItStarts) {
+    static constexpr std::chrono::milliseconds kTick{LUMIVO_TEST_NETWORK_WATCH_MS};
+};
+
+TEST_F(TrayWatchTimer, WithoutNetworkEventsHandsOverOneTickAfterItStarts) {
     const std::string refuseEvents = "fail = Advise\n";
     SetConnectedNetworks("Home", refuseEvents);
     const auto started = std::chrono::steady_clock::now();
     StartTray();
     SetConnectedNetworks("Office", refuseEvents);
-    ASSERT_FALSE(tray_.WaitForExit(50s)) << "ended before its first minute tick";
-    ASSERT_TRUE(tray_.WaitForExit(25s)) << "still running 75 seconds after its start";
+    ASSERT_FALSE(tray_.WaitForExit(kTick * 50 / 60)) << "ended before its first tick";
+    // Starting a program takes a while on a busy machine; the tick does not.
+    ASSERT_TRUE(tray_.WaitForExit(kTick * 25 / 60 + 15s))
+        << "still running well after its first tick";
     const auto ranFor = std::chrono::steady_clock::now() - started;
-    EXPECT_GE(ranFor, 58s);
-    EXPECT_LE(ranFor, 70s);
+    EXPECT_GE(ranFor, kTick * 58 / 60);
+    EXPECT_LE(ranFor, kTick + 10s);
     ExpectEnded();
     EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
 }

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "common/platform/win32/sized_icon_win32.h"
-#include "programs/program_folder.h"
 #include "support/ui/dialog_template.h"
+#include "support/ui/test_folder.h"
+#include "tray/tray_resources.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ using ::testing::SizeIs;
 class TrayResources : public ::testing::Test {
 protected:
     void SetUp() override {
-        program_ = LoadLibraryExA((ProgramFolder::BuildFolder() + "\\LMVTray.exe").c_str(), nullptr,
+        program_ = LoadLibraryExW((ui::BuildFolder() / "LMVTray.exe").c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(program_, nullptr);
     }
@@ -75,7 +76,7 @@ TEST_F(TrayResources, IconLmv1HasAnImageForEachScaleAndLoadsAtTheSmallIconSize) 
     EXPECT_THAT(sizes, ::testing::ElementsAre(16, 20, 24, 32, 48));
 
     // The icon loader wants the program mapped as an image, not as a data file.
-    const HMODULE image = LoadLibraryExA((ProgramFolder::BuildFolder() + "\\LMVTray.exe").c_str(),
+    const HMODULE image = LoadLibraryExA((ui::BuildFolder() / "LMVTray.exe").string().c_str(),
                                          nullptr, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_NE(image, nullptr);
     const UniqueIcon icon = LoadSizedIcon(image, "LMV1", SM_CXSMICON, SystemDpi());
@@ -98,15 +99,15 @@ TEST_F(TrayResources, PopupMenuHoldsExitSeparatorAndAbout) {
     ASSERT_NE(tray, nullptr);
     ASSERT_EQ(GetMenuItemCount(tray), 3);
     EXPECT_EQ(MenuText(tray, 0), "Exit Lumivo Tray");
-    EXPECT_EQ(GetMenuItemID(tray, 0), 2u);
+    EXPECT_EQ(GetMenuItemID(tray, 0), static_cast<UINT>(IDM_TRAY_EXIT));
     EXPECT_EQ(GetMenuState(tray, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
     EXPECT_EQ(MenuText(tray, 2), "&About");
-    EXPECT_EQ(GetMenuItemID(tray, 2), 1u);
+    EXPECT_EQ(GetMenuItemID(tray, 2), static_cast<UINT>(IDM_TRAY_ABOUT));
     DestroyMenu(menu);
 }
 
 TEST_F(TrayResources, HostDialogIsATinySystemModalPopupWithTheIcon) {
-    const auto host = ui::ReadDialogTemplate(program_, 100);
+    const auto host = ui::ReadDialogTemplate(program_, IDD_TRAY_HOST);
     ASSERT_TRUE(host.has_value());
     EXPECT_EQ(host->style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
                                               DS_SYSMODAL | DS_SETFONT));
@@ -128,7 +129,7 @@ TEST_F(TrayResources, HostDialogIsATinySystemModalPopupWithTheIcon) {
 }
 
 TEST_F(TrayResources, AboutDialogIsCentredWithoutSystemMenu) {
-    const auto about = ui::ReadDialogTemplate(program_, 101);
+    const auto about = ui::ReadDialogTemplate(program_, IDD_TRAY_ABOUT);
     ASSERT_TRUE(about.has_value());
     EXPECT_EQ(about->style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME |
                                                DS_CENTER | DS_SETFONT));

@@ -6,8 +6,12 @@
 
 #include "common/platform/win32/unique_handles_win32.h"
 #include "common/services/program_names.h"
+#include "support/ui/test_process.h"
+#include "support/ui/ui_helper.h"
 
 namespace {
+
+using namespace std::chrono_literals;
 
 constexpr std::array<const char*, 3> kPrograms = {ManagerFileName, TrayFileName, ConsoleFileName};
 
@@ -26,45 +30,28 @@ std::filesystem::path ProgramFileOf(DWORD processId) {
     return path;
 }
 
-BOOL CALLBACK CloseTrayHost(HWND window, LPARAM processId) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == static_cast<DWORD>(processId)) {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    }
-    return TRUE;
-}
-
+// Ends the program; a tray program is asked to close first, so that its icon goes with it.
 void End(DWORD processId, bool isTray) {
-    const UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
-    if (!process) {
-        return;
-    }
-    if (isTray) {
-        EnumWindows(CloseTrayHost, static_cast<LPARAM>(processId));
-        if (WaitForSingleObject(process.get(), 5000) == WAIT_OBJECT_0) {
-            return;
+    ui::TestProcess program;
+    if (program.Attach(processId) && isTray) {
+        for (const HWND window : ui::TopLevelWindows(processId)) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
         }
+        program.WaitForExit(5s);
     }
-    TerminateProcess(process.get(), 1);
-    WaitForSingleObject(process.get(), 5000);
+    // One that still runs is ended as `program` goes.
 }
 
 }  // namespace
 
 InstalledPrograms::InstalledPrograms() {
     for (const char* program : kPrograms) {
-        complete_ = complete_ && CopyFileA((TestProgramFolder() / program).string().c_str(),
-                                           PathOf(program).c_str(), FALSE) != FALSE;
+        complete_ = complete_ && folder_.Copy(program);
     }
 }
 
 InstalledPrograms::~InstalledPrograms() {
     EndAll();
-}
-
-std::string InstalledPrograms::PathOf(const std::string& fileName) const {
-    return (folder_.Path() / fileName).string();
 }
 
 std::vector<DWORD> InstalledPrograms::RunningIds(const std::string& fileName) const {
@@ -75,7 +62,7 @@ std::vector<DWORD> InstalledPrograms::RunningIds(const std::string& fileName) co
     }
     const UniqueHandle snapshot(taken);
     const std::wstring wideName = WideOf(fileName);
-    const std::wstring widePath = WideOf(PathOf(fileName));
+    const std::wstring widePath = PathOf(fileName).wstring();
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;

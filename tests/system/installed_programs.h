@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "wine/probe_programs.h"
+#include "support/ui/test_folder.h"
 
 // The three real programs as a user has them: side by side in one folder of their own, so that
 // they find each other by their bare file names. The folder goes at the end with every program
@@ -21,7 +21,9 @@ public:
     // False when a program could not be copied from the build.
     bool IsComplete() const { return complete_; }
     const std::filesystem::path& Folder() const { return folder_.Path(); }
-    std::string PathOf(const std::string& fileName) const;
+    std::filesystem::path PathOf(const std::string& fileName) const {
+        return folder_.PathOf(fileName);
+    }
 
     // The ids of the processes that run this folder's copy of the program now.
     std::vector<DWORD> RunningIds(const std::string& fileName) const;
@@ -31,6 +33,6 @@ public:
     void EndAll() const;
 
 private:
-    ScratchFolder folder_{"system"};
+    ui::TestFolder folder_{"system"};
     bool complete_ = true;
 };

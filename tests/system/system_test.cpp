@@ -18,6 +18,7 @@
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "console/console_ids.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
 #include "console/scripted_networks.h"
@@ -37,16 +38,6 @@ constexpr char kPrinterB[] = "Lumivo_Test_B";
 // How long a hand-over may take: a program start under Wine takes a second or two, a Manager run
 // about five.
 constexpr auto kHandOver = 30s;
-
-// The Console's controls that the tests use.
-constexpr int kNetworkBox = 1003;
-constexpr int kPrinterBox = 1004;
-constexpr int kAddButton = 1006;
-constexpr int kCancelButton = 1008;
-constexpr int kOkButton = 1009;
-constexpr int kViewLastPrinterChange = 1027;
-constexpr int kRecordList = 51001;
-constexpr int kRecordOk = 51002;
 
 std::string DefaultPrinter() {
     char name[512] = {};
@@ -82,16 +73,16 @@ protected:
     // Starts the Manager as the logon starts it and waits for the end of its run.
     void RunManagerAtLogon() {
         ui::TestProcess manager;
-        ASSERT_TRUE(manager.Start(install_.PathOf(ManagerFileName), {}, install_.Folder().string(),
-                                  desktop_.Name()));
+        ASSERT_TRUE(manager.Start(install_.PathOf(ManagerFileName).string(), {},
+                                  install_.Folder().string(), desktop_.Name()));
         ASSERT_TRUE(manager.WaitForExit(60s)) << "the Manager did not end";
         EXPECT_EQ(manager.ExitCode(), 0u);
     }
 
     // Starts the tray program as the user does, from the installation's folder.
     void StartTray() {
-        ASSERT_TRUE(tray_.Start(install_.PathOf(TrayFileName), {}, install_.Folder().string(),
-                                desktop_.Name()));
+        ASSERT_TRUE(tray_.Start(install_.PathOf(TrayFileName).string(), {},
+                                install_.Folder().string(), desktop_.Name()));
         WatchTray();
     }
 
@@ -130,9 +121,8 @@ protected:
 
     // Starts the Console as the user does and takes it over once its main window shows.
     RunningConsole& StartConsole() {
-        startedConsole_.Start(install_.PathOf(ConsoleFileName), {}, install_.Folder().string(),
-                              desktop_.Name());
-        console_ = std::make_unique<RunningConsole>(startedConsole_.Id());
+        console_ =
+            std::make_unique<RunningConsole>(install_.PathOf(ConsoleFileName), desktop_.Name());
         return *console_;
     }
 
@@ -174,7 +164,6 @@ protected:
     ui::TestProcess tray_;
     HWND trayHost_ = nullptr;
     UINT trayIcon_ = 0;
-    ui::TestProcess startedConsole_;
     std::unique_ptr<RunningConsole> console_;
     std::string previousDefault_;
 };
@@ -264,11 +253,11 @@ TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
     RunningConsole& console = StartConsole();
     ASSERT_NE(console.Window(), nullptr) << "no Console main window";
 
-    console.SetText(kNetworkBox, "Office");
-    console.SetText(kPrinterBox, kPrinterB);
-    console.Click(kAddButton);
+    console.SetText(IDC_NETWORK_BOX, "Office");
+    console.SetText(IDC_PRINTER_BOX, kPrinterB);
+    console.Click(IDC_ADD);
     EXPECT_EQ(console.Rows(), (Rows{{"Home", kPrinterA, 1}, {"Office", kPrinterB, 2}}));
-    console.PostClick(kOkButton);
+    console.PostClick(IDC_OK);
     ExpectClosed(console);
     EXPECT_EQ(DefaultPrinter(), kPrinterA) << "the Console applied the mapping itself";
 
@@ -279,18 +268,18 @@ TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
     // The Console shows what the Manager did.
     RunningConsole& again = StartConsole();
     ASSERT_NE(again.Window(), nullptr) << "no Console main window";
-    again.PostCommand(kViewLastPrinterChange);
+    again.PostCommand(IDM_LAST_RUN);
     const HWND record = again.WaitForDialog();
     ASSERT_NE(record, nullptr) << "no record window";
-    const std::vector<std::string> lines = ListBoxItems(GetDlgItem(record, kRecordList));
+    const std::vector<std::string> lines = ui::ListBoxItems(GetDlgItem(record, IDC_NETWORK_NAMES));
     EXPECT_EQ(lines, ReadRegistryLines(registry_, SettingsKeyPath, LastRunValueName));
     const std::vector<std::string> entry2{
         "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected.",
         "Printer \"Lumivo_Test_B\" is now the default printer."};
     EXPECT_NE(std::search(lines.begin(), lines.end(), entry2.begin(), entry2.end()), lines.end());
-    PostMessageA(GetDlgItem(record, kRecordOk), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(record, IDC_NETWORK_LIST_OK), BM_CLICK, 0, 0);
     ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(record); }, 10s));
-    again.PostClick(kCancelButton);
+    again.PostClick(IDC_CANCEL);
     ExpectClosed(again);
 }
 
@@ -322,7 +311,7 @@ TEST_F(SystemTest, WithTheTrayOptionOffNeitherTheManagerNorTheConsoleRestartsThe
     ASSERT_TRUE(tray_.WaitForExit(10s)) << "the tray program is still running";
     RunningConsole& console = WaitForConsole();
     ASSERT_NE(console.Window(), nullptr) << "no Console main window";
-    console.PostClick(kCancelButton);
+    console.PostClick(IDC_CANCEL);
     ExpectClosed(console);
     ExpectNoTrayStarts();
 }

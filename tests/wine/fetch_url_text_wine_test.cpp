@@ -11,6 +11,7 @@
 
 #include "common/platform/win32/internet_win32.h"
 #include "common/services/fetch_url_text.h"
+#include "support/ui/test_folder.h"
 #include "wine/probe_programs.h"
 
 namespace fs = std::filesystem;
@@ -46,7 +47,7 @@ std::string UnixPathOf(const fs::path& path) {
 class FetchUrlTextUnderWine : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        scratch_ = new ScratchFolder("http-test");
+        scratch_ = new ui::TestFolder("http-test");
         const char* sourceDir = std::getenv("LUMIVO_SOURCE_DIR");
         if (sourceDir == nullptr) {
             return;
@@ -92,7 +93,7 @@ protected:
     }
 
     Win32Internet internet_;
-    static inline ScratchFolder* scratch_ = nullptr;
+    static inline ui::TestFolder* scratch_ = nullptr;
     static inline int port_ = 0;
     static inline int closedPort_ = 0;
 };

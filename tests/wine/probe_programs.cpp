@@ -4,16 +4,12 @@
 #include <sstream>
 #include <vector>
 
-#include "common/platform/win32/unique_handles_win32.h"
-
-std::filesystem::path TestProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::filesystem::path(path).parent_path();
-}
+#include "support/ui/test_folder.h"
+#include "support/ui/test_process.h"
+#include "support/ui/ui_helper.h"
 
 std::filesystem::path ProbeProgram(const std::string& fileName) {
-    return TestProgramFolder() / "probes" / fileName;
+    return ui::BuildFolder() / "probes" / fileName;
 }
 
 std::string UniqueName(const std::string& prefix) {
@@ -23,26 +19,13 @@ std::string UniqueName(const std::string& prefix) {
 
 std::optional<DWORD> RunToEnd(const std::string& commandLine,
                               const std::filesystem::path& currentFolder, DWORD timeoutMs) {
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    const std::string folder = currentFolder.string();
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &started)) {
+    // A program that does not end in time is ended when `program` goes.
+    ui::TestProcess program;
+    if (!program.Start({}, commandLine, currentFolder.string()) ||
+        !program.WaitForExit(std::chrono::milliseconds(timeoutMs))) {
         return std::nullopt;
     }
-    const UniqueHandle process(started.hProcess);
-    const UniqueHandle thread(started.hThread);
-    if (WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.get(), 99);
-        WaitForSingleObject(process.get(), 5000);
-        return std::nullopt;
-    }
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.get(), &exitCode);
-    return exitCode;
+    return program.ExitCode();
 }
 
 std::string Quoted(const std::string& text) {
@@ -58,14 +41,8 @@ std::string QuotedCommand(const std::filesystem::path& program, const std::strin
 }
 
 bool WaitForFile(const std::filesystem::path& file, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!std::filesystem::exists(file)) {
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-        Sleep(50);
-    }
-    return true;
+    return ui::WaitUntil([&] { return std::filesystem::exists(file); },
+                         std::chrono::milliseconds(timeoutMs));
 }
 
 std::string ReadWholeFile(const std::filesystem::path& file) {
@@ -73,15 +50,4 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
-}
-
-ScratchFolder::ScratchFolder(const std::string& prefix)
-    : path_(TestProgramFolder() / UniqueName(prefix)) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }

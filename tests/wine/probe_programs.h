@@ -8,10 +8,8 @@
 #include <string>
 
 // Helpers of the Wine tests that start other processes: where the probe programs are, running a
-// program to its end, scratch folders, and files that another process writes.
-
-// The folder of the test program, where the build puts its programs.
-std::filesystem::path TestProgramFolder();
+// program to its end, and files that another process writes. Folders of their own for a test are
+// ui::TestFolder.
 
 // A probe program built beside the tests (tests/support/probes), by its file name.
 std::filesystem::path ProbeProgram(const std::string& fileName);
@@ -36,17 +34,3 @@ bool WaitForFile(const std::filesystem::path& file, DWORD timeoutMs);
 
 // The whole content of a file, empty when it cannot be read.
 std::string ReadWholeFile(const std::filesystem::path& file);
-
-// A fresh, empty folder beside the test program, removed with everything in it at the end.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& prefix);
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};

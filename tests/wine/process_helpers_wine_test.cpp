@@ -10,6 +10,7 @@
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/unique_handles_win32.h"
 #include "common/services/process_helpers.h"
+#include "support/ui/test_folder.h"
 #include "wine/probe_programs.h"
 
 namespace fs = std::filesystem;
@@ -22,7 +23,7 @@ constexpr DWORD kTimeoutMs = 60000;
 // The exit code of "instance_probe check NAME": 1 when another process holds the mutex.
 std::optional<DWORD> CheckInAnotherProcess(const std::string& mutexName) {
     return RunToEnd(Quoted(ProbeProgram("instance_probe.exe").string()) + " check " + mutexName,
-                    TestProgramFolder(), kTimeoutMs);
+                    ui::BuildFolder(), kTimeoutMs);
 }
 
 // A process that has asked for the mutex and stays until told to go or killed. Its events have
@@ -163,7 +164,7 @@ protected:
         return mark.substr(0, mark.find('\n'));
     }
 
-    ScratchFolder scratch_;
+    ui::TestFolder scratch_;
     fs::path starterFolder_;
     fs::path otherFolder_;
 };
@@ -223,7 +224,7 @@ private:
 };
 
 TEST(OpenWithShellUnderWine, HandlerReceivesTheFirst254Characters) {
-    const ScratchFolder scratch("shell-test");
+    const ui::TestFolder scratch("shell-test");
     const fs::path handler = scratch.Path() / "handler.exe";
     fs::copy_file(ProbeProgram("marker_probe.exe"), handler);
     const std::string scheme = "lumivo-probe-" + std::to_string(GetCurrentProcessId());

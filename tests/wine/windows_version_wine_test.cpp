@@ -8,6 +8,7 @@
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/version_queries_win32.h"
 #include "common/settings/windows_version.h"
+#include "support/ui/test_folder.h"
 #include "wine/probe_programs.h"
 
 namespace fs = std::filesystem;
@@ -28,7 +29,7 @@ std::string ProbeAnswersUnder(const std::string& wineVersion) {
                    static_cast<DWORD>(wineVersion.size() + 1));
     RegCloseKey(key);
 
-    const ScratchFolder scratch("version-test");
+    const ui::TestFolder scratch("version-test");
     const fs::path answers = scratch.Path() / "answers.txt";
     const auto exitCode = RunToEnd(
         QuotedCommand(ProbeProgram("version_probe.exe"), answers.string()), scratch.Path(), 60000);

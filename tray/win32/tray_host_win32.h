@@ -34,7 +34,6 @@ struct TrayHost {
 
 // The host window's timer: the network watch, and the daily update check when it is due.
 inline constexpr UINT_PTR NetworkWatchTimer = 2001;
-inline constexpr UINT NetworkWatchInterval = 60 * 1000;
 // The watch after a burst of network events: once, this long after the last event of the burst.
 inline constexpr UINT_PTR NetworkEventTimer = 2002;
 inline constexpr UINT NetworkEventDelay = 500;

@@ -16,7 +16,8 @@ bool TestProcess::Start(const std::string& programPath, const std::string& comma
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     startup.lpDesktop = desktopName.empty() ? nullptr : desktopName.data();
-    if (!CreateProcessA(programPath.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(programPath.empty() ? nullptr : programPath.c_str(), line.data(), nullptr,
+                        nullptr, FALSE, 0, nullptr,
                         currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup,
                         &process_)) {
         process_ = {};

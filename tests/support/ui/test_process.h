@@ -20,7 +20,8 @@ public:
     TestProcess& operator=(const TestProcess&) = delete;
 
     // Starts the program file with the command line (the file's quoted path when empty), in
-    // the given current folder, on the named desktop (the caller's when empty).
+    // the given current folder, on the named desktop (the caller's when empty). Without a program
+    // file the command line's first word names the program.
     bool Start(const std::string& programPath, const std::string& commandLine = {},
                const std::string& currentFolder = {}, const std::string& desktop = {});
     // Takes over a running program that another one started; false when it cannot be opened.

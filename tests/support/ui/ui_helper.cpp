@@ -1,5 +1,6 @@
 #include "ui_helper.h"
 
+#include <cctype>
 #include <thread>
 
 namespace ui {
@@ -46,10 +47,51 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     }
 }
 
-std::string WindowText(HWND window) {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof(text));
+namespace {
+
+std::string AnsiText(const std::wstring& wide) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), size,
+                        nullptr, nullptr);
     return text;
+}
+
+// The items of a list box or combo box, asked for with its count, length and text messages.
+std::vector<std::string> Items(HWND box, UINT countMessage, UINT lengthMessage, UINT textMessage) {
+    std::vector<std::string> items;
+    const auto count = static_cast<int>(SendMessageW(box, countMessage, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const auto length = SendMessageW(box, lengthMessage, static_cast<WPARAM>(i), 0);
+        std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(box, textMessage, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<std::size_t>(length));
+        items.push_back(AnsiText(item));
+    }
+    return items;
+}
+
+}  // namespace
+
+std::wstring WindowWideText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string WindowText(HWND window) {
+    return AnsiText(WindowWideText(window));
+}
+
+std::string ControlText(HWND control) {
+    const auto length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return AnsiText(text);
 }
 
 std::string WindowClass(HWND window) {
@@ -78,9 +120,26 @@ HWND WaitForTopLevelWindow(DWORD processId, const std::string& className, const 
     return window;
 }
 
+std::wstring MessageBoxWideText(HWND box) {
+    // The message's static control: 0xFFFF on Windows, 100 in Wine's message box.
+    for (const int id : {0xFFFF, 100}) {
+        if (const HWND text = GetDlgItem(box, id)) {
+            return WindowWideText(text);
+        }
+    }
+    return {};
+}
+
 std::string MessageBoxText(HWND box) {
-    // The message box's text is a static control with the id 0xFFFF.
-    return WindowText(GetDlgItem(box, 0xFFFF));
+    return AnsiText(MessageBoxWideText(box));
+}
+
+std::vector<std::string> ListBoxItems(HWND listBox) {
+    return Items(listBox, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::vector<std::string> ComboBoxItems(HWND comboBox) {
+    return Items(comboBox, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 std::vector<std::string> ChildTexts(HWND window) {
@@ -99,13 +158,21 @@ void PostCommand(HWND window, int commandId) {
 }
 
 void ClickAt(int x, int y, bool rightButton) {
-    SetCursorPos(x, y);
-    INPUT clicks[2]{};
-    clicks[0].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    clicks[1].type = INPUT_MOUSE;
-    clicks[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
+    // The pointer moves to the point in the same input stream as the press, so that the press
+    // happens where the pointer is.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT clicks[3]{};
+    for (INPUT& click : clicks) {
+        click.type = INPUT_MOUSE;
+        click.mi.dx = MulDiv(x, 65535, width - 1);
+        click.mi.dy = MulDiv(y, 65535, height - 1);
+        click.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    clicks[1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    clicks[2].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInput(3, clicks, sizeof(INPUT));
+    std::this_thread::sleep_for(100ms);
 }
 
 void MoveCursorTo(int x, int y) {
@@ -121,6 +188,53 @@ void PressKey(WORD virtualKey) {
     keys[1].ki.wVk = virtualKey;
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
+    std::this_thread::sleep_for(100ms);
+}
+
+void PressKeyWith(WORD heldKey, WORD virtualKey) {
+    INPUT keys[4]{};
+    for (INPUT& key : keys) {
+        key.type = INPUT_KEYBOARD;
+    }
+    keys[0].ki.wVk = keys[3].ki.wVk = heldKey;
+    keys[1].ki.wVk = keys[2].ki.wVk = virtualKey;
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, keys, sizeof(INPUT));
+    std::this_thread::sleep_for(100ms);
+}
+
+void TypeText(const std::string& text) {
+    std::vector<INPUT> keys;
+    for (const char c : text) {
+        // The keys of letters are named by their capitals; unshifted they type small letters.
+        INPUT key{};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(c)));
+        keys.push_back(key);
+        key.ki.dwFlags = KEYEVENTF_KEYUP;
+        keys.push_back(key);
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    std::this_thread::sleep_for(200ms);
+}
+
+HWND WaitForPopupMenu(std::chrono::milliseconds timeout) {
+    HWND menu = nullptr;
+    WaitUntil(
+        [&] {
+            menu = FindWindowA(MenuClass, nullptr);
+            return menu != nullptr && IsWindowVisible(menu);
+        },
+        timeout);
+    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+void ChoosePopupMenuItem(HWND menu, int index, int itemCount) {
+    // The items of a menu without separators are of one height.
+    RECT rect{};
+    GetWindowRect(menu, &rect);
+    ClickAt((rect.left + rect.right) / 2,
+            rect.top + (rect.bottom - rect.top) * (2 * index + 1) / (2 * itemCount));
 }
 
 bool HasNotificationIcon(HWND owner, UINT id) {
@@ -160,12 +274,10 @@ std::string UnixPathOf(const std::string& windowsPath) {
     return path;
 }
 
-namespace {
-
-bool SaveBitmapFile(const std::string& windowsPath) {
+bool SaveScreenBitmap(const RECT& area, const std::string& windowsPath) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
-    const int width = GetDeviceCaps(screen, HORZRES);
-    const int height = GetDeviceCaps(screen, VERTRES);
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
     header.biWidth = width;
@@ -177,7 +289,7 @@ bool SaveBitmapFile(const std::string& windowsPath) {
                                       DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    bool saved = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY) != FALSE;
+    bool saved = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != FALSE;
     GdiFlush();
 
     const DWORD imageSize = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
@@ -201,6 +313,8 @@ bool SaveBitmapFile(const std::string& windowsPath) {
     ReleaseDC(nullptr, screen);
     return saved;
 }
+
+namespace {
 
 // Wine starts a Unix program from a Windows one but gives no handle to wait on, so the caller
 // watches for the program's result instead.
@@ -232,7 +346,8 @@ bool SaveScreenshot(const std::string& unixPath) {
     const std::string partPath = unixPath + ".part";
     DeleteFileA(WindowsPathOf(unixPath).c_str());
     // The PNG appears under its name only once it is whole.
-    return SaveBitmapFile(WindowsPathOf(bitmapPath)) &&
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return SaveScreenBitmap(screen, WindowsPathOf(bitmapPath)) &&
            StartUnixCommand("/bin/sh -c \"convert 'bmp:" + bitmapPath + "' 'png:" + partPath +
                             "' && mv '" + partPath + "' '" + unixPath + "'; rm -f '" + bitmapPath +
                             "'\"") &&
