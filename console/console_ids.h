@@ -5,6 +5,7 @@
 #define IDI_CONSOLE 100
 #define IDD_MAIN_WINDOW 101
 #define IDD_NETWORK_LIST 102
+#define IDD_LAST_RUN 103
 
 // The main window's controls.
 #define IDC_MAPPING_GROUP 1001
@@ -38,8 +39,9 @@
 #define IDM_ACTIVE_NETWORKS 1024
 #define IDM_KNOWN_NETWORKS 1025
 #define IDM_ONLINE_HELP 1026
+#define IDM_LAST_RUN 1027
 
-// The network list window.
+// The network list window; the last run's window has the same controls.
 #define IDC_NETWORK_NAMES 51001
 #define IDC_NETWORK_LIST_OK 51002
 #define IDC_NETWORK_LIST_HEADING 51004

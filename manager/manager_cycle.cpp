@@ -12,6 +12,7 @@
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "manager/manager_identity.h"
+#include "manager/run_record.h"
 
 namespace {
 
@@ -26,34 +27,42 @@ UpdateCheckProgram ManagerUpdateCheckProgram() {
     return {ManagerProgramTitle(), ManagerProgramVersion, UpdateCheckForm::Manager};
 }
 
-// Polls without limit: the Manager has nothing to do until some network is connected.
-void WaitForConnectedNetwork(ManagerPlatform& platform) {
-    while (ConnectedNetworkList(platform.networks).empty()) {
+// Polls without limit: the Manager has nothing to do until some network is connected. Returns
+// the connected networks' name list.
+std::string WaitForConnectedNetwork(ManagerPlatform& platform) {
+    for (;;) {
+        std::string connected = ConnectedNetworkList(platform.networks);
+        if (!connected.empty()) {
+            return connected;
+        }
         platform.clock.Sleep(NetworkPollPause);
     }
 }
 
-void ApplyMappingTable(ManagerPlatform& platform) {
+void ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
     const int count = ReadMappingCount(platform.registry);
-    if (!IsLegacyDefaultPrinterMode(platform.registry)) {
+    const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
+    record.Management(lumivoManages, count);
+    if (!lumivoManages) {
         return;
     }
     for (int n = 1; n <= count; ++n) {
-        const std::string entryPath = MappingKeyPath(n);
         // A missing entry would read as an empty network name, which matches every network.
-        if (!RegistryKeyExists(platform.registry, entryPath)) {
+        if (!RegistryKeyExists(platform.registry, MappingKeyPath(n))) {
+            record.MissingEntry(n);
             continue;
         }
-        const std::string network =
-            ReadRegistryText(platform.registry, entryPath, NetworkNameValueName);
-        if (IsNetworkConnected(platform.networks, network)) {
-            const std::string printer =
-                ReadRegistryText(platform.registry, entryPath, PrinterNameValueName);
-            platform.spooler.SetDefaultPrinterA(printer.substr(0, kMaxPrinterNameLength));
+        const MappingEntry entry = ReadMapping(platform.registry, n);
+        const bool connected = IsNetworkConnected(platform.networks, entry.networkName);
+        record.Entry(n, entry, connected);
+        if (connected) {
+            const std::string printer = entry.printerName.substr(0, kMaxPrinterNameLength);
+            record.PrinterSet(printer, platform.spooler.SetDefaultPrinterA(printer));
             platform.clock.Sleep(kPrinterChangePause);
         }
         platform.clock.Sleep(kEntryPause);
     }
+    record.TableApplied();
 }
 
 }  // namespace
@@ -65,6 +74,7 @@ void ManagerCycle(ManagerPlatform& platform) {
     if (CheckSingleInstance(platform.processes, ManagerMutexName)) {
         return;
     }
+    RunRecord record(platform.registry, platform.clock);
     platform.clock.Sleep(kSettlePause);
     // The tray program restarts the Manager about once a minute, so the check runs only when the
     // last automatic one is a day old.
@@ -72,7 +82,9 @@ void ManagerCycle(ManagerPlatform& platform) {
         ClaimAutomaticUpdateCheck(platform.registry, platform.clock.CurrentUtcTime())) {
         platform.startUpdateCheck(ManagerUpdateCheckProgram());
     }
-    WaitForConnectedNetwork(platform);
-    ApplyMappingTable(platform);
-    StartTrayProgram(platform.registry, platform.processes);
+    record.WaitingForNetwork();
+    record.NetworkConnected(WaitForConnectedNetwork(platform));
+    ApplyMappingTable(platform, record);
+    record.TrayProgram(StartTrayProgram(platform.registry, platform.processes));
+    record.Save();
 }

@@ -29,5 +29,7 @@ extern const std::uint32_t NetworkPollPause;
 
 // One run of the Manager: wait until a network is connected, make the printer of every mapping
 // entry whose network is connected the default (the last match wins), start the tray program.
-// Returns at once, doing nothing, before Windows 8 or when another Manager runs.
+// What it did is kept as the settings value "LastRun", written when it starts waiting for a
+// network and at the end. Returns at once, doing nothing, before Windows 8 or when another
+// Manager runs.
 void ManagerCycle(ManagerPlatform& platform);

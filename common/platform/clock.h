@@ -14,4 +14,11 @@ public:
 
     // The present moment in UTC, to the second, as GetSystemTime gives it.
     virtual std::chrono::sys_seconds CurrentUtcTime() = 0;
+
+    // The present moment in local time, to the second, as GetLocalTime gives it.
+    virtual std::chrono::local_seconds CurrentLocalTime() = 0;
+
+    // Milliseconds since the system started, as GetTickCount64 counts them: only differences
+    // between two readings mean anything, and a change of the system clock does not move them.
+    virtual std::uint64_t TickCount() = 0;
 };

@@ -27,6 +27,7 @@ inline constexpr std::uint32_t kKeyWrite = 0x20006;
 // Registry value types.
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegDword = 4;
+inline constexpr std::uint32_t kRegMultiSz = 7;
 
 // The predefined keys, with the values Windows gives their handles. None stands for "no key".
 enum class RootKey : std::uint32_t {

@@ -1,19 +1,27 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 // SetDefaultPrinterA is given at most this many characters of a printer name.
 inline constexpr std::size_t kMaxPrinterNameLength = 255;
 
+// The Win32 error code of a spooler call; 0 when it succeeded.
+using SpoolerStatus = std::uint32_t;
+
+inline constexpr SpoolerStatus kSpoolerSuccess = 0;
+inline constexpr SpoolerStatus kErrorInvalidPrinterName = 1801;
+
 // The print spooler: the printers the user can print to and which of them is the default.
 class Spooler {
 public:
     virtual ~Spooler() = default;
 
-    // SetDefaultPrinterA; false when the spooler refuses the name.
-    virtual bool SetDefaultPrinterA(const std::string& printerName) = 0;
+    // SetDefaultPrinterA: kSpoolerSuccess, or the error code GetLastError gives when the spooler
+    // refuses the name.
+    virtual SpoolerStatus SetDefaultPrinterA(const std::string& printerName) = 0;
 
     // The names EnumPrintersA lists for local and connected printers, in its order.
     virtual std::vector<std::string> PrinterNames() = 0;

@@ -29,11 +29,11 @@ std::uint32_t StartProgram(Processes& processes, const std::string& fileName) {
     return started ? processId : 0;
 }
 
-void StartTrayProgram(Registry& registry, Processes& processes) {
+std::uint32_t StartTrayProgram(Registry& registry, Processes& processes) {
     if (!IsOptionEnabled(registry, SystemTrayValueName)) {
-        return;
+        return 0;
     }
-    StartProgram(processes, TrayFileName);
+    return StartProgram(processes, TrayFileName);
 }
 
 void OpenWithShell(Processes& processes, const std::string& target) {

@@ -12,8 +12,9 @@
 std::uint32_t StartProgram(Processes& processes, const std::string& fileName);
 
 // Starts the tray program unless the "SystemTray" option is off. A tray program that already runs
-// ends the second one at once, so nothing looks first.
-void StartTrayProgram(Registry& registry, Processes& processes);
+// ends the second one at once, so nothing looks first. Returns the started program's process id,
+// or 0 when the option is off or the start failed.
+std::uint32_t StartTrayProgram(Registry& registry, Processes& processes);
 
 // Opens a document or web address (its first 254 characters) with the shell's default action.
 // A failure shows nothing.

@@ -1,5 +1,6 @@
 #include "common/settings/registry_access.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <utility>
@@ -125,11 +126,14 @@ std::string ReadRegistryText(Registry& registry, const std::string& path,
     return TrimSpaces(std::string(bytes, strnlen(bytes, buffer.size())));
 }
 
-void WriteRegistryText(Registry& registry, const std::string& path, const std::string& valueName,
-                       const std::string& text) {
+namespace {
+
+// The key of the path opened for writing; a missing key is created once. An empty owner when the
+// path is not a path or the key cannot be opened.
+RegistryKey OpenKeyToWriteText(Registry& registry, const std::string& path) {
     const auto split = SplitRegistryPath(path);
     if (!split) {
-        return;
+        return RegistryKey();
     }
     RegistryStatus status = kErrorSuccess;
     RegistryKey key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite, status);
@@ -137,6 +141,14 @@ void WriteRegistryText(Registry& registry, const std::string& path, const std::s
         CreateRegistryKey(registry, path);
         key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite);
     }
+    return key;
+}
+
+}  // namespace
+
+void WriteRegistryText(Registry& registry, const std::string& path, const std::string& valueName,
+                       const std::string& text) {
+    const RegistryKey key = OpenKeyToWriteText(registry, path);
     if (!key) {
         return;
     }
@@ -181,4 +193,58 @@ void WriteRegistryDword(Registry& registry, const std::string& path, const std::
         static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
     registry.SetValue(key.get(), Cut(valueName, kWriteNameLimit), kRegDword, bytes.data(),
                       static_cast<std::uint32_t>(bytes.size()));
+}
+
+void WriteRegistryLines(Registry& registry, const std::string& path, const std::string& valueName,
+                        const std::vector<std::string>& lines) {
+    const RegistryKey key = OpenKeyToWriteText(registry, path);
+    if (!key) {
+        return;
+    }
+    std::string stored;
+    for (const std::string& line : lines) {
+        const std::string text = line.c_str();
+        if (text.empty()) {
+            continue;
+        }
+        // Room for this line's NUL and the one that ends the list.
+        if (stored.size() + text.size() + 2 > MaxLinesValueSize) {
+            break;
+        }
+        stored += text;
+        stored += '\0';
+    }
+    stored += '\0';
+    registry.SetValue(key.get(), Cut(valueName, kWriteNameLimit), kRegMultiSz,
+                      reinterpret_cast<const std::uint8_t*>(stored.data()),
+                      static_cast<std::uint32_t>(stored.size()));
+}
+
+std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string& path,
+                                           const std::string& valueName) {
+    std::vector<std::string> lines;
+    const auto split = SplitRegistryPath(path);
+    if (!split) {
+        return lines;
+    }
+    const RegistryKey key = OpenKey(registry, *split, kReadNameLimit, kKeyRead);
+    if (!key) {
+        return lines;
+    }
+    std::vector<std::uint8_t> buffer(MaxLinesValueSize);
+    std::uint32_t size = MaxLinesValueSize;
+    if (registry.QueryValue(key.get(), Cut(valueName, kReadNameLimit), nullptr, buffer.data(),
+                            &size) != kErrorSuccess) {
+        return lines;
+    }
+    const std::string data(reinterpret_cast<const char*>(buffer.data()), size);
+    std::string::size_type start = 0;
+    while (start < data.size()) {
+        const std::string::size_type end = std::min(data.find('\0', start), data.size());
+        if (end > start) {
+            lines.push_back(data.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return lines;
 }

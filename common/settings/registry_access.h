@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/platform/registry.h"
 
@@ -49,3 +50,17 @@ void ReadRegistryDword(Registry& registry, const std::string& path, const std::s
 // Stores the value as REG_DWORD; does nothing under a key that does not exist.
 void WriteRegistryDword(Registry& registry, const std::string& path, const std::string& valueName,
                         std::uint32_t value);
+
+// A list of lines, stored as REG_MULTI_SZ, takes at most this many bytes with its NULs.
+inline constexpr std::uint32_t MaxLinesValueSize = 8192;
+
+// Stores the lines as REG_MULTI_SZ, each up to its first NUL; an empty line cannot be stored
+// there and is left out, and lines that would make the value larger than MaxLinesValueSize are
+// left out from the end. A missing key is created once.
+void WriteRegistryLines(Registry& registry, const std::string& path, const std::string& valueName,
+                        const std::vector<std::string>& lines);
+
+// The lines of a value of at most MaxLinesValueSize bytes, cut at each NUL, empty ones left out;
+// no lines on any failure.
+std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string& path,
+                                           const std::string& valueName);

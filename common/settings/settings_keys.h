@@ -28,3 +28,6 @@ inline constexpr char LegacyDefaultPrinterModeValueName[] = "LegacyDefaultPrinte
 // The texts of a yes/no option as the Console writes them.
 inline constexpr char OptionYesText[] = "YES";
 inline constexpr char OptionNoText[] = "NO";
+
+// In the settings key, REG_MULTI_SZ, written by the Manager: what it did in its latest run.
+inline constexpr char LastRunValueName[] = "LastRun";

@@ -11,6 +11,7 @@
 #include "console/about_text.h"
 #include "console/console_ids.h"
 #include "console/console_texts.h"
+#include "console/last_run_view.h"
 #include "console/main_commands.h"
 #include "console/network_lists.h"
 #include "console/win32/network_list_window_win32.h"
@@ -42,6 +43,7 @@ const MenuItem kHelpMenu[] = {
     {0, nullptr},
     {IDM_ACTIVE_NETWORKS, "View List of Active Networks"},
     {IDM_KNOWN_NETWORKS, "View List of Known Networks"},
+    {IDM_LAST_RUN, "View Last Printer Change"},
     {0, nullptr},
     {IDM_SUPPORT, "Support LMV"},
     {0, nullptr},
@@ -112,6 +114,9 @@ void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
         case IDM_KNOWN_NETWORKS:
             ShowNetworkReport(window, NetworkListText(AllNetworkList(platform.networks)),
                               KnownNetworksHeading);
+            break;
+        case IDM_LAST_RUN:
+            ShowRecordReport(window, LastRunLines(platform.registry), LastRunHeading);
             break;
         case IDM_SUPPORT:
             OpenWithShell(platform.processes, SupportPageUrl);

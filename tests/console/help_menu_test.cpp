@@ -6,6 +6,7 @@
 
 #include "common/platform/win32/version_queries_win32.h"
 #include "common/settings/options.h"
+#include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "console/console_ids.h"
@@ -154,6 +155,8 @@ struct ShownList {
     std::string heading;
     Names names;
     bool namesEnabled = true;
+    bool scrollsDown = false;    // the list's last line can be scrolled into view
+    bool scrollsAcross = false;  // and so can the end of its widest line
     DialogRect place;
     std::vector<std::pair<int, DialogRect>> controls;  // in creation order
 };
@@ -168,8 +171,15 @@ ShownList ShowList(const RunningConsole& console, int command) {
     ShownList shown;
     shown.caption = ui::WindowText(list);
     shown.heading = ui::WindowText(GetDlgItem(list, IDC_NETWORK_LIST_HEADING));
-    shown.names = ui::ListBoxItems(GetDlgItem(list, IDC_NETWORK_NAMES));
-    shown.namesEnabled = IsWindowEnabled(GetDlgItem(list, IDC_NETWORK_NAMES));
+    const HWND names = GetDlgItem(list, IDC_NETWORK_NAMES);
+    shown.names = ui::ListBoxItems(names);
+    shown.namesEnabled = IsWindowEnabled(names);
+    RECT namesArea{};
+    GetClientRect(names, &namesArea);
+    shown.scrollsAcross = (GetWindowLongA(names, GWL_STYLE) & WS_HSCROLL) != 0 &&
+                          SendMessageA(names, LB_GETHORIZONTALEXTENT, 0, 0) > namesArea.right;
+    SendMessageA(names, WM_VSCROLL, SB_BOTTOM, 0);
+    shown.scrollsDown = SendMessageA(names, LB_GETTOPINDEX, 0, 0) > 0;
     RECT rect{};
     GetClientRect(list, &rect);
     MapWindowPoints(list, console.Window(), reinterpret_cast<POINT*>(&rect), 2);
@@ -201,6 +211,7 @@ TEST_F(HelpMenuTest, ActiveNetworksListSortedTrimmedAndCutAtCommas) {
     EXPECT_EQ(shown.heading, "List of networks active on this machine:");
     EXPECT_EQ(shown.names, (Names{"Attic", "Cafe", "Office Wi-Fi", "Upstairs"}));
     EXPECT_FALSE(shown.namesEnabled);
+    EXPECT_FALSE(shown.scrollsAcross);
     // Its client area, placed from the main window's client area.
     EXPECT_EQ(shown.place, (DialogRect{70, 70, 201, 193}));
     // The list box asks for 130 units and is cut to whole lines of names by the system.
@@ -228,6 +239,29 @@ TEST_F(HelpMenuTest, KnownNetworksListHoldsConnectedAndRememberedAlike) {
     console.SetText(IDC_PRINTER_BOX, "Console_Laser");
     console.Click(IDC_ADD);
     EXPECT_EQ(console.Rows().size(), 1u);
+}
+
+TEST_F(HelpMenuTest, LastPrinterChangeShowsTheManagersRecordInItsOrderToScrollAndRead) {
+    Names record{"Started on 2026-03-14 at 09:30:00.", "Connected networks: Office"};
+    for (int n = 1; n <= 20; ++n) {
+        record.push_back("Entry " + std::to_string(n) + ": network \"Office\", printer \"" +
+                         std::string(60, 'P') + "\": connected.");
+    }
+    WriteRegistryLines(registry_, SettingsKeyPath, LastRunValueName, record);
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+
+    const ShownList shown = ShowList(console, IDM_LAST_RUN);
+    EXPECT_EQ(shown.caption, "Lumivo Console - v1.19");
+    EXPECT_EQ(shown.heading, "What Lumivo Manager did when it last ran:");
+    EXPECT_EQ(shown.names, record);
+    EXPECT_TRUE(shown.namesEnabled);
+    EXPECT_TRUE(shown.scrollsDown);
+    EXPECT_TRUE(shown.scrollsAcross);
+
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", LastRunValueName);
+    EXPECT_EQ(ShowList(console, IDM_LAST_RUN).names,
+              Names{"Lumivo Manager has not run since the table was made."});
 }
 
 TEST_F(HelpMenuTest, NoActiveNetworkGivesAnEmptyList) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
 // A virtual clock that lets the test change the world once virtual time reaches a moment.
 class TimelineClock final : public Clock {
 public:
@@ -33,6 +36,8 @@ public:
         action_ = std::move(action);
     }
     std::chrono::sys_seconds CurrentUtcTime() override { return clock_.CurrentUtcTime(); }
+    std::chrono::local_seconds CurrentLocalTime() override { return clock_.CurrentLocalTime(); }
+    std::uint64_t TickCount() override { return clock_.TickCount(); }
     void AdvanceUtcTime(std::chrono::seconds by) { clock_.AdvanceUtcTime(by); }
     std::uint64_t Now() const { return clock_.Now(); }
     const std::vector<std::uint32_t>& Pauses() const { return clock_.Pauses(); }
@@ -70,6 +75,11 @@ protected:
     // The printers handed to the spooler, in order.
     const std::vector<std::string>& PrintersSet() const { return spooler.setDefaultCalls; }
 
+    // The Manager's record of its run, as it stands in the settings key.
+    std::vector<std::string> Record() {
+        return ReadRegistryLines(registry, SettingsKeyPath, LastRunValueName);
+    }
+
     std::vector<std::string> ProgramsStarted() const {
         std::vector<std::string> started;
         for (const auto& start : processes.starts) {
@@ -105,7 +115,11 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
     AddMapping(registry, "Home", "Home Printer");
     AddMapping(registry, "Office", "Office Printer");
     AddMapping(registry, "Cafe", "Cafe Printer");
-    clock.At(2500 + 3 * 1500, [this] { Connect(u"Office"); });
+    std::vector<std::string> recordWhileWaiting;
+    clock.At(2500 + 3 * 1500, [this, &recordWhileWaiting] {
+        recordWhileWaiting = Record();
+        Connect(u"Office");
+    });
 
     Run();
 
@@ -121,6 +135,17 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
     EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
     EXPECT_EQ(processes.mutexWaits.at(0).name, ManagerMutexName);
+
+    EXPECT_EQ(recordWhileWaiting,
+              (Lines{"Started on 2026-12-07 at 10:00:00.", "Waiting for a network to connect."}));
+    EXPECT_EQ(Record(),
+              (Lines{"Started on 2026-12-07 at 10:00:00.", "Waited 4 seconds for a network.",
+                     "Connected networks: Office", "Lumivo manages the default printer.",
+                     "Entry 1: network \"Home\", printer \"Home Printer\": not connected.",
+                     "Entry 2: network \"Office\", printer \"Office Printer\": connected.",
+                     "Printer \"Office Printer\" is now the default printer.",
+                     "Entry 3: network \"Cafe\", printer \"Cafe Printer\": not connected.",
+                     "Started the tray program."}));
 }
 
 TEST_F(ManagerCycleTest, EveryMatchIsAppliedInTableOrderSoTheLastWins) {
@@ -131,6 +156,16 @@ TEST_F(ManagerCycleTest, EveryMatchIsAppliedInTableOrderSoTheLastWins) {
     Run();
     EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Office Printer", "Home Printer"}));
     EXPECT_EQ(spooler.defaultPrinter, "Home Printer");
+    const Lines record = Record();
+    ASSERT_GE(record.size(), 9u);
+    EXPECT_EQ(record[2], "Connected networks: Office, Home 2");
+    EXPECT_EQ(Lines(record.end() - 6, record.end()),
+              (Lines{"Entry 1: network \"Office\", printer \"Office Printer\": connected.",
+                     "Printer \"Office Printer\" is now the default printer.",
+                     "Entry 2: network \"Home\", printer \"Home Printer\": connected.",
+                     "Printer \"Home Printer\" is now the default printer.",
+                     "The last match wins: \"Home Printer\" is the default printer.",
+                     "Started the tray program."}));
 }
 
 TEST_F(ManagerCycleTest, NamesMatchWhateverTheirCaseAndSurroundingSpaces) {
@@ -148,6 +183,9 @@ TEST_F(ManagerCycleTest, EmptyNetworkNameMatchesButMissingEntriesAreSkipped) {
     // Entries 2 to 1000 are not stored: no printer call and no pause for them.
     EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Cafe Printer"});
     EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 2000, 250}));
+    const Lines record = Record();
+    ASSERT_GE(record.size(), 3u);
+    EXPECT_EQ(record[record.size() - 2], "Entries 2 to 1000: missing from the table, skipped.");
 }
 
 TEST_F(ManagerCycleTest, WithoutLegacyModeNoPrinterChangesButTheTrayStarts) {
@@ -158,6 +196,11 @@ TEST_F(ManagerCycleTest, WithoutLegacyModeNoPrinterChangesButTheTrayStarts) {
     EXPECT_TRUE(PrintersSet().empty());
     EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
     EXPECT_EQ(clock.Pauses(), std::vector<std::uint32_t>{2500});
+    const Lines record = Record();
+    EXPECT_EQ(Lines(record.begin() + 1, record.end()),
+              (Lines{"Waited less than a second for a network.", "Connected networks: Office",
+                     "Windows manages the default printer, so Lumivo changed nothing.",
+                     "Started the tray program."}));
 }
 
 TEST_F(ManagerCycleTest, MissingLegacyModeValueCountsAsOff) {
@@ -186,6 +229,47 @@ TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
     EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Gone Printer", "Office Printer"}));
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
     EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
+    const Lines record = Record();
+    ASSERT_GE(record.size(), 6u);
+    EXPECT_EQ(record[5],
+              "Printer \"Gone Printer\" was not set: no printer of that name is "
+              "installed (error 1801).");
+}
+
+TEST_F(ManagerCycleTest, WithNoEntryConnectedTheRecordSaysWhyNothingChanged) {
+    Connect(u"Cafe");
+    AddMapping(registry, "Office", "Gone Printer");
+    WriteRegistryText(registry, SettingsKeyPath, SystemTrayValueName, "NO");
+    Run();
+    EXPECT_TRUE(PrintersSet().empty());
+    const Lines record = Record();
+    EXPECT_EQ(Lines(record.end() - 3, record.end()),
+              (Lines{"Entry 1: network \"Office\", printer \"Gone Printer\": not connected.",
+                     "No entry's network was connected, so the default printer was not changed.",
+                     "Did not start the tray program: \"Display Icon in System Tray\" is off."}));
+}
+
+TEST_F(ManagerCycleTest, ALongTableKeepsTheRecordWithin8KiBAndItsEnds) {
+    Connect(u"Office");
+    for (int n = 0; n < 100; ++n) {
+        AddMapping(registry, std::string(100, 'N'), "Office Printer");
+    }
+    AddMapping(registry, "Office", "Office Printer");
+    Run();
+    const Lines record = Record();
+    std::size_t size = 1;
+    for (const std::string& line : record) {
+        size += line.size() + 1;
+    }
+    EXPECT_LE(size, 8192u);
+    EXPECT_GT(size, 7000u);
+    ASSERT_GE(record.size(), 4u);
+    EXPECT_EQ(record[0], "Started on 2026-12-07 at 10:00:00.");
+    EXPECT_TRUE(std::any_of(record.begin(), record.end(), [](const std::string& line) {
+        return line.find(" lines left out ...") != std::string::npos;
+    }));
+    EXPECT_EQ(record[record.size() - 2], "Printer \"Office Printer\" is now the default printer.");
+    EXPECT_EQ(record.back(), "Started the tray program.");
 }
 
 TEST_F(ManagerCycleTest, CountsThatAreNotPositiveVisitNoEntry) {
@@ -255,7 +339,9 @@ TEST_F(ManagerCycleTest, SecondInstanceEndsBeforeReadingAnything) {
     processes.waitResults[ManagerMutexName] = kWaitTimeout;
     Connect(u"Office");
     AddMapping(registry, "Office", "Office Printer");
+    WriteRegistryLines(registry, SettingsKeyPath, LastRunValueName, {"The running Manager's"});
     Run();
+    EXPECT_EQ(Record(), Lines{"The running Manager's"});
     EXPECT_TRUE(clock.Pauses().empty());
     EXPECT_TRUE(updateChecks.empty());
     EXPECT_TRUE(PrintersSet().empty());

@@ -434,10 +434,31 @@ TYPED_TEST_P(RegistryAccessContract, CreateExistsAndDelete) {
     EXPECT_EQ(ReadRegistryText(registry, kTestPath + "\\Key\\Child", "Text"), "");
 }
 
+TYPED_TEST_P(RegistryAccessContract, LinesAreAMultiStringOfAtMost8KiB) {
+    Registry& registry = this->registry();
+    using Lines = std::vector<std::string>;
+    WriteRegistryLines(registry, kTestPath + "\\New", "Lines", {"first", "", " second line "});
+    const RawValue stored = ReadRaw(registry, kTestSubKey + "\\New", "Lines");
+    EXPECT_EQ(stored.type, kRegMultiSz);
+    EXPECT_EQ(std::string(stored.data.begin(), stored.data.end()),
+              std::string("first\0 second line \0\0", 21));
+    EXPECT_EQ(ReadRegistryLines(registry, kTestPath + "\\New", "LINES"),
+              (Lines{"first", " second line "}));
+
+    // Lines that would pass the limit are left out from the end; a longer value reads as none.
+    const Lines lines(100, std::string(99, 'x'));
+    WriteRegistryLines(registry, kTestPath, "Long", lines);
+    EXPECT_EQ(ReadRaw(registry, kTestSubKey, "Long").data.size(), 81u * 100 + 1);
+    EXPECT_EQ(ReadRegistryLines(registry, kTestPath, "Long"), Lines(81, std::string(99, 'x')));
+    SetRaw(registry, kTestSubKey, "TooLong", kRegMultiSz, Bytes(std::string(8193, 'y')));
+    EXPECT_EQ(ReadRegistryLines(registry, kTestPath, "TooLong"), Lines{});
+    EXPECT_EQ(ReadRegistryLines(registry, kTestPath, "Missing"), Lines{});
+}
+
 REGISTER_TYPED_TEST_SUITE_P(RegistryAccessContract, TextRoundTripIsTrimmedOfSpacesOnly,
                             TextLengthLimits, LongValueNamesAreCut, PathsThatAreNotPathsDoNothing,
                             RootNameAloneAddressesTheRootKey,
                             TextWritesCreateMissingKeysDwordWritesDoNot, DwordValues,
-                            CreateExistsAndDelete);
+                            CreateExistsAndDelete, LinesAreAMultiStringOfAtMost8KiB);
 
 }  // namespace registry_contract

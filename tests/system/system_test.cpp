@@ -292,6 +292,23 @@ TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
     RunManagerAtLogon();
 
     EXPECT_EQ(DefaultPrinter(), kPrinterB);
+
+    // The Console shows what the Manager did.
+    RunningConsole& again = StartConsole();
+    ASSERT_NE(again.Window(), nullptr) << "no Console main window";
+    again.PostCommand(IDM_LAST_RUN);
+    const HWND record = again.WaitForDialog();
+    ASSERT_NE(record, nullptr) << "no record window";
+    const std::vector<std::string> lines = ui::ListBoxItems(GetDlgItem(record, IDC_NETWORK_NAMES));
+    EXPECT_EQ(lines, ReadRegistryLines(registry_, SettingsKeyPath, LastRunValueName));
+    const std::vector<std::string> entry2{
+        "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected.",
+        "Printer \"Lumivo_Test_B\" is now the default printer."};
+    EXPECT_NE(std::search(lines.begin(), lines.end(), entry2.begin(), entry2.end()), lines.end());
+    PostMessageA(GetDlgItem(record, IDC_NETWORK_LIST_OK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(record); }, 10s));
+    again.PostClick(IDC_CANCEL);
+    ExpectClosed(again);
 }
 
 TEST_F(SystemTest, ClosingTheConsoleBringsTheTrayBack) {

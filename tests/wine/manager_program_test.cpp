@@ -28,6 +28,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using Lines = std::vector<std::string>;
 
 constexpr char kPrinterA[] = "Lumivo_Test_A";
 constexpr char kPrinterB[] = "Lumivo_Test_B";
@@ -68,6 +69,8 @@ protected:
         DeleteRegistryKey(registry_, SettingsKeyPath);
     }
 
+    Lines Record() { return ReadRegistryLines(registry_, SettingsKeyPath, LastRunValueName); }
+
     std::filesystem::path Manager() const { return install_.Path() / "Lumivo Manager.exe"; }
     std::filesystem::path Scenario() const { return install_.Path() / "networks.txt"; }
     std::filesystem::path TrayMark() const { return install_.Path() / "LMVTray.exe.ran"; }
@@ -101,6 +104,15 @@ TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
 
     EXPECT_EQ(DefaultPrinter(), kPrinterB);
     EXPECT_TRUE(WaitForFile(TrayMark(), 10'000));
+    const Lines record = Record();
+    ASSERT_EQ(record.size(), 8u);
+    EXPECT_EQ(record[0].substr(0, 11), "Started on ");
+    EXPECT_EQ(Lines(record.begin() + 2, record.end()),
+              (Lines{"Connected networks: Office", "Lumivo manages the default printer.",
+                     "Entry 1: network \"Home\", printer \"Lumivo_Test_A\": not connected.",
+                     "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected.",
+                     "Printer \"Lumivo_Test_B\" is now the default printer.",
+                     "Started the tray program."}));
 }
 
 TEST_F(ManagerProgramTest, AnEndlessCountStillEndsSoonWithThePrinterSet) {
@@ -137,6 +149,11 @@ TEST_F(ManagerProgramTest, PrinterThatDoesNotExistLeavesTheDefault) {
 
     EXPECT_EQ(DefaultPrinter(), kPrinterA);
     EXPECT_TRUE(WaitForFile(TrayMark(), 10'000));
+    const Lines record = Record();
+    ASSERT_EQ(record.size(), 8u);
+    EXPECT_EQ(record[5],
+              "Printer \"Lumivo_No_Such_Printer\" was not set: no printer of that name is "
+              "installed (error 1801).");
 }
 
 TEST_F(ManagerProgramTest, WindowsChoosingTheDefaultLeavesItAlone) {

@@ -22,3 +22,15 @@ std::chrono::sys_seconds Win32Clock::CurrentUtcTime() {
     return std::chrono::sys_seconds(
         std::chrono::seconds(ticks / kFileTimeTicksPerSecond - kSecondsFrom1601To1970));
 }
+
+std::chrono::local_seconds Win32Clock::CurrentLocalTime() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    using namespace std::chrono;
+    return local_days(year(now.wYear) / now.wMonth / now.wDay) + hours(now.wHour) +
+           minutes(now.wMinute) + seconds(now.wSecond);
+}
+
+std::uint64_t Win32Clock::TickCount() {
+    return GetTickCount64();
+}

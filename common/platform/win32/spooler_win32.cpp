@@ -7,8 +7,13 @@
 #include "common/platform/win32/ansi_text_win32.h"
 #include "common/platform/win32/unique_handles_win32.h"
 
-bool Win32Spooler::SetDefaultPrinterA(const std::string& printerName) {
-    return ::SetDefaultPrinterA(printerName.c_str()) != FALSE;
+SpoolerStatus Win32Spooler::SetDefaultPrinterA(const std::string& printerName) {
+    if (::SetDefaultPrinterA(printerName.c_str())) {
+        return kSpoolerSuccess;
+    }
+    // A failure that leaves no code still counts as one.
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
 }
 
 std::vector<std::string> Win32Spooler::PrinterNames() {

@@ -4,7 +4,7 @@
 
 class Win32Spooler final : public Spooler {
 public:
-    bool SetDefaultPrinterA(const std::string& printerName) override;
+    SpoolerStatus SetDefaultPrinterA(const std::string& printerName) override;
     std::vector<std::string> PrinterNames() override;
     std::string PresentDefaultPrinter() override;
 };

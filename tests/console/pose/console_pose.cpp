@@ -1,7 +1,7 @@
 // Poses the Console for the screenshots of the README: starts it, opens what the pose names and
 // saves that part of the screen as a bitmap file, then closes the Console.
 //
-//   console_pose main-window|help-menu|network-list BITMAP-FILE
+//   console_pose main-window|help-menu|network-list|last-run BITMAP-FILE
 #include <windows.h>
 
 #include <algorithm>
@@ -36,7 +36,8 @@ bool SaveScreen(RECT rect, const char* path) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fputs("usage: console_pose main-window|help-menu|network-list RECT-FILE\n", stderr);
+        std::fputs("usage: console_pose main-window|help-menu|network-list|last-run RECT-FILE\n",
+                   stderr);
         return 2;
     }
     const std::string pose = argv[1];
@@ -53,8 +54,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         shown = Union(shown, ScreenRect(menu));
-    } else if (pose == "network-list") {
-        console.PostCommand(IDM_KNOWN_NETWORKS);
+    } else if (pose == "network-list" || pose == "last-run") {
+        console.PostCommand(pose == "network-list" ? IDM_KNOWN_NETWORKS : IDM_LAST_RUN);
         const HWND list = console.WaitForDialog();
         if (list == nullptr) {
             return 1;

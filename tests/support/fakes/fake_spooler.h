@@ -7,7 +7,7 @@
 #include "common/platform/spooler.h"
 
 // Printers held in memory. Like the real spooler it refuses to make an unknown name the default,
-// and it keeps every name it was asked to make the default.
+// with the same error, and it keeps every name it was asked to make the default.
 class FakeSpooler final : public Spooler {
 public:
     explicit FakeSpooler(std::vector<std::string> printerNames = {},
@@ -18,13 +18,13 @@ public:
     std::string defaultPrinter;
     std::vector<std::string> setDefaultCalls;
 
-    bool SetDefaultPrinterA(const std::string& printerName) override {
+    SpoolerStatus SetDefaultPrinterA(const std::string& printerName) override {
         setDefaultCalls.push_back(printerName);
         if (std::find(printers.begin(), printers.end(), printerName) == printers.end()) {
-            return false;
+            return kErrorInvalidPrinterName;
         }
         defaultPrinter = printerName;
-        return true;
+        return kSpoolerSuccess;
     }
 
     std::vector<std::string> PrinterNames() override { return printers; }

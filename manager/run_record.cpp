@@ -1,0 +1,199 @@
+#include "manager/run_record.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <utility>
+
+#include "common/services/program_names.h"
+#include "common/settings/options.h"
+#include "common/settings/registry_access.h"
+#include "common/settings/settings_keys.h"
+
+namespace {
+
+// The errors SetDefaultPrinterA gives in practice, in words a user can act on.
+constexpr std::array<std::pair<SpoolerStatus, const char*>, 11> kSpoolerErrors = {{
+    {2, "the printer was not found"},
+    {5, "access was denied"},
+    {8, "there was not enough memory"},
+    {14, "there was not enough memory"},
+    {31, "the print spooler failed"},
+    {87, "the printer name is not valid"},
+    {122, "the printer name is too long"},
+    {1722, "the print spooler is not running"},
+    {kErrorInvalidPrinterName, "no printer of that name is installed"},
+    {1905, "the printer has been deleted"},
+    {3012, "no printer of that name is installed"},
+}};
+
+std::string SpoolerErrorText(SpoolerStatus status) {
+    for (const auto& [code, words] : kSpoolerErrors) {
+        if (code == status) {
+            return std::string(words) + " (error " + std::to_string(status) + ")";
+        }
+    }
+    return "Windows error " + std::to_string(status);
+}
+
+std::string Counted(std::uint64_t count, const char* unit) {
+    return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+}
+
+std::string DurationText(std::uint64_t milliseconds) {
+    const std::uint64_t seconds = milliseconds / 1000;
+    if (seconds == 0) {
+        return "less than a second";
+    }
+    if (seconds < 60) {
+        return Counted(seconds, "second");
+    }
+    if (seconds < 3600) {
+        return Counted(seconds / 60, "minute") + " " + Counted(seconds % 60, "second");
+    }
+    return Counted(seconds / 3600, "hour") + " " + Counted(seconds / 60 % 60, "minute");
+}
+
+std::string StartLine(std::chrono::local_seconds at) {
+    const auto day = std::chrono::floor<std::chrono::days>(at);
+    const std::chrono::year_month_day date(day);
+    const std::chrono::hh_mm_ss time(at - day);
+    char text[64];
+    std::snprintf(text, sizeof text, "Started on %04d-%02u-%02u at %02d:%02d:%02d.",
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
+                  static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
+    return text;
+}
+
+std::string Quoted(const std::string& name) {
+    return "\"" + name + "\"";
+}
+
+// The bytes that the lines take in a REG_MULTI_SZ value beside the list's closing NUL.
+std::size_t StoredSize(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines) {
+        size += line.size() + 1;
+    }
+    return size;
+}
+
+// The record's start (the run's circumstances) and its end (what became of the printer and the
+// tray program) matter most; a long table gives way in the middle.
+std::vector<std::string> FitRecordLines(const std::vector<std::string>& lines) {
+    const std::size_t room = MaxLinesValueSize - 1;
+    if (StoredSize(lines) <= room) {
+        return lines;
+    }
+    // Room for the line that says how many lines were left out.
+    const std::size_t noteRoom = 48;
+    std::size_t head = 0;
+    std::size_t used = 0;
+    while (head < lines.size() && used + lines[head].size() + 1 <= (room - noteRoom) / 2) {
+        used += lines[head++].size() + 1;
+    }
+    std::size_t tail = lines.size();
+    while (tail > head && used + lines[tail - 1].size() + 1 <= room - noteRoom) {
+        used += lines[--tail].size() + 1;
+    }
+    std::vector<std::string> fitted(lines.begin(), lines.begin() + head);
+    fitted.push_back("... " + Counted(tail - head, "line") + " left out ...");
+    fitted.insert(fitted.end(), lines.begin() + tail, lines.end());
+    return fitted;
+}
+
+}  // namespace
+
+RunRecord::RunRecord(Registry& registry, Clock& clock)
+    : registry_(registry), clock_(clock), lines_{StartLine(clock.CurrentLocalTime())} {}
+
+void RunRecord::WaitingForNetwork() {
+    waitStart_ = clock_.TickCount();
+    std::vector<std::string> lines = lines_;
+    lines.push_back("Waiting for a network to connect.");
+    SaveLines(lines);
+}
+
+void RunRecord::NetworkConnected(const std::string& connectedNetworks) {
+    lines_.push_back("Waited " + DurationText(clock_.TickCount() - waitStart_) + " for a network.");
+    lines_.push_back("Connected networks: " + connectedNetworks);
+}
+
+void RunRecord::Management(bool lumivoManages, int entryCount) {
+    if (!lumivoManages) {
+        lines_.push_back("Windows manages the default printer, so Lumivo changed nothing.");
+        return;
+    }
+    lines_.push_back("Lumivo manages the default printer.");
+    if (entryCount < 1) {
+        lines_.push_back("The table has no entries.");
+    }
+}
+
+void RunRecord::Entry(int n, const MappingEntry& entry, bool connected) {
+    lines_.push_back("Entry " + std::to_string(n) + ": network " + Quoted(entry.networkName) +
+                     ", printer " + Quoted(entry.printerName) + ": " +
+                     (connected ? "connected." : "not connected."));
+    ++entries_;
+    matches_ += connected ? 1 : 0;
+}
+
+void RunRecord::MissingEntry(int n) {
+    // A run of missing entries (a count above the stored entries) takes one line.
+    const bool extendsRun = missingTo_ != 0 && missingTo_ == n - 1;
+    if (!extendsRun) {
+        missingFrom_ = n;
+        lines_.emplace_back();
+    }
+    missingTo_ = n;
+    lines_.back() = (missingFrom_ == missingTo_
+                         ? "Entry " + std::to_string(n)
+                         : "Entries " + std::to_string(missingFrom_) + " to " + std::to_string(n)) +
+                    ": missing from the table, skipped.";
+}
+
+void RunRecord::PrinterSet(const std::string& printerName, SpoolerStatus status) {
+    if (status != kSpoolerSuccess) {
+        lines_.push_back("Printer " + Quoted(printerName) +
+                         " was not set: " + SpoolerErrorText(status) + ".");
+        return;
+    }
+    lines_.push_back("Printer " + Quoted(printerName) + " is now the default printer.");
+    ++printersSet_;
+    lastPrinterSet_ = printerName;
+}
+
+void RunRecord::TableApplied() {
+    if (entries_ == 0) {
+        return;
+    }
+    if (matches_ == 0) {
+        lines_.push_back(
+            "No entry's network was connected, so the default printer was not changed.");
+    } else if (printersSet_ == 0) {
+        lines_.push_back("The default printer was not changed.");
+    } else if (printersSet_ > 1) {
+        lines_.push_back("The last match wins: " + Quoted(lastPrinterSet_) +
+                         " is the default printer.");
+    }
+}
+
+void RunRecord::TrayProgram(std::uint32_t processId) {
+    if (processId != 0) {
+        lines_.push_back("Started the tray program.");
+    } else if (!IsOptionEnabled(registry_, SystemTrayValueName)) {
+        lines_.push_back("Did not start the tray program: \"Display Icon in System Tray\" is off.");
+    } else {
+        lines_.push_back(std::string("Could not start the tray program ") + TrayFileName + ".");
+    }
+}
+
+void RunRecord::Save() {
+    SaveLines(lines_);
+}
+
+void RunRecord::SaveLines(const std::vector<std::string>& lines) {
+    WriteRegistryLines(registry_, SettingsKeyPath, LastRunValueName, FitRecordLines(lines));
+}

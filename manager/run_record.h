@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/platform/clock.h"
+#include "common/platform/registry.h"
+#include "common/platform/spooler.h"
+#include "common/settings/mapping_table.h"
+
+// What the Manager did in its latest run, in plain words, one line per fact, so that a user can
+// tell why the default printer changed or did not. It is kept as the settings value "LastRun"
+// and replaced at each run; the Console shows it.
+class RunRecord {
+public:
+    // Notes the start of the run.
+    RunRecord(Registry& registry, Clock& clock);
+
+    // Saves the record so far with a line saying that the Manager waits for a network, so that a
+    // run that never sees one still tells so.
+    void WaitingForNetwork();
+
+    // The wait is over: how long it took and the connected networks' name list.
+    void NetworkConnected(const std::string& connectedNetworks);
+
+    // Who manages the default printer; when Windows does, the Manager changes nothing.
+    void Management(bool lumivoManages, int entryCount);
+
+    void Entry(int n, const MappingEntry& entry, bool connected);
+    // Entry n is counted but not stored, so it was skipped.
+    void MissingEntry(int n);
+    void PrinterSet(const std::string& printerName, SpoolerStatus status);
+
+    // After the last entry: what the entries came to.
+    void TableApplied();
+
+    // The process id the tray program was started with, 0 when it was not started.
+    void TrayProgram(std::uint32_t processId);
+
+    // Saves the record as it stands, replacing the previous one.
+    void Save();
+
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+private:
+    void SaveLines(const std::vector<std::string>& lines);
+
+    Registry& registry_;
+    Clock& clock_;
+    std::vector<std::string> lines_;
+    std::uint64_t waitStart_ = 0;
+    int missingFrom_ = 0;
+    int missingTo_ = 0;
+    int entries_ = 0;
+    int matches_ = 0;
+    int printersSet_ = 0;
+    std::string lastPrinterSet_;
+};
