@@ -30,13 +30,13 @@ std::optional<DialogRect> AnchorTable::Place(const void* dialog, int controlId, 
         return std::nullopt;
     }
     DialogRect place{record->x, record->y, record->width, record->height};
-    if (flags & kAnchorFollowBottom) {
+    if (flags & AnchorFollowBottom) {
         place.y = client.height - record->clientHeightMinusY;
     }
-    if (flags & kAnchorStretchWidth) {
+    if (flags & AnchorStretchWidth) {
         place.width = std::max(0, client.width - record->clientWidthMinusWidth);
     }
-    if (flags & kAnchorStretchHeight) {
+    if (flags & AnchorStretchHeight) {
         place.height = std::max(0, client.height - record->clientHeightMinusHeight);
     }
     return place;

@@ -7,11 +7,11 @@
 
 // Flags of AnchorControl; a call passes their sum.
 enum AnchorFlag : unsigned {
-    kAnchorPlace = 0,          // back to the recorded place, in the dialog's present units
-    kAnchorRecord = 1,         // store the control's present place against the client size
-    kAnchorFollowBottom = 4,   // keep the distance to the bottom edge
-    kAnchorStretchWidth = 8,   // keep the distance of the right edge to the client's right
-    kAnchorStretchHeight = 16  // keep the distance of the bottom edge to the client's bottom
+    AnchorPlace = 0,          // back to the recorded place, in the dialog's present units
+    AnchorRecordPlace = 1,    // store the control's present place against the client size
+    AnchorFollowBottom = 4,   // keep the distance to the bottom edge
+    AnchorStretchWidth = 8,   // keep the distance of the right edge to the client's right
+    AnchorStretchHeight = 16  // keep the distance of the bottom edge to the client's bottom
 };
 
 // What AnchorControl remembers of one control, all in dialog units of its dialog, the last four

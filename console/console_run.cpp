@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::uint32_t kMbIconExclamation = 0x30;
+constexpr std::uint32_t MbIconExclamation = 0x30;
 
 }  // namespace
 
@@ -19,7 +19,7 @@ void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& mess
                 Processes& processes, ConsoleWindows& windows) {
     const std::string caption = MainCaption(WindowsName(versions));
     if (!IsWindows8OrLater(versions)) {
-        messageBoxes.MessageBoxW(WindowsTooOldText, caption, kMbOk | kMbIconExclamation);
+        messageBoxes.MessageBoxW(WindowsTooOldText, caption, MbOk | MbIconExclamation);
         return;
     }
     UpdateCheckInteractive = false;

@@ -51,7 +51,7 @@ std::string GetPresentDefaultPrinter(Spooler& spooler) {
 }
 
 std::string ChangeDefaultPrinter(Spooler& spooler, Clock& clock, const std::string& printerName) {
-    spooler.SetDefaultPrinterA(printerName.substr(0, kMaxPrinterNameLength));
+    spooler.SetDefaultPrinterA(printerName.substr(0, MaxPrinterNameLength));
     // Lets the spooler settle before the default is asked for again.
     clock.Sleep(0);
     return GetPresentDefaultPrinter(spooler);

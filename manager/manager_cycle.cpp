@@ -17,11 +17,11 @@
 namespace {
 
 // The Manager gives the session a moment to settle after logon before it goes to the network.
-constexpr std::uint32_t kSettlePause = 2500;
+constexpr std::uint32_t SettlePause = 2500;
 // Pauses after each default-printer change and after each entry keep the spooler from being
 // hurried through a long table.
-constexpr std::uint32_t kPrinterChangePause = 2000;
-constexpr std::uint32_t kEntryPause = 250;
+constexpr std::uint32_t PrinterChangePause = 2000;
+constexpr std::uint32_t EntryPause = 250;
 
 UpdateCheckProgram ManagerUpdateCheckProgram() {
     return {ManagerProgramTitle(), ManagerProgramVersion, UpdateCheckForm::Manager};
@@ -56,11 +56,11 @@ void ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
         const bool connected = IsNetworkConnected(platform.networks, entry.networkName);
         record.Entry(n, entry, connected);
         if (connected) {
-            const std::string printer = entry.printerName.substr(0, kMaxPrinterNameLength);
+            const std::string printer = entry.printerName.substr(0, MaxPrinterNameLength);
             record.PrinterSet(printer, platform.spooler.SetDefaultPrinterA(printer));
-            platform.clock.Sleep(kPrinterChangePause);
+            platform.clock.Sleep(PrinterChangePause);
         }
-        platform.clock.Sleep(kEntryPause);
+        platform.clock.Sleep(EntryPause);
     }
     record.TableApplied();
 }
@@ -75,7 +75,7 @@ void ManagerCycle(ManagerPlatform& platform) {
         return;
     }
     RunRecord record(platform.registry, platform.clock);
-    platform.clock.Sleep(kSettlePause);
+    platform.clock.Sleep(SettlePause);
     // The tray program restarts the Manager about once a minute, so the check runs only when the
     // last automatic one is a day old.
     if (IsOptionEnabled(platform.registry, CheckForUpdatesValueName) &&

@@ -13,7 +13,7 @@
 namespace {
 
 // The errors SetDefaultPrinterA gives in practice, in words a user can act on.
-constexpr std::array<std::pair<SpoolerStatus, const char*>, 11> kSpoolerErrors = {{
+constexpr std::array<std::pair<SpoolerStatus, const char*>, 11> SpoolerErrors = {{
     {2, "the printer was not found"},
     {5, "access was denied"},
     {8, "there was not enough memory"},
@@ -22,13 +22,13 @@ constexpr std::array<std::pair<SpoolerStatus, const char*>, 11> kSpoolerErrors =
     {87, "the printer name is not valid"},
     {122, "the printer name is too long"},
     {1722, "the print spooler is not running"},
-    {kErrorInvalidPrinterName, "no printer of that name is installed"},
+    {ErrorInvalidPrinterName, "no printer of that name is installed"},
     {1905, "the printer has been deleted"},
     {3012, "no printer of that name is installed"},
 }};
 
 std::string SpoolerErrorText(SpoolerStatus status) {
-    for (const auto& [code, words] : kSpoolerErrors) {
+    for (const auto& [code, words] : SpoolerErrors) {
         if (code == status) {
             return std::string(words) + " (error " + std::to_string(status) + ")";
         }
@@ -155,7 +155,7 @@ void RunRecord::MissingEntry(int n) {
 }
 
 void RunRecord::PrinterSet(const std::string& printerName, SpoolerStatus status) {
-    if (status != kSpoolerSuccess) {
+    if (status != SpoolerSuccess) {
         lines_.push_back("Printer " + Quoted(printerName) +
                          " was not set: " + SpoolerErrorText(status) + ".");
         return;

@@ -2,9 +2,9 @@
 
 namespace {
 
-constexpr std::uint64_t kTicksPerMillisecond = 10'000;
-constexpr std::uint64_t kMillisecondsPerDay = 86'400'000;
-constexpr std::int64_t kDaysFrom1601To1970 = 134'774;
+constexpr std::uint64_t TicksPerMillisecond = 10'000;
+constexpr std::uint64_t MillisecondsPerDay = 86'400'000;
+constexpr std::int64_t DaysFrom1601To1970 = 134'774;
 
 // Year, month and day of a count of days since 1970-01-01 in the proleptic Gregorian calendar
 // (H. Hinnant's civil_from_days).
@@ -28,12 +28,12 @@ bool PortableFileTimeToSystemTime(FileTime time, CalendarTime& fields) {
     if (time > static_cast<FileTime>(INT64_MAX)) {
         return false;
     }
-    const std::uint64_t totalMilliseconds = time / kTicksPerMillisecond;
-    const std::uint64_t days = totalMilliseconds / kMillisecondsPerDay;
-    std::uint64_t msOfDay = totalMilliseconds % kMillisecondsPerDay;
+    const std::uint64_t totalMilliseconds = time / TicksPerMillisecond;
+    const std::uint64_t days = totalMilliseconds / MillisecondsPerDay;
+    std::uint64_t msOfDay = totalMilliseconds % MillisecondsPerDay;
 
     CalendarTime result;
-    CivilFromDays(static_cast<std::int64_t>(days) - kDaysFrom1601To1970, result);
+    CivilFromDays(static_cast<std::int64_t>(days) - DaysFrom1601To1970, result);
     // 1601-01-01 was a Monday.
     result.dayOfWeek = static_cast<std::uint16_t>((days + 1) % 7);
     result.milliseconds = static_cast<std::uint16_t>(msOfDay % 1000);

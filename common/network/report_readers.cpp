@@ -4,16 +4,16 @@
 
 namespace {
 
-constexpr std::string_view kNameLabel = "Network name: <";
-constexpr std::string_view kNameEnd = ">";
-constexpr std::string_view kConnectedLine = "Network is connected: Yes";
-constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view NameLabel = "Network name: <";
+constexpr std::string_view NameEnd = ">";
+constexpr std::string_view ConnectedLine = "Network is connected: Yes";
+constexpr std::string_view LineEnd = "\r\n";
 
 // The text after the name label up to, not including, the next ">"; the whole remainder when
 // there is none. nameEnd is set to where that ">" stands (or the end).
 std::string_view NameAfterLabel(std::string_view text, std::size_t label, std::size_t& nameEnd) {
-    const std::size_t nameStart = label + kNameLabel.size();
-    nameEnd = text.find(kNameEnd, nameStart);
+    const std::size_t nameStart = label + NameLabel.size();
+    nameEnd = text.find(NameEnd, nameStart);
     if (nameEnd == std::string_view::npos) {
         nameEnd = text.size();
     }
@@ -61,7 +61,7 @@ std::size_t LastSeparator(std::string_view text) {
 
 std::string NextConnectedNetworkName(std::string_view text, std::string_view& rest) {
     for (;;) {
-        const std::size_t marker = FindAtLineStart(text, kConnectedLine);
+        const std::size_t marker = FindAtLineStart(text, ConnectedLine);
         if (marker == std::string_view::npos) {
             rest = std::string_view();
             return std::string();
@@ -71,13 +71,13 @@ std::string NextConnectedNetworkName(std::string_view text, std::string_view& re
         const std::string_view block =
             separator == std::string_view::npos ? head : head.substr(separator);
 
-        std::size_t afterMarker = marker + kConnectedLine.size();
-        if (text.substr(afterMarker, kLineEnd.size()) == kLineEnd) {
-            afterMarker += kLineEnd.size();
+        std::size_t afterMarker = marker + ConnectedLine.size();
+        if (text.substr(afterMarker, LineEnd.size()) == LineEnd) {
+            afterMarker += LineEnd.size();
         }
         text = text.substr(afterMarker);
 
-        const std::size_t label = FindAtLineStart(block, kNameLabel);
+        const std::size_t label = FindAtLineStart(block, NameLabel);
         if (label != std::string_view::npos) {
             rest = text;
             std::size_t nameEnd = 0;
@@ -87,7 +87,7 @@ std::string NextConnectedNetworkName(std::string_view text, std::string_view& re
 }
 
 std::string NextNetworkName(std::string_view text, std::string_view& rest) {
-    const std::size_t label = FindAtLineStart(text, kNameLabel);
+    const std::size_t label = FindAtLineStart(text, NameLabel);
     if (label == std::string_view::npos) {
         rest = std::string_view();
         return std::string();

@@ -52,7 +52,7 @@ struct ConnectivityFlag {
     const char* text;
 };
 
-constexpr std::array<ConnectivityFlag, 8> kConnectivityFlags{{
+constexpr std::array<ConnectivityFlag, 8> ConnectivityFlags{{
     {0x1,
      "     There is connectivity to a network, but the service cannot detect any IPv4 Network "
      "Traffic. NLM_CONNECTIVITY_IPV4_NOTRAFFIC 0x1"},
@@ -79,7 +79,7 @@ constexpr std::array<ConnectivityFlag, 8> kConnectivityFlags{{
      "NLM_CONNECTIVITY_IPV6_INTERNET 0x400"},
 }};
 
-constexpr const char* kDisconnectedText =
+constexpr const char* DisconnectedText =
     "     The underlying network interfaces have no connectivity to any network. "
     "NLM_CONNECTIVITY_DISCONNECTED 0x0";
 
@@ -87,10 +87,10 @@ constexpr const char* kDisconnectedText =
 
 std::string ConnectivityText(std::uint32_t connectivity, std::string_view indent) {
     if (connectivity == 0) {
-        return std::string(indent) + kDisconnectedText;
+        return std::string(indent) + DisconnectedText;
     }
     std::string text;
-    for (const ConnectivityFlag& entry : kConnectivityFlags) {
+    for (const ConnectivityFlag& entry : ConnectivityFlags) {
         if ((connectivity & entry.flag) == 0) {
             continue;
         }
@@ -110,13 +110,13 @@ std::string ConnectivityText(std::uint32_t connectivity, std::string_view indent
 }
 
 std::string FileTimeText(FileTime time) {
-    static constexpr std::array<const char*, 7> kWeekdays{
+    static constexpr std::array<const char*, 7> Weekdays{
         "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     CalendarTime fields;
     if (!FileTimeToCalendarTime(time, fields)) {
         fields = CalendarTime{};
     }
-    const char* weekday = fields.dayOfWeek < kWeekdays.size() ? kWeekdays[fields.dayOfWeek] : "";
+    const char* weekday = fields.dayOfWeek < Weekdays.size() ? Weekdays[fields.dayOfWeek] : "";
     char text[80];
     std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u (%03u milliseconds) %s",
                   fields.year, fields.month, fields.day, fields.hour, fields.minute, fields.second,

@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr std::string_view kTab = "\t";
+constexpr std::string_view Tab = "\t";
 
 // Writes prefix + text(value) when the query answered, else the failure line.
 template <typename T, typename Format>
@@ -20,7 +20,7 @@ std::string Quoted(const std::string& text) {
 }
 
 std::string TabbedGuid(const Guid& guid) {
-    std::string text(kTab);
+    std::string text(Tab);
     text += GuidText(guid);
     return text;
 }
@@ -128,7 +128,7 @@ void WriteAdapterConnectivity(std::string& report, std::optional<std::uint32_t> 
         return;
     }
     WriteReportLine(report, "\tConnectivity: ");
-    WriteReportLine(report, ConnectivityText(*connectivity, kTab));
+    WriteReportLine(report, ConnectivityText(*connectivity, Tab));
 }
 
 void WriteAdapterConnectionId(std::string& report, const std::optional<Guid>& id) {

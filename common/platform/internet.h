@@ -8,8 +8,8 @@
 // A WinINet handle; 0 is no handle.
 using InternetHandle = std::uintptr_t;
 
-constexpr std::uint32_t kInternetOpenTypeDirect = 1;
-constexpr std::uint32_t kInternetFlagNoCacheWrite = 0x04000000;
+constexpr std::uint32_t InternetOpenTypeDirect = 1;
+constexpr std::uint32_t InternetFlagNoCacheWrite = 0x04000000;
 
 // The WinINet calls of an HTTP(S) fetch.
 class Internet {

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-constexpr std::uint32_t kMbOk = 0x0;
-constexpr std::uint32_t kMbYesNo = 0x4;
-constexpr int kIdOk = 1;
-constexpr int kIdYes = 6;
-constexpr int kIdNo = 7;
+constexpr std::uint32_t MbOk = 0x0;
+constexpr std::uint32_t MbYesNo = 0x4;
+constexpr int IdOk = 1;
+constexpr int IdYes = 6;
+constexpr int IdNo = 7;
 
 // Message boxes with no owner window.
 class MessageBoxes {

@@ -12,15 +12,15 @@ struct ProcessStart {
     std::uint16_t showWindow = 0;    // STARTUPINFO's wShowWindow
 };
 
-constexpr std::uint32_t kSemFailCriticalErrors = 0x0001;
-constexpr std::uint32_t kSemNoOpenFileErrorBox = 0x8000;
-constexpr std::uint32_t kNormalPriorityClass = 0x20;
-constexpr std::uint32_t kStartfUseShowWindow = 0x1;
-constexpr std::uint16_t kSwShowNormal = 1;
-constexpr std::uint32_t kWaitObject0 = 0;
-constexpr std::uint32_t kWaitAbandoned = 0x80;
-constexpr std::uint32_t kWaitTimeout = 0x102;
-constexpr std::uint32_t kWaitFailed = 0xFFFFFFFF;
+constexpr std::uint32_t SemFailCriticalErrors = 0x0001;
+constexpr std::uint32_t SemNoOpenFileErrorBox = 0x8000;
+constexpr std::uint32_t NormalPriorityClass = 0x20;
+constexpr std::uint32_t StartfUseShowWindow = 0x1;
+constexpr std::uint16_t SwShowNormal = 1;
+constexpr std::uint32_t WaitObject0 = 0;
+constexpr std::uint32_t WaitAbandoned = 0x80;
+constexpr std::uint32_t WaitTimeout = 0x102;
+constexpr std::uint32_t WaitFailed = 0xFFFFFFFF;
 
 // Starting processes, opening documents with the shell, and named mutexes.
 class Processes {

@@ -10,24 +10,24 @@
 
 using RegistryStatus = std::int32_t;
 
-inline constexpr RegistryStatus kErrorSuccess = 0;
-inline constexpr RegistryStatus kErrorFileNotFound = 2;
-inline constexpr RegistryStatus kErrorAccessDenied = 5;
-inline constexpr RegistryStatus kErrorInvalidHandle = 6;
-inline constexpr RegistryStatus kErrorInvalidParameter = 87;
-inline constexpr RegistryStatus kErrorBadPathname = 161;
-inline constexpr RegistryStatus kErrorMoreData = 234;
-inline constexpr RegistryStatus kErrorBadKey = 1010;
-inline constexpr RegistryStatus kErrorKeyDeleted = 1018;
+inline constexpr RegistryStatus ErrorSuccess = 0;
+inline constexpr RegistryStatus ErrorFileNotFound = 2;
+inline constexpr RegistryStatus ErrorAccessDenied = 5;
+inline constexpr RegistryStatus ErrorInvalidHandle = 6;
+inline constexpr RegistryStatus ErrorInvalidParameter = 87;
+inline constexpr RegistryStatus ErrorBadPathname = 161;
+inline constexpr RegistryStatus ErrorMoreData = 234;
+inline constexpr RegistryStatus ErrorBadKey = 1010;
+inline constexpr RegistryStatus ErrorKeyDeleted = 1018;
 
 // Access rights for opening a key.
-inline constexpr std::uint32_t kKeyRead = 0x20019;
-inline constexpr std::uint32_t kKeyWrite = 0x20006;
+inline constexpr std::uint32_t KeyRead = 0x20019;
+inline constexpr std::uint32_t KeyWrite = 0x20006;
 
 // Registry value types.
-inline constexpr std::uint32_t kRegSz = 1;
-inline constexpr std::uint32_t kRegDword = 4;
-inline constexpr std::uint32_t kRegMultiSz = 7;
+inline constexpr std::uint32_t RegSz = 1;
+inline constexpr std::uint32_t RegDword = 4;
+inline constexpr std::uint32_t RegMultiSz = 7;
 
 // The predefined keys, with the values Windows gives their handles. None stands for "no key".
 enum class RootKey : std::uint32_t {
@@ -57,7 +57,7 @@ public:
                                      RegistryHandle& key) = 0;
 
     // RegQueryValueExA: on entry size is the room at data; on return the size of the value's
-    // data. A null data asks for the size only; too little room gives kErrorMoreData and leaves
+    // data. A null data asks for the size only; too little room gives ErrorMoreData and leaves
     // data untouched. type may be null.
     virtual RegistryStatus QueryValue(RegistryHandle key, const std::string& valueName,
                                       std::uint32_t* type, std::uint8_t* data,

@@ -6,20 +6,20 @@
 #include <vector>
 
 // SetDefaultPrinterA is given at most this many characters of a printer name.
-inline constexpr std::size_t kMaxPrinterNameLength = 255;
+inline constexpr std::size_t MaxPrinterNameLength = 255;
 
 // The Win32 error code of a spooler call; 0 when it succeeded.
 using SpoolerStatus = std::uint32_t;
 
-inline constexpr SpoolerStatus kSpoolerSuccess = 0;
-inline constexpr SpoolerStatus kErrorInvalidPrinterName = 1801;
+inline constexpr SpoolerStatus SpoolerSuccess = 0;
+inline constexpr SpoolerStatus ErrorInvalidPrinterName = 1801;
 
 // The print spooler: the printers the user can print to and which of them is the default.
 class Spooler {
 public:
     virtual ~Spooler() = default;
 
-    // SetDefaultPrinterA: kSpoolerSuccess, or the error code GetLastError gives when the spooler
+    // SetDefaultPrinterA: SpoolerSuccess, or the error code GetLastError gives when the spooler
     // refuses the name.
     virtual SpoolerStatus SetDefaultPrinterA(const std::string& printerName) = 0;
 

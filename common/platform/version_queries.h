@@ -12,14 +12,14 @@ struct WindowsVersionRecord {
     std::uint8_t wProductType = 0;
 };
 
-constexpr std::uint32_t kPlatformWindows9x = 1;  // VER_PLATFORM_WIN32_WINDOWS
-constexpr std::uint32_t kPlatformWindowsNt = 2;  // VER_PLATFORM_WIN32_NT
-constexpr std::uint8_t kNtWorkstation = 1;       // VER_NT_WORKSTATION
-constexpr std::uint32_t kVerProductType = 0x80;  // VER_PRODUCT_TYPE
-constexpr std::uint8_t kVerEqual = 1;            // VER_EQUAL
-constexpr std::uint16_t kProcessorArchitectureIa64 = 6;
-constexpr std::uint16_t kProcessorArchitectureAmd64 = 9;
-constexpr std::uint16_t kProcessorArchitectureArm64 = 12;
+constexpr std::uint32_t PlatformWindows9x = 1;  // VER_PLATFORM_WIN32_WINDOWS
+constexpr std::uint32_t PlatformWindowsNt = 2;  // VER_PLATFORM_WIN32_NT
+constexpr std::uint8_t NtWorkstation = 1;       // VER_NT_WORKSTATION
+constexpr std::uint32_t VerProductType = 0x80;  // VER_PRODUCT_TYPE
+constexpr std::uint8_t VerEqual = 1;            // VER_EQUAL
+constexpr std::uint16_t ProcessorArchitectureIa64 = 6;
+constexpr std::uint16_t ProcessorArchitectureAmd64 = 9;
+constexpr std::uint16_t ProcessorArchitectureArm64 = 12;
 
 // The version queries of kernel32 and ntdll.
 class VersionQueries {

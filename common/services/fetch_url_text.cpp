@@ -5,35 +5,34 @@
 
 namespace {
 
-constexpr std::size_t kUrlBufferSize = 2048;
-constexpr std::uint32_t kReadSize = 1024;
+constexpr std::size_t UrlBufferSize = 2048;
+constexpr std::uint32_t ReadSize = 1024;
 
 }  // namespace
 
 std::string FetchUrlText(Internet& internet, const std::string& url) {
     const UniqueInternetHandle connection =
-        OwnedInternetHandle(internet, internet.InternetOpenA("Test", kInternetOpenTypeDirect, 0));
+        OwnedInternetHandle(internet, internet.InternetOpenA("Test", InternetOpenTypeDirect, 0));
     if (!connection) {
         return std::string();
     }
     // The address passes through a zero-terminated buffer, which cuts a longer one.
-    char address[kUrlBufferSize] = {};
-    url.copy(address, kUrlBufferSize - 1);
+    char address[UrlBufferSize] = {};
+    url.copy(address, UrlBufferSize - 1);
     const UniqueInternetHandle request = OwnedInternetHandle(
         internet,
-        internet.InternetOpenUrlA(connection.get(), address, kInternetFlagNoCacheWrite, 0));
+        internet.InternetOpenUrlA(connection.get(), address, InternetFlagNoCacheWrite, 0));
     if (!request) {
         return std::string();
     }
 
     std::string text;
-    char buffer[kReadSize];
+    char buffer[ReadSize];
     std::uint32_t bytesRead = 0;
     while (text.size() < FetchedTextLimit &&
-           internet.InternetReadFile(request.get(), buffer, kReadSize, bytesRead) &&
-           bytesRead > 0) {
+           internet.InternetReadFile(request.get(), buffer, ReadSize, bytesRead) && bytesRead > 0) {
         const std::size_t kept = std::min({static_cast<std::size_t>(bytesRead),
-                                           std::size_t{kReadSize}, FetchedTextLimit - text.size()});
+                                           std::size_t{ReadSize}, FetchedTextLimit - text.size()});
         text.append(buffer, kept);
     }
     return text;

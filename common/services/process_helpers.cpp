@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::size_t kShellTargetLimit = 254;
+constexpr std::size_t ShellTargetLimit = 254;
 
 }  // namespace
 
@@ -16,13 +16,13 @@ std::uint32_t StartProgram(Processes& processes, const std::string& fileName) {
     ProcessStart start;
     start.commandLine = "\"" + fileName + "\"";
     start.inheritHandles = false;
-    start.creationFlags = kNormalPriorityClass;
-    start.startupFlags = kStartfUseShowWindow;
-    start.showWindow = kSwShowNormal;
+    start.creationFlags = NormalPriorityClass;
+    start.startupFlags = StartfUseShowWindow;
+    start.showWindow = SwShowNormal;
 
     // The system shows no error box of its own for a missing or broken program file.
     const std::uint32_t previousMode =
-        processes.SetErrorMode(kSemFailCriticalErrors | kSemNoOpenFileErrorBox);
+        processes.SetErrorMode(SemFailCriticalErrors | SemNoOpenFileErrorBox);
     std::uint32_t processId = 0;
     const bool started = processes.CreateProcessW(start, processId);
     processes.SetErrorMode(previousMode);
@@ -38,12 +38,12 @@ std::uint32_t StartTrayProgram(Registry& registry, Processes& processes) {
 
 void OpenWithShell(Processes& processes, const std::string& target) {
     std::string file = target.substr(0, target.find('\0'));
-    if (file.size() > kShellTargetLimit) {
-        file.resize(kShellTargetLimit);
+    if (file.size() > ShellTargetLimit) {
+        file.resize(ShellTargetLimit);
     }
-    processes.ShellExecuteA("", file, "", "", kSwShowNormal);
+    processes.ShellExecuteA("", file, "", "", SwShowNormal);
 }
 
 bool CheckSingleInstance(Processes& processes, const std::string& mutexName) {
-    return processes.CreateMutexAndWait(mutexName, 0) == kWaitTimeout;
+    return processes.CreateMutexAndWait(mutexName, 0) == WaitTimeout;
 }

@@ -10,15 +10,15 @@ std::atomic<bool> UpdateCheckInteractive{false};
 
 namespace {
 
-constexpr std::uint32_t kPauseAfterPrompt = 10000;
+constexpr std::uint32_t PauseAfterPrompt = 10000;
 
 // Constant data without a destructor, as the check may outlive the program's static objects.
-constexpr char kServerDownMessage[] =
+constexpr char ServerDownMessage[] =
     "The Lumivo update website appears to be down right now. Please check again later.";
-constexpr char kUpToDateMessage[] = "Your version of Lumivo is up-to-date.";
-constexpr char kNotFoundMarker[] = "404:";
+constexpr char UpToDateMessage[] = "Your version of Lumivo is up-to-date.";
+constexpr char NotFoundMarker[] = "404:";
 // A version file may end in a line break; what surrounds the version is not part of it.
-constexpr char kBlanksAroundVersion[] = " \t\r\n";
+constexpr char BlanksAroundVersion[] = " \t\r\n";
 
 bool IsVersionCharacter(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.' ||
@@ -48,21 +48,21 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
     };
     const auto reportServerDown = [&] {
         if (userAsked()) {
-            messageBoxes.MessageBoxW(kServerDownMessage, program.title, kMbOk);
+            messageBoxes.MessageBoxW(ServerDownMessage, program.title, MbOk);
         }
     };
     const std::string text =
-        Trimmed(FetchUrlText(internet, UpdateVersionFileUrl), kBlanksAroundVersion);
+        Trimmed(FetchUrlText(internet, UpdateVersionFileUrl), BlanksAroundVersion);
 
     // An empty answer means the server could not be reached: that is no news of being up to date.
-    if (Contains(text, ParkingMarker) || Contains(text, kNotFoundMarker) || text.empty()) {
+    if (Contains(text, ParkingMarker) || Contains(text, NotFoundMarker) || text.empty()) {
         reportServerDown();
         return;
     }
     // Equality, not order: any other version with a dot is offered, a lower number too.
     if (UpperCaseAscii(program.ownVersion) == UpperCaseAscii(text)) {
         if (userAsked()) {
-            messageBoxes.MessageBoxW(kUpToDateMessage, program.title, kMbOk);
+            messageBoxes.MessageBoxW(UpToDateMessage, program.title, MbOk);
         }
         return;
     }
@@ -74,12 +74,12 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
         return;
     }
     const int answer = messageBoxes.MessageBoxW(NewVersionPrompt(program.ownVersion, text),
-                                                program.title, kMbYesNo);
-    if (answer == kIdYes) {
+                                                program.title, MbYesNo);
+    if (answer == IdYes) {
         OpenWithShell(processes, DownloadPageUrl);
-        clock.Sleep(kPauseAfterPrompt);
+        clock.Sleep(PauseAfterPrompt);
     }
-    clock.Sleep(kPauseAfterPrompt);
+    clock.Sleep(PauseAfterPrompt);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::size_t kUtcTimeTextLength = 19;  // "YYYY-MM-DD HH:MM:SS"
+constexpr std::size_t UtcTimeTextLength = 19;  // "YYYY-MM-DD HH:MM:SS"
 
 // The number made of the digits at text[at, at + count), or nothing when one is not a digit.
 std::optional<int> DigitsAt(const std::string& text, std::size_t at, std::size_t count) {
@@ -36,7 +36,7 @@ std::string UtcTimeText(std::chrono::sys_seconds moment) {
 }
 
 std::optional<std::chrono::sys_seconds> ParseUtcTimeText(const std::string& text) {
-    if (text.size() != kUtcTimeTextLength || text[4] != '-' || text[7] != '-' || text[10] != ' ' ||
+    if (text.size() != UtcTimeTextLength || text[4] != '-' || text[7] != '-' || text[10] != ' ' ||
         text[13] != ':' || text[16] != ':') {
         return std::nullopt;
     }

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr SIZE_T kUpdateCheckStackSize = 1048576;
+constexpr SIZE_T UpdateCheckStackSize = 1048576;
 
 DWORD WINAPI UpdateCheckThread(LPVOID parameter) {
     const std::unique_ptr<UpdateCheckProgram> program(static_cast<UpdateCheckProgram*>(parameter));
@@ -33,7 +33,7 @@ DWORD WINAPI UpdateCheckThread(LPVOID parameter) {
 
 void StartUpdateCheck(const UpdateCheckProgram& program) {
     auto threadProgram = std::make_unique<UpdateCheckProgram>(program);
-    HANDLE thread = CreateThread(nullptr, kUpdateCheckStackSize, UpdateCheckThread,
+    HANDLE thread = CreateThread(nullptr, UpdateCheckStackSize, UpdateCheckThread,
                                  threadProgram.get(), 0, nullptr);
     if (thread == nullptr) {
         return;

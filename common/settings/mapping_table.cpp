@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::uint32_t kPauseAfterRemovalMs = 250;
+constexpr std::uint32_t PauseAfterRemovalMs = 250;
 
 // Copies entry `from` into slot `to` and deletes `from`. The copied names come out trimmed. An
 // entry that is not there is not moved: copying it would create an entry with an empty network
@@ -108,5 +108,5 @@ void RemoveMapping(Registry& registry, Clock& clock, int n) {
     CloseMappingGaps(registry);
     const std::int64_t count = ReadMappingCount(registry);
     WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, DecimalText(count - 1));
-    clock.Sleep(kPauseAfterRemovalMs);
+    clock.Sleep(PauseAfterRemovalMs);
 }

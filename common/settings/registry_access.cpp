@@ -11,11 +11,11 @@ namespace {
 
 // Paths and value names pass through fixed buffers: 255 characters when reading, testing or
 // creating, 254 when writing a value or deleting a key.
-constexpr std::size_t kReadNameLimit = 255;
-constexpr std::size_t kWriteNameLimit = 254;
+constexpr std::size_t ReadNameLimit = 255;
+constexpr std::size_t WriteNameLimit = 254;
 
 // Text values pass through a zero-terminated buffer of this many bytes.
-constexpr std::uint32_t kTextBufferSize = 2047;
+constexpr std::uint32_t TextBufferSize = 2047;
 
 std::string Cut(const std::string& text, std::size_t limit) {
     return text.substr(0, limit);
@@ -26,19 +26,19 @@ RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t na
                     std::uint32_t access, RegistryStatus& status) {
     RegistryHandle handle = 0;
     status = registry.OpenKey(path.root, Cut(path.subKey, nameLimit), access, handle);
-    return status == kErrorSuccess ? OwnedKey(registry, handle) : RegistryKey();
+    return status == ErrorSuccess ? OwnedKey(registry, handle) : RegistryKey();
 }
 
 RegistryKey OpenKey(Registry& registry, const RegistryPath& path, std::size_t nameLimit,
                     std::uint32_t access) {
-    RegistryStatus ignored = kErrorSuccess;
+    RegistryStatus ignored = ErrorSuccess;
     return OpenKey(registry, path, nameLimit, access, ignored);
 }
 
 }  // namespace
 
 RootKey RootKeyFromName(const std::string& rootName) {
-    static const std::array<std::pair<const char*, RootKey>, 7> kRoots = {{
+    static const std::array<std::pair<const char*, RootKey>, 7> Roots = {{
         {"HKEY_CLASSES_ROOT", RootKey::ClassesRoot},
         {"HKEY_CURRENT_USER", RootKey::CurrentUser},
         {"HKEY_LOCAL_MACHINE", RootKey::LocalMachine},
@@ -47,7 +47,7 @@ RootKey RootKeyFromName(const std::string& rootName) {
         {"HKEY_CURRENT_CONFIG", RootKey::CurrentConfig},
         {"HKEY_DYN_DATA", RootKey::DynData},
     }};
-    for (const auto& [name, root] : kRoots) {
+    for (const auto& [name, root] : Roots) {
         if (rootName == name) {
             return root;
         }
@@ -75,7 +75,7 @@ std::optional<RegistryPath> SplitRegistryPath(const std::string& path) {
 
 bool RegistryKeyExists(Registry& registry, const std::string& path) {
     const auto split = SplitRegistryPath(path);
-    return split && OpenKey(registry, *split, kReadNameLimit, kKeyRead);
+    return split && OpenKey(registry, *split, ReadNameLimit, KeyRead);
 }
 
 bool CreateRegistryKey(Registry& registry, const std::string& path) {
@@ -84,8 +84,8 @@ bool CreateRegistryKey(Registry& registry, const std::string& path) {
         return false;
     }
     RegistryHandle handle = 0;
-    if (registry.CreateKey(split->root, Cut(split->subKey, kReadNameLimit), handle) !=
-        kErrorSuccess) {
+    if (registry.CreateKey(split->root, Cut(split->subKey, ReadNameLimit), handle) !=
+        ErrorSuccess) {
         return false;
     }
     const RegistryKey created =
@@ -100,9 +100,9 @@ void DeleteRegistryKey(Registry& registry, const std::string& path) {
     }
     // Opening the key for writing tells whether it is there to delete; it stays open until the
     // delete is done.
-    const RegistryKey key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite);
+    const RegistryKey key = OpenKey(registry, *split, WriteNameLimit, KeyWrite);
     if (key) {
-        registry.DeleteKey(split->root, Cut(split->subKey, kWriteNameLimit));
+        registry.DeleteKey(split->root, Cut(split->subKey, WriteNameLimit));
     }
 }
 
@@ -112,14 +112,14 @@ std::string ReadRegistryText(Registry& registry, const std::string& path,
     if (!split) {
         return std::string();
     }
-    const RegistryKey key = OpenKey(registry, *split, kReadNameLimit, kKeyRead);
+    const RegistryKey key = OpenKey(registry, *split, ReadNameLimit, KeyRead);
     if (!key) {
         return std::string();
     }
-    std::array<std::uint8_t, kTextBufferSize> buffer{};
-    std::uint32_t size = kTextBufferSize;
-    if (registry.QueryValue(key.get(), Cut(valueName, kReadNameLimit), nullptr, buffer.data(),
-                            &size) != kErrorSuccess) {
+    std::array<std::uint8_t, TextBufferSize> buffer{};
+    std::uint32_t size = TextBufferSize;
+    if (registry.QueryValue(key.get(), Cut(valueName, ReadNameLimit), nullptr, buffer.data(),
+                            &size) != ErrorSuccess) {
         return std::string();
     }
     const auto* bytes = reinterpret_cast<const char*>(buffer.data());
@@ -135,11 +135,11 @@ RegistryKey OpenKeyToWriteText(Registry& registry, const std::string& path) {
     if (!split) {
         return RegistryKey();
     }
-    RegistryStatus status = kErrorSuccess;
-    RegistryKey key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite, status);
-    if (!key && (status == kErrorFileNotFound || status == kErrorBadKey)) {
+    RegistryStatus status = ErrorSuccess;
+    RegistryKey key = OpenKey(registry, *split, WriteNameLimit, KeyWrite, status);
+    if (!key && (status == ErrorFileNotFound || status == ErrorBadKey)) {
         CreateRegistryKey(registry, path);
-        key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite);
+        key = OpenKey(registry, *split, WriteNameLimit, KeyWrite);
     }
     return key;
 }
@@ -152,8 +152,8 @@ void WriteRegistryText(Registry& registry, const std::string& path, const std::s
     if (!key) {
         return;
     }
-    const std::string stored = Cut(text.c_str(), kTextBufferSize - 1);
-    registry.SetValue(key.get(), Cut(valueName, kWriteNameLimit), kRegSz,
+    const std::string stored = Cut(text.c_str(), TextBufferSize - 1);
+    registry.SetValue(key.get(), Cut(valueName, WriteNameLimit), RegSz,
                       reinterpret_cast<const std::uint8_t*>(stored.c_str()),
                       static_cast<std::uint32_t>(stored.size() + 1));
 }
@@ -164,7 +164,7 @@ void ReadRegistryDword(Registry& registry, const std::string& path, const std::s
     if (!split) {
         return;
     }
-    const RegistryKey key = OpenKey(registry, *split, kReadNameLimit, kKeyRead);
+    const RegistryKey key = OpenKey(registry, *split, ReadNameLimit, KeyRead);
     if (!key) {
         return;
     }
@@ -172,8 +172,8 @@ void ReadRegistryDword(Registry& registry, const std::string& path, const std::s
     std::array<std::uint8_t, 4> bytes{};
     std::memcpy(bytes.data(), &value, bytes.size());
     std::uint32_t size = bytes.size();
-    if (registry.QueryValue(key.get(), Cut(valueName, kReadNameLimit), nullptr, bytes.data(),
-                            &size) == kErrorSuccess) {
+    if (registry.QueryValue(key.get(), Cut(valueName, ReadNameLimit), nullptr, bytes.data(),
+                            &size) == ErrorSuccess) {
         std::memcpy(&value, bytes.data(), bytes.size());
     }
 }
@@ -184,14 +184,14 @@ void WriteRegistryDword(Registry& registry, const std::string& path, const std::
     if (!split) {
         return;
     }
-    const RegistryKey key = OpenKey(registry, *split, kWriteNameLimit, kKeyWrite);
+    const RegistryKey key = OpenKey(registry, *split, WriteNameLimit, KeyWrite);
     if (!key) {
         return;
     }
     const std::array<std::uint8_t, 4> bytes = {
         static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
         static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    registry.SetValue(key.get(), Cut(valueName, kWriteNameLimit), kRegDword, bytes.data(),
+    registry.SetValue(key.get(), Cut(valueName, WriteNameLimit), RegDword, bytes.data(),
                       static_cast<std::uint32_t>(bytes.size()));
 }
 
@@ -215,7 +215,7 @@ void WriteRegistryLines(Registry& registry, const std::string& path, const std::
         stored += '\0';
     }
     stored += '\0';
-    registry.SetValue(key.get(), Cut(valueName, kWriteNameLimit), kRegMultiSz,
+    registry.SetValue(key.get(), Cut(valueName, WriteNameLimit), RegMultiSz,
                       reinterpret_cast<const std::uint8_t*>(stored.data()),
                       static_cast<std::uint32_t>(stored.size()));
 }
@@ -227,14 +227,14 @@ std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string
     if (!split) {
         return lines;
     }
-    const RegistryKey key = OpenKey(registry, *split, kReadNameLimit, kKeyRead);
+    const RegistryKey key = OpenKey(registry, *split, ReadNameLimit, KeyRead);
     if (!key) {
         return lines;
     }
     std::vector<std::uint8_t> buffer(MaxLinesValueSize);
     std::uint32_t size = MaxLinesValueSize;
-    if (registry.QueryValue(key.get(), Cut(valueName, kReadNameLimit), nullptr, buffer.data(),
-                            &size) != kErrorSuccess) {
+    if (registry.QueryValue(key.get(), Cut(valueName, ReadNameLimit), nullptr, buffer.data(),
+                            &size) != ErrorSuccess) {
         return lines;
     }
     const std::string data(reinterpret_cast<const char*>(buffer.data()), size);

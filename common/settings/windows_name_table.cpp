@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::uint32_t kAny = 0xFFFFFFFF;
+constexpr std::uint32_t AnyNumber = 0xFFFFFFFF;
 
 enum class BuildTest { Any, Equals, Below, AtLeast };
 enum class ProductTest { Any, Workstation, NotWorkstation };
@@ -27,44 +27,47 @@ struct NameRow {
     BuildWording wording;
 };
 
-constexpr BuildTest kAnyBuild = BuildTest::Any;
-constexpr ProductTest kAnyProduct = ProductTest::Any;
+constexpr BuildTest AnyBuild = BuildTest::Any;
+constexpr ProductTest AnyProduct = ProductTest::Any;
 
 // Tried in order; the first row whose every condition holds names the version.
-constexpr NameRow kNameRows[] = {
-    {1, 4, kAny, BuildTest::Equals, 950, kAnyProduct, "Windows 95", BuildWording::OsBuild},
-    {1, 4, kAny, BuildTest::Equals, 1111, kAnyProduct, "Windows 95 OSR2", BuildWording::OsBuild},
-    {1, 4, kAny, BuildTest::Equals, 1998, kAnyProduct, "Windows 98", BuildWording::OsBuild},
-    {1, 4, kAny, BuildTest::Equals, 2222, kAnyProduct, "Windows 98 SE", BuildWording::OsBuild},
-    {1, 4, kAny, BuildTest::Equals, 3000, kAnyProduct, "Windows ME", BuildWording::OsBuild},
-    {2, 3, 0, kAnyBuild, 0, kAnyProduct, "Windows NT v3", BuildWording::OsBuild},
-    {2, 3, 1, kAnyBuild, 0, kAnyProduct, "Windows NT v3.1", BuildWording::OsBuild},
-    {2, 4, kAny, BuildTest::Equals, 1381, kAnyProduct, "Windows NT v4", BuildWording::OsBuild},
-    {2, 5, kAny, BuildTest::Equals, 2195, kAnyProduct, "Windows 2000", BuildWording::OsBuild},
-    {2, 5, 2, BuildTest::Equals, 3790, kAnyProduct, "Windows 2003", BuildWording::OsBuild},
-    {2, 5, 1, BuildTest::Equals, 2600, kAnyProduct, "Windows XP", BuildWording::OsBuild},
-    {2, 6, 0, kAnyBuild, 0, ProductTest::Workstation, "VISTA", BuildWording::OsBuild},
-    {kAny, 6, 0, kAnyBuild, 0, ProductTest::NotWorkstation, "Windows 2008", BuildWording::OsBuild},
-    {kAny, 6, 1, kAnyBuild, 0, ProductTest::NotWorkstation, "Windows 2008 R2",
+constexpr NameRow NameRows[] = {
+    {1, 4, AnyNumber, BuildTest::Equals, 950, AnyProduct, "Windows 95", BuildWording::OsBuild},
+    {1, 4, AnyNumber, BuildTest::Equals, 1111, AnyProduct, "Windows 95 OSR2",
      BuildWording::OsBuild},
-    {2, 6, 1, kAnyBuild, 0, ProductTest::Workstation, "Windows 7", BuildWording::OsBuild},
-    {2, 6, 2, kAnyBuild, 0, ProductTest::Workstation, "Windows 8", BuildWording::OsBuild},
-    {kAny, 6, 2, kAnyBuild, 0, ProductTest::NotWorkstation, "Windows 2012", BuildWording::OsBuild},
-    {kAny, 6, 3, kAnyBuild, 0, ProductTest::Workstation, "Windows 8.1", BuildWording::OsBuild},
-    {kAny, 6, 3, kAnyBuild, 0, ProductTest::NotWorkstation, "Windows 2012 R2",
+    {1, 4, AnyNumber, BuildTest::Equals, 1998, AnyProduct, "Windows 98", BuildWording::OsBuild},
+    {1, 4, AnyNumber, BuildTest::Equals, 2222, AnyProduct, "Windows 98 SE", BuildWording::OsBuild},
+    {1, 4, AnyNumber, BuildTest::Equals, 3000, AnyProduct, "Windows ME", BuildWording::OsBuild},
+    {2, 3, 0, AnyBuild, 0, AnyProduct, "Windows NT v3", BuildWording::OsBuild},
+    {2, 3, 1, AnyBuild, 0, AnyProduct, "Windows NT v3.1", BuildWording::OsBuild},
+    {2, 4, AnyNumber, BuildTest::Equals, 1381, AnyProduct, "Windows NT v4", BuildWording::OsBuild},
+    {2, 5, AnyNumber, BuildTest::Equals, 2195, AnyProduct, "Windows 2000", BuildWording::OsBuild},
+    {2, 5, 2, BuildTest::Equals, 3790, AnyProduct, "Windows 2003", BuildWording::OsBuild},
+    {2, 5, 1, BuildTest::Equals, 2600, AnyProduct, "Windows XP", BuildWording::OsBuild},
+    {2, 6, 0, AnyBuild, 0, ProductTest::Workstation, "VISTA", BuildWording::OsBuild},
+    {AnyNumber, 6, 0, AnyBuild, 0, ProductTest::NotWorkstation, "Windows 2008",
      BuildWording::OsBuild},
-    {kAny, 10, kAny, BuildTest::Below, 22000, ProductTest::Workstation, "Windows 10",
+    {AnyNumber, 6, 1, AnyBuild, 0, ProductTest::NotWorkstation, "Windows 2008 R2",
+     BuildWording::OsBuild},
+    {2, 6, 1, AnyBuild, 0, ProductTest::Workstation, "Windows 7", BuildWording::OsBuild},
+    {2, 6, 2, AnyBuild, 0, ProductTest::Workstation, "Windows 8", BuildWording::OsBuild},
+    {AnyNumber, 6, 2, AnyBuild, 0, ProductTest::NotWorkstation, "Windows 2012",
+     BuildWording::OsBuild},
+    {AnyNumber, 6, 3, AnyBuild, 0, ProductTest::Workstation, "Windows 8.1", BuildWording::OsBuild},
+    {AnyNumber, 6, 3, AnyBuild, 0, ProductTest::NotWorkstation, "Windows 2012 R2",
+     BuildWording::OsBuild},
+    {AnyNumber, 10, AnyNumber, BuildTest::Below, 22000, ProductTest::Workstation, "Windows 10",
      BuildWording::VersionAndOsBuild},
-    {kAny, 10, kAny, BuildTest::AtLeast, 22000, ProductTest::Workstation, "Windows 11",
+    {AnyNumber, 10, AnyNumber, BuildTest::AtLeast, 22000, ProductTest::Workstation, "Windows 11",
      BuildWording::VersionAndOsBuild},
-    {kAny, 10, kAny, kAnyBuild, 0, ProductTest::NotWorkstation, "Windows 2016",
+    {AnyNumber, 10, AnyNumber, AnyBuild, 0, ProductTest::NotWorkstation, "Windows 2016",
      BuildWording::BuildOnly},
 };
 
-const std::string kUnknownVersion = "Windows version unknown";
+const std::string UnknownVersion = "Windows version unknown";
 
 bool Holds(std::uint32_t wanted, std::uint32_t actual) {
-    return wanted == kAny || wanted == actual;
+    return wanted == AnyNumber || wanted == actual;
 }
 
 bool BuildHolds(const NameRow& row, std::uint32_t build) {
@@ -84,9 +87,9 @@ bool BuildHolds(const NameRow& row, std::uint32_t build) {
 bool ProductHolds(const NameRow& row, std::uint8_t productType) {
     switch (row.product) {
         case ProductTest::Workstation:
-            return productType == kNtWorkstation;
+            return productType == NtWorkstation;
         case ProductTest::NotWorkstation:
-            return productType != kNtWorkstation;
+            return productType != NtWorkstation;
         case ProductTest::Any:
             break;
     }
@@ -94,7 +97,7 @@ bool ProductHolds(const NameRow& row, std::uint8_t productType) {
 }
 
 const NameRow* MatchingRow(const WindowsVersionRecord& record) {
-    for (const NameRow& row : kNameRows) {
+    for (const NameRow& row : NameRows) {
         if (Holds(row.platform, record.dwPlatformId) && Holds(row.major, record.dwMajorVersion) &&
             Holds(row.minor, record.dwMinorVersion) && BuildHolds(row, record.dwBuildNumber) &&
             ProductHolds(row, record.wProductType)) {
@@ -108,14 +111,14 @@ const NameRow* MatchingRow(const WindowsVersionRecord& record) {
 
 std::string WindowsNameOf(const WindowsVersionRecord& record) {
     const NameRow* row = MatchingRow(record);
-    return row != nullptr ? row->name : kUnknownVersion;
+    return row != nullptr ? row->name : UnknownVersion;
 }
 
 std::string WindowsNameWithBuildOf(const WindowsVersionRecord& record,
                                    const std::function<std::string()>& readDisplayVersion) {
     const NameRow* row = MatchingRow(record);
     if (row == nullptr) {
-        return kUnknownVersion;
+        return UnknownVersion;
     }
     const std::string name = row->name;
     const std::string build = std::to_string(record.dwBuildNumber);

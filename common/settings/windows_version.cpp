@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr char kCurrentVersionKeyPath[] =
+constexpr char CurrentVersionKeyPath[] =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 }  // namespace
@@ -31,21 +31,20 @@ std::string WindowsName(VersionQueries& versions) {
 
 std::string WindowsNameWithBuild(VersionQueries& versions, Registry& registry) {
     return WindowsNameWithBuildOf(CurrentWindowsVersion(versions), [&registry] {
-        return ReadRegistryText(registry, kCurrentVersionKeyPath, "DisplayVersion");
+        return ReadRegistryText(registry, CurrentVersionKeyPath, "DisplayVersion");
     });
 }
 
 bool Is64BitWindows(VersionQueries& versions) {
     std::uint16_t architecture = 0;
     if (versions.GetNativeSystemInfo(architecture)) {
-        return architecture == kProcessorArchitectureAmd64;
+        return architecture == ProcessorArchitectureAmd64;
     }
     architecture = versions.GetSystemInfo();
-    return architecture == kProcessorArchitectureAmd64 ||
-           architecture == kProcessorArchitectureIa64;
+    return architecture == ProcessorArchitectureAmd64 || architecture == ProcessorArchitectureIa64;
 }
 
 bool IsWindowsServer(VersionQueries& versions) {
-    const std::uint64_t conditionMask = versions.VerSetConditionMask(0, kVerProductType, kVerEqual);
-    return !versions.VerifyVersionInfoA(kNtWorkstation, kVerProductType, conditionMask);
+    const std::uint64_t conditionMask = versions.VerSetConditionMask(0, VerProductType, VerEqual);
+    return !versions.VerifyVersionInfoA(NtWorkstation, VerProductType, conditionMask);
 }

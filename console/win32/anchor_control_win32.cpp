@@ -18,7 +18,7 @@ void AnchorControl(HWND dialog, int controlId, unsigned flags) {
         return;
     }
     const DialogSize client = ClientSizeOf(dialog);
-    if (flags & kAnchorRecord) {
+    if (flags & AnchorRecordPlace) {
         Anchors().Record(dialog, controlId, ControlRectOf(dialog, control), client);
         return;
     }

@@ -32,13 +32,13 @@ RescaledDialog* Find(HWND dialog) {
 // The base units as the dialog manager measures them: the average width of the 52 letters,
 // rounded, and the font's height.
 DialogBaseUnits MeasuredBaseUnits(HWND dialog, HFONT font) {
-    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     const HDC dc = GetDC(dialog);
     const HGDIOBJ previous = SelectObject(dc, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     SIZE extent{};
-    GetTextExtentPoint32A(dc, kLetters, sizeof kLetters - 1, &extent);
+    GetTextExtentPoint32A(dc, Letters, sizeof Letters - 1, &extent);
     SelectObject(dc, previous);
     ReleaseDC(dialog, dc);
     return DialogBaseUnits{(extent.cx / 26 + 1) / 2, metrics.tmHeight};

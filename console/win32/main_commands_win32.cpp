@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr std::uint32_t kOptionMessageStyle = MB_OK | MB_TASKMODAL | MB_SETFOREGROUND;
+constexpr std::uint32_t OptionMessageStyle = MB_OK | MB_TASKMODAL | MB_SETFOREGROUND;
 
 // The notice joins the text only as UTF-16, so its registered signs survive any code page.
 void ShowAboutText(const AboutText& about, const std::string& caption) {
@@ -33,7 +33,7 @@ struct MenuItem {
     const char* text;
 };
 
-const MenuItem kHelpMenu[] = {
+const MenuItem HelpMenu[] = {
     {IDM_CONTENTS, "Contents"},
     {IDM_ONLINE_HELP, "Online Help Contents (may be more up-to-date)"},
     {0, nullptr},
@@ -134,7 +134,7 @@ void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
 void AttachMenuBar(HWND window, ConsolePlatform& platform) {
     const HMENU menuBar = CreateMenu();
     const HMENU help = CreatePopupMenu();
-    for (const MenuItem& item : kHelpMenu) {
+    for (const MenuItem& item : HelpMenu) {
         if (item.id == 0) {
             AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
         } else {
@@ -157,7 +157,7 @@ void HandleMainCommand(HWND window, int id, int notification, ConsolePlatform& p
         case IDC_LUMIVO_MANAGES:
             // Every click tells when the choice takes effect, also on the option already chosen.
             platform.messageBoxes.MessageBoxW(ManagementOptionMessage(id == IDC_LUMIVO_MANAGES),
-                                              mainCaption, kOptionMessageStyle);
+                                              mainCaption, OptionMessageStyle);
             break;
         case IDC_OK:
             if (notification <= 1) {

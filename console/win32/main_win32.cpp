@@ -19,7 +19,7 @@ namespace {
 
 // Every common control class the Console's windows use and more: ICC_WIN95_CLASSES,
 // ICC_DATE_CLASSES and ICC_INTERNET_CLASSES.
-constexpr DWORD kCommonControlClasses = 0x9FF;
+constexpr DWORD CommonControlClasses = 0x9FF;
 
 class Win32ConsoleWindows final : public ConsoleWindows {
 public:
@@ -43,7 +43,7 @@ public:
         if (initEx != nullptr) {
             INITCOMMONCONTROLSEX classes{};
             classes.dwSize = sizeof classes;
-            classes.dwICC = kCommonControlClasses;
+            classes.dwICC = CommonControlClasses;
             initEx(&classes);
         } else {
             InitCommonControls();

@@ -18,27 +18,27 @@
 namespace {
 
 // Recorded at initialisation, in this order, against the window's creation size.
-constexpr int kAnchoredControls[] = {IDC_MAPPING_LIST,
-                                     IDC_MAPPING_GROUP,
-                                     IDC_NETWORK_BOX,
-                                     IDC_PRINTER_BOX,
-                                     IDC_ADD,
-                                     IDC_REMOVE,
-                                     IDC_CANCEL,
-                                     IDC_OK,
-                                     IDC_CHANGE_DEFAULT,
-                                     IDC_WINDOWS_MANAGES,
-                                     IDC_LUMIVO_MANAGES,
-                                     IDC_NETWORK_GROUP,
-                                     IDC_DEFAULT_PRINTER_GROUP,
-                                     IDC_DEFAULT_PRINTER,
-                                     IDC_PRINTER_GROUP};
+constexpr int AnchoredControls[] = {IDC_MAPPING_LIST,
+                                    IDC_MAPPING_GROUP,
+                                    IDC_NETWORK_BOX,
+                                    IDC_PRINTER_BOX,
+                                    IDC_ADD,
+                                    IDC_REMOVE,
+                                    IDC_CANCEL,
+                                    IDC_OK,
+                                    IDC_CHANGE_DEFAULT,
+                                    IDC_WINDOWS_MANAGES,
+                                    IDC_LUMIVO_MANAGES,
+                                    IDC_NETWORK_GROUP,
+                                    IDC_DEFAULT_PRINTER_GROUP,
+                                    IDC_DEFAULT_PRINTER,
+                                    IDC_PRINTER_GROUP};
 
 // Stretch with the window.
-constexpr int kStretchedControls[] = {IDC_MAPPING_LIST, IDC_MAPPING_GROUP};
+constexpr int StretchedControls[] = {IDC_MAPPING_LIST, IDC_MAPPING_GROUP};
 
 // Keep their distance to the bottom edge.
-constexpr int kBottomControls[] = {IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEFAULT};
+constexpr int BottomControls[] = {IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEFAULT};
 
 struct MainWindow {
     ConsolePlatform* platform = nullptr;
@@ -67,18 +67,18 @@ void FillMainWindow(HWND window, ConsolePlatform& platform) {
 
 void InitialiseMainWindow(HWND window, ConsolePlatform& platform) {
     SubclassMappingList(window);
-    for (const int id : kAnchoredControls) {
-        AnchorControl(window, id, kAnchorRecord);
+    for (const int id : AnchoredControls) {
+        AnchorControl(window, id, AnchorRecordPlace);
     }
     RestoreWindowGeometry(window, platform.registry);
 }
 
 void LayOutControls(HWND window) {
-    for (const int id : kStretchedControls) {
-        AnchorControl(window, id, kAnchorStretchWidth | kAnchorStretchHeight);
+    for (const int id : StretchedControls) {
+        AnchorControl(window, id, AnchorStretchWidth | AnchorStretchHeight);
     }
-    for (const int id : kBottomControls) {
-        AnchorControl(window, id, kAnchorFollowBottom);
+    for (const int id : BottomControls) {
+        AnchorControl(window, id, AnchorFollowBottom);
     }
     // The status bar places itself along the bottom edge when told of the new size.
     SendDlgItemMessageA(window, IDC_STATUS_BAR, WM_SIZE, 0, 0);
@@ -112,8 +112,8 @@ void RescaleMainWindow(HWND window, UINT dpi, const RECT& suggested) {
     RescaleDialogFont(window, dpi);
     SetWindowIcons(window, dpi);
     SizeMappingListColumns(window);
-    for (const int id : kAnchoredControls) {
-        AnchorControl(window, id, kAnchorPlace);
+    for (const int id : AnchoredControls) {
+        AnchorControl(window, id, AnchorPlace);
     }
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

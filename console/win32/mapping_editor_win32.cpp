@@ -15,8 +15,8 @@
 namespace {
 
 // The two columns' widths in dialog units: 43 % and 57 % of the list's creation width.
-constexpr int kNetworkColumnWidth = 157;
-constexpr int kPrinterColumnWidth = 208;
+constexpr int NetworkColumnWidth = 157;
+constexpr int PrinterColumnWidth = 208;
 
 // The list's popup menu and the procedure the list had before it was subclassed.
 UniqueMenu listMenu;
@@ -98,8 +98,8 @@ LRESULT CALLBACK MappingListProcedure(HWND list, UINT message, WPARAM wParam, LP
 void SetUpMappingList(HWND window, Registry& registry) {
     const HWND list = MappingList(window);
     const DialogBaseUnits base = BaseUnitsOf(window);
-    InsertColumn(list, 0, "Network", HorizontalPixels(kNetworkColumnWidth, base));
-    InsertColumn(list, 1, "Default Printer", HorizontalPixels(kPrinterColumnWidth, base));
+    InsertColumn(list, 0, "Network", HorizontalPixels(NetworkColumnWidth, base));
+    InsertColumn(list, 1, "Default Printer", HorizontalPixels(PrinterColumnWidth, base));
     const LPARAM look = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(look), look);
     RefreshMappingList(window, registry);
@@ -108,8 +108,8 @@ void SetUpMappingList(HWND window, Registry& registry) {
 void SizeMappingListColumns(HWND window) {
     const HWND list = MappingList(window);
     const DialogBaseUnits base = BaseUnitsOf(window);
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, HorizontalPixels(kNetworkColumnWidth, base));
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, HorizontalPixels(kPrinterColumnWidth, base));
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, HorizontalPixels(NetworkColumnWidth, base));
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, HorizontalPixels(PrinterColumnWidth, base));
 }
 
 void RefreshMappingList(HWND window, Registry& registry) {

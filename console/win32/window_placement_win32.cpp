@@ -56,10 +56,10 @@ UINT MonitorDpi(HMONITOR monitor) {
     using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     const auto dpiForMonitor = reinterpret_cast<DpiForMonitor>(reinterpret_cast<void*>(
         shcore.get() != nullptr ? GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr));
-    constexpr int kEffectiveDpi = 0;
+    constexpr int EffectiveDpi = 0;
     UINT x = 0;
     UINT y = 0;
-    if (dpiForMonitor != nullptr && dpiForMonitor(monitor, kEffectiveDpi, &x, &y) == S_OK) {
+    if (dpiForMonitor != nullptr && dpiForMonitor(monitor, EffectiveDpi, &x, &y) == S_OK) {
         return y;
     }
     return SystemDpi();

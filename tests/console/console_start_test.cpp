@@ -63,13 +63,13 @@ TEST_F(ConsoleStartTest, TheTrayOptionSwitchedOffStartsNothing) {
 class ReportedWindowsVersion {
 public:
     explicit ReportedWindowsVersion(const char* version) {
-        RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "Version", REG_SZ, version,
+        RegSetKeyValueA(HKEY_CURRENT_USER, Key, "Version", REG_SZ, version,
                         static_cast<DWORD>(strlen(version) + 1));
     }
-    ~ReportedWindowsVersion() { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
+    ~ReportedWindowsVersion() { RegDeleteKeyA(HKEY_CURRENT_USER, Key); }
 
 private:
-    static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\Lumivo Console.exe";
+    static constexpr char Key[] = "Software\\Wine\\AppDefaults\\Lumivo Console.exe";
 };
 
 TEST_F(ConsoleStartTest, WindowsVistaIsRefusedWithAMessageAndNothingElse) {

@@ -7,12 +7,12 @@
 
 namespace {
 
-constexpr char kSettingsSubkey[] = "Software\\Lumivo Mapper";
-constexpr char kWindowsSubkey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+constexpr char SettingsSubkey[] = "Software\\Lumivo Mapper";
+constexpr char WindowsSubkey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 
 void DeleteSettingsKey() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsSubkey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsSubkey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, SettingsSubkey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsSubkey);
 }
 
 }  // namespace
@@ -23,14 +23,14 @@ void ConsoleTest::SetUp() {
     SetSetting(SystemTrayValueName, "NO");
     DWORD size = sizeof legacyMode_;
     hadLegacyMode_ =
-        RegGetValueA(HKEY_CURRENT_USER, kWindowsSubkey, LegacyDefaultPrinterModeValueName,
+        RegGetValueA(HKEY_CURRENT_USER, WindowsSubkey, LegacyDefaultPrinterModeValueName,
                      RRF_RT_REG_DWORD, nullptr, &legacyMode_, &size) == ERROR_SUCCESS;
 }
 
 void ConsoleTest::TearDown() {
     DeleteSettingsKey();
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsSubkey, 0, KEY_WRITE, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, WindowsSubkey, 0, KEY_WRITE, &key) == ERROR_SUCCESS) {
         if (hadLegacyMode_) {
             RegSetValueExA(key, LegacyDefaultPrinterModeValueName, 0, REG_DWORD,
                            reinterpret_cast<const BYTE*>(&legacyMode_), sizeof legacyMode_);

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr char kTrayMessage[] = "The Icon will remain in the System Tray until you log off.";
+constexpr char TrayMessage[] = "The Icon will remain in the System Tray until you log off.";
 
 using Names = std::vector<std::string>;
 
@@ -62,7 +62,7 @@ TEST_F(HelpMenuTest, TrayItemStoredAsLowerCaseNoStartsUncheckedAndTellsWhenSwitc
     EXPECT_TRUE(SettingBecomes(SystemTrayValueName, "YES"));
     const HWND box = console.WaitForDialog();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(ui::MessageBoxText(box), kTrayMessage);
+    EXPECT_EQ(ui::MessageBoxText(box), TrayMessage);
     EXPECT_EQ(ui::WindowText(box), console.Caption());
     ui::PressButton(box, IDOK);
     ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(box); }));

@@ -26,7 +26,7 @@ struct ExpectedControl {
 
 // The main window's controls in creation order. The combo boxes' heights are those of their
 // dropped lists; the default printer's label is checked elsewhere.
-const ExpectedControl kControls[] = {
+const ExpectedControl Controls[] = {
     {IDC_MAPPING_GROUP, "Button", "", {20, 55, 405, 150}},
     {IDC_NETWORK_BOX, "ComboBox", nullptr, {40, 80, 145, 35}},
     {IDC_PRINTER_BOX, "ComboBox", nullptr, {195, 80, 145, 40}},
@@ -48,11 +48,11 @@ const ExpectedControl kControls[] = {
     {IDC_STATUS_BAR, "msctls_statusbar32", "", {}},
 };
 
-const int kStretched[] = {IDC_MAPPING_LIST, IDC_MAPPING_GROUP};
-const int kFollowingBottom[] = {IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEFAULT};
-const int kStaying[] = {IDC_ADD,           IDC_WINDOWS_MANAGES,       IDC_LUMIVO_MANAGES,
-                        IDC_NETWORK_GROUP, IDC_DEFAULT_PRINTER_GROUP, IDC_DEFAULT_PRINTER,
-                        IDC_PRINTER_GROUP};
+const int Stretched[] = {IDC_MAPPING_LIST, IDC_MAPPING_GROUP};
+const int FollowingBottom[] = {IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEFAULT};
+const int Staying[] = {IDC_ADD,           IDC_WINDOWS_MANAGES,       IDC_LUMIVO_MANAGES,
+                       IDC_NETWORK_GROUP, IDC_DEFAULT_PRINTER_GROUP, IDC_DEFAULT_PRINTER,
+                       IDC_PRINTER_GROUP};
 
 // A combo box's place with its dropped list, in the main window's dialog units. Wine answers
 // CB_GETDROPPEDCONTROLRECT with the height of the list alone, below the edit field and without
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, ControlsStandAsCreated) {
     ASSERT_NE(console.Window(), nullptr);
 
     std::vector<int> ids;
-    for (const ExpectedControl& expected : kControls) {
+    for (const ExpectedControl& expected : Controls) {
         ids.push_back(expected.id);
         SCOPED_TRACE(expected.id);
         EXPECT_EQ(console.ClassName(expected.id), expected.className);
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, GrowingStretchesTheListAndMovesTheBottomButtonsOnly) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
     std::map<int, DialogRect> before;
-    for (const ExpectedControl& control : kControls) {
+    for (const ExpectedControl& control : Controls) {
         before[control.id] = console.ControlUnits(control.id);
     }
 
@@ -174,18 +174,18 @@ TEST_F(MainWindowTest, GrowingStretchesTheListAndMovesTheBottomButtonsOnly) {
     console.MoveWindowTo(rect.left, rect.top, rect.right - rect.left + font.PixelsX(40),
                          rect.bottom - rect.top + font.PixelsY(40));
 
-    for (const int id : kStretched) {
+    for (const int id : Stretched) {
         DialogRect grown = before[id];
         grown.width += 40;
         grown.height += 40;
         EXPECT_EQ(console.ControlUnits(id), grown) << id;
     }
-    for (const int id : kFollowingBottom) {
+    for (const int id : FollowingBottom) {
         DialogRect lower = before[id];
         lower.y += 40;
         EXPECT_EQ(console.ControlUnits(id), lower) << id;
     }
-    for (const int id : kStaying) {
+    for (const int id : Staying) {
         EXPECT_EQ(console.ControlUnits(id), before[id]) << id;
     }
     // The status bar keeps to the bottom edge.
@@ -321,7 +321,7 @@ TEST_F(MainWindowTest, ScreenOfAnotherScaleGivesTheSuggestedPlaceAndTheUnitsOfIt
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
     std::map<int, DialogRect> before;
-    for (const ExpectedControl& control : kControls) {
+    for (const ExpectedControl& control : Controls) {
         before[control.id] = console.ControlUnits(control.id);
     }
     const DialogRect clientBefore = console.ClientUnits();
@@ -341,18 +341,18 @@ TEST_F(MainWindowTest, ScreenOfAnotherScaleGivesTheSuggestedPlaceAndTheUnitsOfIt
     const DialogRect client = font.Units(clientPixels);
     const int grownX = client.width - clientBefore.width;
     const int grownY = client.height - clientBefore.height;
-    for (const int id : kStretched) {
+    for (const int id : Stretched) {
         DialogRect stretched = before[id];
         stretched.width += grownX;
         stretched.height += grownY;
         EXPECT_EQ(console.ControlUnits(id, font), stretched) << id;
     }
-    for (const int id : kFollowingBottom) {
+    for (const int id : FollowingBottom) {
         DialogRect lower = before[id];
         lower.y += grownY;
         EXPECT_EQ(console.ControlUnits(id, font), lower) << id;
     }
-    for (const int id : kStaying) {
+    for (const int id : Staying) {
         EXPECT_EQ(console.ControlUnits(id, font), before[id]) << id;
     }
     EXPECT_EQ(console.ColumnWidthUnits(0, font), 157);

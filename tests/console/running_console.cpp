@@ -11,7 +11,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kStartTimeout = 20s;
+constexpr auto StartTimeout = 20s;
 
 INT_PTR CALLBACK QuietDialog(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
@@ -99,7 +99,7 @@ RunningConsole::RunningConsole(DWORD processId) {
 void RunningConsole::WaitForFirstWindow() {
     HWND shown = nullptr;
     ui::WaitUntil([&] { return (shown = FindDialog(nullptr)) != nullptr || !process_.IsRunning(); },
-                  kStartTimeout);
+                  StartTimeout);
     if (shown != nullptr && GetDlgItem(shown, IDC_MAPPING_LIST) != nullptr) {
         window_ = shown;
     }

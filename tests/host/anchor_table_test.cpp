@@ -7,11 +7,11 @@ namespace {
 int dialogA;
 int dialogB;
 
-const DialogSize kCreationClient{441, 282};
+const DialogSize CreationClient{441, 282};
 
 TEST(AnchorTable, RecordKeepsPlaceAndDistancesToTheClientEdges) {
     AnchorTable table;
-    table.Record(&dialogA, 1012, DialogRect{40, 105, 365, 65}, kCreationClient);
+    table.Record(&dialogA, 1012, DialogRect{40, 105, 365, 65}, CreationClient);
 
     ASSERT_EQ(table.Records().size(), 1u);
     const AnchorRecord& record = table.Records()[0];
@@ -29,8 +29,8 @@ TEST(AnchorTable, RecordKeepsPlaceAndDistancesToTheClientEdges) {
 
 TEST(AnchorTable, RecordingTheSamePairAgainOverwritesItsRecordInPlace) {
     AnchorTable table;
-    table.Record(&dialogA, 1012, DialogRect{40, 105, 365, 65}, kCreationClient);
-    table.Record(&dialogA, 1007, DialogRect{350, 180, 55, 15}, kCreationClient);
+    table.Record(&dialogA, 1012, DialogRect{40, 105, 365, 65}, CreationClient);
+    table.Record(&dialogA, 1007, DialogRect{350, 180, 55, 15}, CreationClient);
     table.Record(&dialogB, 1012, DialogRect{1, 2, 3, 4}, DialogSize{10, 10});
     table.Record(&dialogA, 1012, DialogRect{10, 20, 30, 40}, DialogSize{100, 100});
 
@@ -45,17 +45,17 @@ TEST(AnchorTable, RecordingTheSamePairAgainOverwritesItsRecordInPlace) {
 
 TEST(AnchorTable, GrowingTheClientStretchesAndMovesOnlyWhatTheFlagsAsk) {
     AnchorTable table;
-    table.Record(&dialogA, 1012, DialogRect{40, 105, 365, 65}, kCreationClient);
-    table.Record(&dialogA, 1007, DialogRect{350, 180, 55, 15}, kCreationClient);
+    table.Record(&dialogA, 1012, DialogRect{40, 105, 365, 65}, CreationClient);
+    table.Record(&dialogA, 1007, DialogRect{350, 180, 55, 15}, CreationClient);
     const DialogSize grown{481, 322};
 
-    EXPECT_EQ(table.Place(&dialogA, 1012, kAnchorStretchWidth | kAnchorStretchHeight, grown),
+    EXPECT_EQ(table.Place(&dialogA, 1012, AnchorStretchWidth | AnchorStretchHeight, grown),
               (DialogRect{40, 105, 405, 105}));
-    EXPECT_EQ(table.Place(&dialogA, 1007, kAnchorFollowBottom, grown),
+    EXPECT_EQ(table.Place(&dialogA, 1007, AnchorFollowBottom, grown),
               (DialogRect{350, 220, 55, 15}));
-    EXPECT_EQ(table.Place(&dialogA, 1012, kAnchorStretchWidth, grown),
+    EXPECT_EQ(table.Place(&dialogA, 1012, AnchorStretchWidth, grown),
               (DialogRect{40, 105, 405, 65}));
-    EXPECT_EQ(table.Place(&dialogA, 1012, kAnchorStretchHeight, grown),
+    EXPECT_EQ(table.Place(&dialogA, 1012, AnchorStretchHeight, grown),
               (DialogRect{40, 105, 365, 105}));
     // No flag leaves the recorded place, whatever the client size.
     EXPECT_EQ(table.Place(&dialogA, 1007, 0, grown), (DialogRect{350, 180, 55, 15}));
@@ -63,23 +63,23 @@ TEST(AnchorTable, GrowingTheClientStretchesAndMovesOnlyWhatTheFlagsAsk) {
 
 TEST(AnchorTable, ShrinkingBelowTheRecordedSizeGivesEmptyNotNegativeSizes) {
     AnchorTable table;
-    table.Record(&dialogA, 1001, DialogRect{20, 55, 405, 150}, kCreationClient);
-    table.Record(&dialogA, 1008, DialogRect{350, 220, 55, 15}, kCreationClient);
+    table.Record(&dialogA, 1001, DialogRect{20, 55, 405, 150}, CreationClient);
+    table.Record(&dialogA, 1008, DialogRect{350, 220, 55, 15}, CreationClient);
 
     EXPECT_EQ(table.Place(&dialogA, 1001, 24, DialogSize{400, 250}),
               (DialogRect{20, 55, 364, 118}));
     EXPECT_EQ(table.Place(&dialogA, 1001, 24, DialogSize{10, 20}), (DialogRect{20, 55, 0, 0}));
     // A bottom-following control may go above the top edge; its position is not clamped.
-    EXPECT_EQ(table.Place(&dialogA, 1008, kAnchorFollowBottom, DialogSize{10, 20}),
+    EXPECT_EQ(table.Place(&dialogA, 1008, AnchorFollowBottom, DialogSize{10, 20}),
               (DialogRect{350, -42, 55, 15}));
 }
 
 TEST(AnchorTable, ControlsWithoutARecordAreLeftAlone) {
     AnchorTable table;
-    table.Record(&dialogA, 1012, DialogRect{40, 105, 365, 65}, kCreationClient);
+    table.Record(&dialogA, 1012, DialogRect{40, 105, 365, 65}, CreationClient);
 
-    EXPECT_FALSE(table.Place(&dialogA, 1608, kAnchorFollowBottom, kCreationClient));
-    EXPECT_FALSE(table.Place(&dialogB, 1012, 24, kCreationClient));
+    EXPECT_FALSE(table.Place(&dialogA, 1608, AnchorFollowBottom, CreationClient));
+    EXPECT_FALSE(table.Place(&dialogB, 1012, 24, CreationClient));
 }
 
 TEST(DialogUnits, ConvertToTheNearestWholeUnit) {

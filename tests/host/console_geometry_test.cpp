@@ -33,30 +33,30 @@ TEST(StoredGeometryInPixels, ReadsTheUnitsOfTheScreenTheyPutTheWindowOn) {
               (PixelRect{-6000, 65, -5400, 455}));
 }
 
-const std::vector<PixelRect> kTwoMonitors{{0, 0, 1024, 738}, {1024, 0, 2304, 1024}};
+const std::vector<PixelRect> TwoMonitors{{0, 0, 1024, 738}, {1024, 0, 2304, 1024}};
 
 TEST(BroughtIntoView, AWindowTouchingAnyWorkAreaStaysWhereItIs) {
     const PixelRect partly{-600, -100, 100, 400};
-    EXPECT_EQ(BroughtIntoView(partly, kTwoMonitors), partly);
+    EXPECT_EQ(BroughtIntoView(partly, TwoMonitors), partly);
     const PixelRect onSecond{2000, 900, 2700, 1400};
-    EXPECT_EQ(BroughtIntoView(onSecond, kTwoMonitors), onSecond);
+    EXPECT_EQ(BroughtIntoView(onSecond, TwoMonitors), onSecond);
 }
 
 TEST(BroughtIntoView, AWindowOutsideEveryWorkAreaMovesIntoTheNearestKeepingItsSize) {
     // Left of the first monitor: moved to its left edge.
-    EXPECT_EQ(BroughtIntoView(PixelRect{-3000, 100, -2300, 560}, kTwoMonitors),
+    EXPECT_EQ(BroughtIntoView(PixelRect{-3000, 100, -2300, 560}, TwoMonitors),
               (PixelRect{0, 100, 700, 560}));
     // Far below and right of the second: moved into its bottom right corner.
-    EXPECT_EQ(BroughtIntoView(PixelRect{5000, 3000, 5700, 3460}, kTwoMonitors),
+    EXPECT_EQ(BroughtIntoView(PixelRect{5000, 3000, 5700, 3460}, TwoMonitors),
               (PixelRect{1604, 564, 2304, 1024}));
     // Below the first monitor's work area (over its taskbar and beyond): moved up into it.
     EXPECT_EQ(
-        BroughtIntoView(PixelRect{100, 800, 800, 1260}, std::vector<PixelRect>{kTwoMonitors[0]}),
+        BroughtIntoView(PixelRect{100, 800, 800, 1260}, std::vector<PixelRect>{TwoMonitors[0]}),
         (PixelRect{100, 278, 800, 738}));
 }
 
 TEST(BroughtIntoView, AWindowLargerThanTheWorkAreaShowsItsTopLeftCorner) {
-    EXPECT_EQ(BroughtIntoView(PixelRect{-3000, -3000, -1000, -1500}, kTwoMonitors),
+    EXPECT_EQ(BroughtIntoView(PixelRect{-3000, -3000, -1000, -1500}, TwoMonitors),
               (PixelRect{0, 0, 2000, 1500}));
     EXPECT_EQ(BroughtIntoView(PixelRect{5, 5, 10, 10}, {}), (PixelRect{5, 5, 10, 10}));
 }

@@ -34,8 +34,8 @@ protected:
     // Windows 11 23H2 as the plain query reports it to a program without a supported-versions
     // list, and as RtlGetVersion tells the truth.
     ScriptedVersionQueries Windows11(std::uint8_t productType, std::uint16_t architecture) {
-        auto versions = ScriptedVersionQueries::Reporting(kPlatformWindowsNt, 6, 2, 9200, 1);
-        versions.trueVersion = WindowsVersionRecord{10, 0, 22631, kPlatformWindowsNt, productType};
+        auto versions = ScriptedVersionQueries::Reporting(PlatformWindowsNt, 6, 2, 9200, 1);
+        versions.trueVersion = WindowsVersionRecord{10, 0, 22631, PlatformWindowsNt, productType};
         versions.nativeArchitecture = architecture;
         WriteRegistryText(registry_,
                           "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
@@ -47,7 +47,7 @@ protected:
 };
 
 TEST_F(AboutTextTest, WorkstationOf64Bits) {
-    auto versions = Windows11(kNtWorkstation, kProcessorArchitectureAmd64);
+    auto versions = Windows11(NtWorkstation, ProcessorArchitectureAmd64);
     const AboutText about = ComposeAboutText(versions, registry_);
     EXPECT_EQ(about.ansiText,
               "Lumivo Console - v1.19 - Windows 11\r\r"
@@ -56,11 +56,11 @@ TEST_F(AboutTextTest, WorkstationOf64Bits) {
 }
 
 TEST_F(AboutTextTest, WorkstationOf32BitsAndServers) {
-    auto thirtyTwo = Windows11(kNtWorkstation, 0);
+    auto thirtyTwo = Windows11(NtWorkstation, 0);
     EXPECT_NE(ComposeAboutText(thirtyTwo, registry_).ansiText.find("(OS Build 22631)  (32-bit) "),
               std::string::npos);
 
-    auto server = Windows11(3, kProcessorArchitectureAmd64);
+    auto server = Windows11(3, ProcessorArchitectureAmd64);
     EXPECT_EQ(ComposeAboutText(server, registry_).ansiText,
               "Lumivo Console - v1.19 - Windows 2016\r\r"
               "Windows 2016 (22631)  (64-bit) Server ");

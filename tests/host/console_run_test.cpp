@@ -38,8 +38,8 @@ protected:
     InMemoryRegistry registry_;
     // Windows 10 as the plain query reports it to a program without a supported-versions list.
     ScriptedVersionQueries versions_ = [] {
-        auto queries = ScriptedVersionQueries::Reporting(kPlatformWindowsNt, 6, 2, 9200, 1);
-        queries.trueVersion = WindowsVersionRecord{10, 0, 19045, kPlatformWindowsNt, 1};
+        auto queries = ScriptedVersionQueries::Reporting(PlatformWindowsNt, 6, 2, 9200, 1);
+        queries.trueVersion = WindowsVersionRecord{10, 0, 19045, PlatformWindowsNt, 1};
         return queries;
     }();
     RecordingMessageBoxes messageBoxes_;
@@ -84,7 +84,7 @@ TEST_F(ConsoleRunTest, TrayIsStartedAfterTheWindowUnlessSwitchedOff) {
 }
 
 TEST_F(ConsoleRunTest, WindowsBefore8IsRefusedWithAMessageAndNothingElse) {
-    versions_ = ScriptedVersionQueries::Reporting(kPlatformWindowsNt, 6, 1, 7601, 1);
+    versions_ = ScriptedVersionQueries::Reporting(PlatformWindowsNt, 6, 1, 7601, 1);
     SetOption(CheckForUpdatesValueName, "YES");
     Run();
 

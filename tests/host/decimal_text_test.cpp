@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kSmallest = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Smallest = std::numeric_limits<std::int32_t>::min();
 
 TEST(LeadingDecimalNumber, TakesTheNumberAtTheStart) {
     EXPECT_EQ(LeadingDecimalNumber("0"), 0);
@@ -41,16 +41,16 @@ TEST(LeadingDecimalNumber, FractionsRoundToTheNearestWholeNumber) {
 }
 
 TEST(LeadingDecimalNumber, HugeNumbersStopAtTheEndsOfThe32BitRange) {
-    EXPECT_EQ(LeadingDecimalNumber("2147483647"), kLargest);
-    EXPECT_EQ(LeadingDecimalNumber("2147483648"), kLargest);
-    EXPECT_EQ(LeadingDecimalNumber("2147483647.5"), kLargest);
-    EXPECT_EQ(LeadingDecimalNumber("4294967297"), kLargest);
-    EXPECT_EQ(LeadingDecimalNumber("99999999999999999999999999999999999999"), kLargest);
-    EXPECT_EQ(LeadingDecimalNumber("-2147483648"), kSmallest);
-    EXPECT_EQ(LeadingDecimalNumber("-2147483649"), kSmallest);
-    EXPECT_EQ(LeadingDecimalNumber("-2147483648.5"), kSmallest);
-    EXPECT_EQ(LeadingDecimalNumber("-99999999999999999999999999999999999999"), kSmallest);
-    EXPECT_EQ(LeadingDecimalNumber(std::string(5000, '9')), kLargest);
+    EXPECT_EQ(LeadingDecimalNumber("2147483647"), Largest);
+    EXPECT_EQ(LeadingDecimalNumber("2147483648"), Largest);
+    EXPECT_EQ(LeadingDecimalNumber("2147483647.5"), Largest);
+    EXPECT_EQ(LeadingDecimalNumber("4294967297"), Largest);
+    EXPECT_EQ(LeadingDecimalNumber("99999999999999999999999999999999999999"), Largest);
+    EXPECT_EQ(LeadingDecimalNumber("-2147483648"), Smallest);
+    EXPECT_EQ(LeadingDecimalNumber("-2147483649"), Smallest);
+    EXPECT_EQ(LeadingDecimalNumber("-2147483648.5"), Smallest);
+    EXPECT_EQ(LeadingDecimalNumber("-99999999999999999999999999999999999999"), Smallest);
+    EXPECT_EQ(LeadingDecimalNumber(std::string(5000, '9')), Largest);
 }
 
 TEST(DecimalText, HasNoPlusSignSpacesOrLeadingZeros) {
@@ -58,13 +58,13 @@ TEST(DecimalText, HasNoPlusSignSpacesOrLeadingZeros) {
     EXPECT_EQ(DecimalText(7), "7");
     EXPECT_EQ(DecimalText(10), "10");
     EXPECT_EQ(DecimalText(-12), "-12");
-    EXPECT_EQ(DecimalText(kLargest), "2147483647");
-    EXPECT_EQ(DecimalText(kSmallest), "-2147483648");
-    EXPECT_EQ(DecimalText(std::int64_t{kSmallest} - 1), "-2147483649");
+    EXPECT_EQ(DecimalText(Largest), "2147483647");
+    EXPECT_EQ(DecimalText(Smallest), "-2147483648");
+    EXPECT_EQ(DecimalText(std::int64_t{Smallest} - 1), "-2147483649");
 }
 
 TEST(DecimalText, ReadsBackAsTheSameNumber) {
-    for (const std::int32_t number : {0, 1, -1, 9, 10, 99, 100, 4096, -4096, kLargest, kSmallest}) {
+    for (const std::int32_t number : {0, 1, -1, 9, 10, 99, 100, 4096, -4096, Largest, Smallest}) {
         EXPECT_EQ(LeadingDecimalNumber(DecimalText(number)), number);
     }
 }

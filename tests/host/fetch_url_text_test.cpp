@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kUrl = "https://updates.example/Software/LMV/LMVversion.txt";
+const std::string Url = "https://updates.example/Software/LMV/LMVversion.txt";
 
 // A body whose bytes tell their position, so a lost or repeated chunk shows.
 std::string Body(std::size_t size) {
@@ -20,15 +20,15 @@ std::string Body(std::size_t size) {
 
 TEST(FetchUrlText, DirectConnectionWithoutCacheWrites) {
     ScriptedInternet internet;
-    internet.responses[kUrl] = {"1.19", std::nullopt};
-    EXPECT_EQ(FetchUrlText(internet, kUrl), "1.19");
+    internet.responses[Url] = {"1.19", std::nullopt};
+    EXPECT_EQ(FetchUrlText(internet, Url), "1.19");
 
     ASSERT_EQ(internet.opens.size(), 1u);
     EXPECT_EQ(internet.opens[0].agent, "Test");
     EXPECT_EQ(internet.opens[0].accessType, 1u);
     EXPECT_EQ(internet.opens[0].flags, 0u);
     ASSERT_EQ(internet.urlOpens.size(), 1u);
-    EXPECT_EQ(internet.urlOpens[0].url, kUrl);
+    EXPECT_EQ(internet.urlOpens[0].url, Url);
     EXPECT_EQ(internet.urlOpens[0].flags, 0x04000000u);
     EXPECT_EQ(internet.urlOpens[0].context, 0u);
 }
@@ -36,8 +36,8 @@ TEST(FetchUrlText, DirectConnectionWithoutCacheWrites) {
 TEST(FetchUrlText, BodiesComeBackWholeIn1024ByteReads) {
     for (std::size_t size : {0u, 5u, 1023u, 1024u, 1025u, 5000u}) {
         ScriptedInternet internet;
-        internet.responses[kUrl] = {Body(size), std::nullopt};
-        EXPECT_EQ(FetchUrlText(internet, kUrl), Body(size)) << size << " bytes";
+        internet.responses[Url] = {Body(size), std::nullopt};
+        EXPECT_EQ(FetchUrlText(internet, Url), Body(size)) << size << " bytes";
         for (std::uint32_t asked : internet.readSizesAsked) {
             EXPECT_EQ(asked, 1024u);
         }
@@ -47,8 +47,8 @@ TEST(FetchUrlText, BodiesComeBackWholeIn1024ByteReads) {
 
 TEST(FetchUrlText, StopsReadingAt64KiB) {
     ScriptedInternet internet;
-    internet.responses[kUrl] = {Body(200 * 1024), std::nullopt};
-    const std::string text = FetchUrlText(internet, kUrl);
+    internet.responses[Url] = {Body(200 * 1024), std::nullopt};
+    const std::string text = FetchUrlText(internet, Url);
     EXPECT_EQ(text, Body(64 * 1024));
     EXPECT_EQ(internet.readSizesAsked.size(), 64u);
     EXPECT_TRUE(internet.AllHandlesClosed());
@@ -57,28 +57,28 @@ TEST(FetchUrlText, StopsReadingAt64KiB) {
 TEST(FetchUrlText, UnevenReadsStopExactlyAt64KiB) {
     ScriptedInternet internet;
     internet.chunkSize = 1000;
-    internet.responses[kUrl] = {Body(70000), std::nullopt};
-    EXPECT_EQ(FetchUrlText(internet, kUrl), Body(65536));
+    internet.responses[Url] = {Body(70000), std::nullopt};
+    EXPECT_EQ(FetchUrlText(internet, Url), Body(65536));
 }
 
 TEST(FetchUrlText, FailedReadKeepsWhatCameBefore) {
     ScriptedInternet internet;
-    internet.responses[kUrl] = {Body(5000), std::size_t{2500}};
-    EXPECT_EQ(FetchUrlText(internet, kUrl), Body(2500));
+    internet.responses[Url] = {Body(5000), std::size_t{2500}};
+    EXPECT_EQ(FetchUrlText(internet, Url), Body(2500));
     EXPECT_TRUE(internet.AllHandlesClosed());
 }
 
 TEST(FetchUrlText, NoConnectionGivesEmptyText) {
     ScriptedInternet internet;
     internet.openFails = true;
-    internet.responses[kUrl] = {"1.19", std::nullopt};
-    EXPECT_EQ(FetchUrlText(internet, kUrl), "");
+    internet.responses[Url] = {"1.19", std::nullopt};
+    EXPECT_EQ(FetchUrlText(internet, Url), "");
     EXPECT_TRUE(internet.urlOpens.empty());
 }
 
 TEST(FetchUrlText, UnopenableUrlGivesEmptyTextAndClosesTheConnection) {
     ScriptedInternet internet;
-    EXPECT_EQ(FetchUrlText(internet, kUrl), "");
+    EXPECT_EQ(FetchUrlText(internet, Url), "");
     EXPECT_EQ(internet.urlOpens.size(), 1u);
     EXPECT_EQ(internet.closed.size(), 1u);
     EXPECT_TRUE(internet.AllHandlesClosed());
@@ -86,8 +86,8 @@ TEST(FetchUrlText, UnopenableUrlGivesEmptyTextAndClosesTheConnection) {
 
 TEST(FetchUrlText, RequestClosesBeforeTheConnection) {
     ScriptedInternet internet;
-    internet.responses[kUrl] = {"1.20", std::nullopt};
-    FetchUrlText(internet, kUrl);
+    internet.responses[Url] = {"1.20", std::nullopt};
+    FetchUrlText(internet, Url);
     ASSERT_EQ(internet.closed.size(), 2u);
     EXPECT_EQ(internet.closed[1], internet.urlOpens[0].internet);
     EXPECT_NE(internet.closed[0], internet.closed[1]);

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr FileTime kTicksPerDay = 864'000'000'000ULL;
+constexpr FileTime TicksPerDay = 864'000'000'000ULL;
 
 TEST(FileTimeText, ZeroIsTheStartOf1601AMonday) {
     EXPECT_EQ(FileTimeText(0), "1601-01-01 00:00:00 (000 milliseconds) Monday");
@@ -26,9 +26,9 @@ TEST(FileTimeText, FieldsArePaddedAndSubMillisecondTicksDropped) {
 
 TEST(FileTimeText, CenturyRulesOfLeapYears) {
     // 1700 is not a leap year, 2000 is: the day after February 28 is March 1 and February 29.
-    const FileTime march1st1700 = 36'218 * kTicksPerDay;
+    const FileTime march1st1700 = 36'218 * TicksPerDay;
     EXPECT_EQ(FileTimeText(march1st1700), "1700-03-01 00:00:00 (000 milliseconds) Monday");
-    const FileTime february29th2000 = 145'790 * kTicksPerDay;
+    const FileTime february29th2000 = 145'790 * TicksPerDay;
     EXPECT_EQ(FileTimeText(february29th2000), "2000-02-29 00:00:00 (000 milliseconds) Tuesday");
 }
 
@@ -53,7 +53,7 @@ TEST(FileTimeToCalendarTime, RefusalLeavesFieldsUntouched) {
 TEST(FileTimeToCalendarTime, WeekdaysFollowEachOther) {
     CalendarTime fields;
     for (FileTime day = 0; day < 14; ++day) {
-        ASSERT_TRUE(FileTimeToCalendarTime(day * kTicksPerDay, fields));
+        ASSERT_TRUE(FileTimeToCalendarTime(day * TicksPerDay, fields));
         EXPECT_EQ(fields.dayOfWeek, (day + 1) % 7);
         EXPECT_EQ(fields.day, day + 1);
     }

@@ -89,7 +89,7 @@ protected:
     }
 
     ScriptedVersionQueries versions =
-        ScriptedVersionQueries::Reporting(kPlatformWindowsNt, 6, 2, 9200, kNtWorkstation);
+        ScriptedVersionQueries::Reporting(PlatformWindowsNt, 6, 2, 9200, NtWorkstation);
     RecordingProcesses processes;
     InMemoryRegistry registry;
     ScriptedNetworkList networks;
@@ -109,7 +109,7 @@ protected:
                              }};
 };
 
-const std::string kQuotedTray = std::string("\"") + TrayFileName + "\"";
+const std::string QuotedTray = std::string("\"") + TrayFileName + "\"";
 
 TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTray) {
     AddMapping(registry, "Home", "Home Printer");
@@ -133,7 +133,7 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
               (std::vector<std::uint32_t>{2500, 1500, 1500, 1500, 250, 2000, 250, 250}));
     EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Office Printer"});
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
-    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
+    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray});
     EXPECT_EQ(processes.mutexWaits.at(0).name, ManagerMutexName);
 
     EXPECT_EQ(recordWhileWaiting,
@@ -194,7 +194,7 @@ TEST_F(ManagerCycleTest, WithoutLegacyModeNoPrinterChangesButTheTrayStarts) {
     AddMapping(registry, "Office", "Office Printer");
     Run();
     EXPECT_TRUE(PrintersSet().empty());
-    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
+    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray});
     EXPECT_EQ(clock.Pauses(), std::vector<std::uint32_t>{2500});
     const Lines record = Record();
     EXPECT_EQ(Lines(record.begin() + 1, record.end()),
@@ -228,7 +228,7 @@ TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
     Run();
     EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Gone Printer", "Office Printer"}));
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
-    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray});
+    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray});
     const Lines record = Record();
     ASSERT_GE(record.size(), 6u);
     EXPECT_EQ(record[5],
@@ -280,7 +280,7 @@ TEST_F(ManagerCycleTest, CountsThatAreNotPositiveVisitNoEntry) {
         processes.starts.clear();
         ManagerCycle(platform);
         EXPECT_TRUE(PrintersSet().empty()) << "count " << count;
-        EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{kQuotedTray}) << "count " << count;
+        EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray}) << "count " << count;
     }
 }
 
@@ -336,7 +336,7 @@ TEST_F(ManagerCycleTest, SystemTrayNoLeavesTheTrayStopped) {
 }
 
 TEST_F(ManagerCycleTest, SecondInstanceEndsBeforeReadingAnything) {
-    processes.waitResults[ManagerMutexName] = kWaitTimeout;
+    processes.waitResults[ManagerMutexName] = WaitTimeout;
     Connect(u"Office");
     AddMapping(registry, "Office", "Office Printer");
     WriteRegistryLines(registry, SettingsKeyPath, LastRunValueName, {"The running Manager's"});
@@ -350,7 +350,7 @@ TEST_F(ManagerCycleTest, SecondInstanceEndsBeforeReadingAnything) {
 }
 
 TEST_F(ManagerCycleTest, BeforeWindows8NothingHappens) {
-    versions = ScriptedVersionQueries::Reporting(kPlatformWindowsNt, 6, 1, 7601, kNtWorkstation);
+    versions = ScriptedVersionQueries::Reporting(PlatformWindowsNt, 6, 1, 7601, NtWorkstation);
     Connect(u"Office");
     Run();
     EXPECT_TRUE(processes.mutexWaits.empty());

@@ -92,7 +92,7 @@ TEST(NameLists, NetworkWhoseConnectionQueryFailedIsNotConnected) {
 }
 
 TEST(NameLists, FailedQueriesOfSingleNetworks) {
-    ScriptedNetworkList networks(ScenarioFromText(kFailuresScenario));
+    ScriptedNetworkList networks(ScenarioFromText(FailuresScenario));
     EXPECT_EQ(ConnectedNetworkList(networks), "Lab");
     EXPECT_EQ(AllNetworkList(networks), "Lab, Spare");
 }

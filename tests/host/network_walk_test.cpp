@@ -36,14 +36,14 @@ std::string CleanReportOf(ScriptedNetworkList& networks) {
 }
 
 TEST(NetworkWalk, WritesEveryNetworkAndConnection) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
-    EXPECT_EQ(CleanReportOf(networks), kTwoNetworksReport);
+    ScriptedNetworkList networks(ScenarioFromText(TwoNetworksScenario));
+    EXPECT_EQ(CleanReportOf(networks), TwoNetworksReport);
     EXPECT_EQ(networks.GetNetworksFlags(), NetworkEnumAll);
 }
 
 TEST(NetworkWalk, FailuresOfSingleQueries) {
-    ScriptedNetworkList networks(ScenarioFromText(kFailuresScenario));
-    EXPECT_EQ(CleanReportOf(networks), kFailuresReport);
+    ScriptedNetworkList networks(ScenarioFromText(FailuresScenario));
+    EXPECT_EQ(CleanReportOf(networks), FailuresReport);
 }
 
 TEST(NetworkWalk, MakesTheCallsInOrderAndReleasesEachObjectAfterUse) {
@@ -90,7 +90,7 @@ TEST(NetworkWalk, HeadLineCases) {
         {"get__NewEnum", "GetNetworks ok\r\n"},
     };
     for (const Case& c : cases) {
-        ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
+        ScriptedNetworkList networks(ScenarioFromText(TwoNetworksScenario));
         networks.Scenario().failures[c.failure] = ComFail;
         EXPECT_EQ(CleanReportOf(networks), c.report) << c.failure;
     }
@@ -98,18 +98,18 @@ TEST(NetworkWalk, HeadLineCases) {
 
 TEST(NetworkWalk, NoNetworkGivesTheHeadLineAndOneSeparator) {
     ScriptedNetworkList networks;
-    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + kSeparatorLine);
+    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + SeparatorLine);
 }
 
 TEST(NetworkWalk, FailingNextEndsTheReportAfterItsSeparator) {
     ScriptedNetworkList networks(
-        ScenarioFromText(std::string("fail = Next\n") + std::string(kTwoNetworksScenario)));
-    EXPECT_EQ(CleanReportOf(networks), kTwoNetworksReport);
+        ScenarioFromText(std::string("fail = Next\n") + std::string(TwoNetworksScenario)));
+    EXPECT_EQ(CleanReportOf(networks), TwoNetworksReport);
 
     // A failure in the middle of the list ends it there.
     networks.Scenario().networks.resize(1);
     EXPECT_EQ(CleanReportOf(networks),
-              "GetNetworks ok\r\n" + kSeparatorLine + kHomeBlock + kSeparatorLine);
+              "GetNetworks ok\r\n" + SeparatorLine + HomeBlock + SeparatorLine);
 }
 
 // Every failed query leaves its one failure line in place of its success lines; the rest of the
@@ -181,41 +181,41 @@ TEST(NetworkWalk, EachFailedQueryWritesItsFailureLine) {
          "\tDomainType METHOD NetworkId AS DWORD failed\r\n"},
     };
     for (const Row& row : rows) {
-        ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
+        ScriptedNetworkList networks(ScenarioFromText(TwoNetworksScenario));
         networks.Scenario().networks[0].failures[row.query] = ComFail;
-        std::string expected = kTwoNetworksReport;
+        std::string expected = TwoNetworksReport;
         for (const std::string& success : row.successes) {
             expected = Replaced(expected, success, row.failure);
         }
-        ASSERT_NE(expected, kTwoNetworksReport) << row.query;
+        ASSERT_NE(expected, TwoNetworksReport) << row.query;
         EXPECT_EQ(CleanReportOf(networks), expected) << row.query;
     }
 }
 
 TEST(NetworkWalk, FailedConnectionQueryMeansNoAdapterBlock) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
+    ScriptedNetworkList networks(ScenarioFromText(TwoNetworksScenario));
     networks.Scenario().networks[0].failures["get_IsConnected"] = ComFail;
     const std::string report = CleanReportOf(networks);
     const std::string expectedHome =
-        kHomeBlock.substr(0, kHomeBlock.find("Network is connected: Yes")) +
+        HomeBlock.substr(0, HomeBlock.find("Network is connected: Yes")) +
         "INetwork METHOD IsConnected AS INTEGER failed\r\n";
-    EXPECT_EQ(report, "GetNetworks ok\r\n" + kSeparatorLine + expectedHome + kSeparatorLine +
-                          kOfficeBlock + kSeparatorLine);
+    EXPECT_EQ(report, "GetNetworks ok\r\n" + SeparatorLine + expectedHome + SeparatorLine +
+                          OfficeBlock + SeparatorLine);
 }
 
 TEST(NetworkWalk, FailedConnectionEnumerationWritesOneLineAndGoesOn) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
+    ScriptedNetworkList networks(ScenarioFromText(TwoNetworksScenario));
     networks.Scenario().networks[0].failures["GetNetworkConnections"] = ComFail;
     const std::string expectedHome =
-        kHomeBlock.substr(0, kHomeBlock.find("\tAdapter info...")) +
+        HomeBlock.substr(0, HomeBlock.find("\tAdapter info...")) +
         "\tIEnumNetworkConnections METHOD GetNetworkConnections AS IEnumNetworkConnections "
         "failed\r\n";
-    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + kSeparatorLine + expectedHome +
-                                           kSeparatorLine + kOfficeBlock + kSeparatorLine);
+    EXPECT_EQ(CleanReportOf(networks), "GetNetworks ok\r\n" + SeparatorLine + expectedHome +
+                                           SeparatorLine + OfficeBlock + SeparatorLine);
 }
 
 TEST(NetworkWalk, OnlyOkCountsAsAnAnswer) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
+    ScriptedNetworkList networks(ScenarioFromText(TwoNetworksScenario));
     networks.Scenario().networks[1].failures["GetName"] = ComFalse;
     networks.Scenario().networks[1].failures["GetCategory"] = ComNotImpl;
     const std::string report = CleanReportOf(networks);
@@ -230,12 +230,12 @@ TEST(NetworkWalk, OnlyOkCountsAsAnAnswer) {
 
 TEST(NetworkWalk, ConnectedNetworkWithoutConnectionsHasNoAdapterBlock) {
     const std::string report = ReportOf("network\nname = Bare\nconnected = yes\nconnections = 0\n");
-    EXPECT_NE(report.find("Network is connected: Yes\r\n" + kSeparatorLine), std::string::npos);
+    EXPECT_NE(report.find("Network is connected: Yes\r\n" + SeparatorLine), std::string::npos);
     EXPECT_EQ(report.find("Adapter info"), std::string::npos);
 }
 
 TEST(NetworkWalk, ComIsInitialisedOncePerWalkAndBalanced) {
-    ScriptedNetworkList networks(ScenarioFromText(kTwoNetworksScenario));
+    ScriptedNetworkList networks(ScenarioFromText(TwoNetworksScenario));
     for (ComResult init : {ComOk, ComFalse}) {
         networks.SetCoInitializeResult(init);
         networks.ClearCalls();
@@ -247,10 +247,10 @@ TEST(NetworkWalk, ComIsInitialisedOncePerWalkAndBalanced) {
 
     // A thread already in another apartment keeps its COM: no CoUninitialize on its behalf, and
     // the walk still asks the Network List Manager.
-    constexpr ComResult kChangedMode = -2147417850;  // RPC_E_CHANGED_MODE
-    networks.SetCoInitializeResult(kChangedMode);
+    constexpr ComResult ChangedMode = -2147417850;  // RPC_E_CHANGED_MODE
+    networks.SetCoInitializeResult(ChangedMode);
     networks.ClearCalls();
-    EXPECT_EQ(BuildNetworkReport(networks), kTwoNetworksReport);
+    EXPECT_EQ(BuildNetworkReport(networks), TwoNetworksReport);
     EXPECT_EQ(std::count(networks.Calls().begin(), networks.Calls().end(), "CoUninitialize"), 0);
     EXPECT_EQ(networks.LiveObjects(), 0);
 }

@@ -116,10 +116,10 @@ TEST(OpenWithShell, TargetEndsAtItsFirstNul) {
 
 TEST(CheckSingleInstance, OnlyATimedOutWaitMeansAnotherInstance) {
     RecordingProcesses processes;
-    processes.waitResults = {{"owned elsewhere", kWaitTimeout},
-                             {"free", kWaitObject0},
-                             {"abandoned", kWaitAbandoned},
-                             {"not a mutex", kWaitFailed}};
+    processes.waitResults = {{"owned elsewhere", WaitTimeout},
+                             {"free", WaitObject0},
+                             {"abandoned", WaitAbandoned},
+                             {"not a mutex", WaitFailed}};
     EXPECT_TRUE(CheckSingleInstance(processes, "owned elsewhere"));
     EXPECT_FALSE(CheckSingleInstance(processes, "free"));
     EXPECT_FALSE(CheckSingleInstance(processes, "abandoned"));

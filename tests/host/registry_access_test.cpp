@@ -53,10 +53,10 @@ protected:
     void SetUp() override {
         RegistryHandle handle = 0;
         ASSERT_EQ(registry_.CreateKey(RootKey::LocalMachine, "SOFTWARE\\Vendor", handle),
-                  kErrorSuccess);
+                  ErrorSuccess);
         const std::uint8_t text[] = "22H2";
-        ASSERT_EQ(registry_.SetValue(handle, "DisplayVersion", kRegSz, text, sizeof text),
-                  kErrorSuccess);
+        ASSERT_EQ(registry_.SetValue(handle, "DisplayVersion", RegSz, text, sizeof text),
+                  ErrorSuccess);
         registry_.CloseKey(handle);
         registry_.MakeReadOnly(RootKey::LocalMachine);
     }

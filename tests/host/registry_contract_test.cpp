@@ -9,7 +9,7 @@ namespace registry_contract {
 class InMemoryBackend {
 public:
     // A fresh Windows profile has the key that holds LegacyDefaultPrinterMode.
-    InMemoryBackend() { Create(registry_, kWindowsSubKey); }
+    InMemoryBackend() { Create(registry_, WindowsSubKey); }
 
     Registry& registry() { return registry_; }
     void Verify() { EXPECT_EQ(registry_.OpenKeyCount(), 0u) << "registry keys left open"; }

@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kSeparator = std::string(160, '-') + "\r\n";
+const std::string Separator = std::string(160, '-') + "\r\n";
 
 std::string Block(const std::string& name, bool connected) {
     return "Network description: <d>\r\nNetwork name: <" + name +
@@ -15,11 +15,11 @@ std::string Block(const std::string& name, bool connected) {
 }
 
 TEST(NextConnectedNetworkName, RestStartsAfterTheConnectedLine) {
-    const std::string report = "GetNetworks ok\r\n" + kSeparator + Block("A", false) + kSeparator +
-                               Block("B", true) + "\tAdapter info...\r\n" + kSeparator;
+    const std::string report = "GetNetworks ok\r\n" + Separator + Block("A", false) + Separator +
+                               Block("B", true) + "\tAdapter info...\r\n" + Separator;
     std::string_view rest;
     EXPECT_EQ(NextConnectedNetworkName(report, rest), "B");
-    EXPECT_EQ(rest, "\tAdapter info...\r\n" + kSeparator);
+    EXPECT_EQ(rest, "\tAdapter info...\r\n" + Separator);
 
     EXPECT_EQ(NextConnectedNetworkName(rest, rest), "");
     EXPECT_TRUE(rest.empty());
@@ -30,11 +30,11 @@ TEST(NextConnectedNetworkName, TakesTheNameFromTheConnectedBlockOnly) {
     const std::string namelessConnected =
         "Network description: <d>\r\nINetwork METHOD GetName AS STRING failed\r\n"
         "Network is connected: Yes\r\n";
-    const std::string report = kSeparator + Block("Early", false) + kSeparator + namelessConnected +
-                               kSeparator + Block("Late", true) + kSeparator;
+    const std::string report = Separator + Block("Early", false) + Separator + namelessConnected +
+                               Separator + Block("Late", true) + Separator;
     std::string_view rest;
     EXPECT_EQ(NextConnectedNetworkName(report, rest), "Late");
-    EXPECT_EQ(rest, kSeparator);
+    EXPECT_EQ(rest, Separator);
 }
 
 TEST(NextConnectedNetworkName, TextWithoutSeparatorIsOneBlock) {
@@ -44,9 +44,9 @@ TEST(NextConnectedNetworkName, TextWithoutSeparatorIsOneBlock) {
 }
 
 TEST(ReportReaders, LabelsCountOnlyAtTheStartOfALine) {
-    const std::string report = kSeparator + Block("x>Network is connected: Yes", false) +
-                               kSeparator + Block("Network is connected: Yes", true) + kSeparator +
-                               Block("A>Network name: <B", true) + kSeparator;
+    const std::string report = Separator + Block("x>Network is connected: Yes", false) + Separator +
+                               Block("Network is connected: Yes", true) + Separator +
+                               Block("A>Network name: <B", true) + Separator;
     std::string_view rest;
     EXPECT_EQ(NextConnectedNetworkName(report, rest), "Network is connected: Yes");
     EXPECT_EQ(NextConnectedNetworkName(rest, rest), "A");

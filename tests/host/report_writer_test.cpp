@@ -4,14 +4,14 @@
 
 namespace {
 
-const Guid kGuid{0x12345678, 0x9ABC, 0xDEF0, {1, 2, 3, 4, 5, 6, 7, 8}};
+const Guid SampleGuid{0x12345678, 0x9ABC, 0xDEF0, {1, 2, 3, 4, 5, 6, 7, 8}};
 
 // The lines of a whole network block whose queries all answered.
 std::string AnsweredNetworkBlock(bool connected) {
     std::string report;
     WriteNetworkDescription(report, std::string("Home Wi-Fi"));
     WriteNetworkName(report, std::string("Home"));
-    WriteNetworkId(report, kGuid);
+    WriteNetworkId(report, SampleGuid);
     WriteNetworkDomainType(report, 0u);
     WriteNetworkTimes(report, NetworkTimes{0, 0});
     WriteNetworkConnectivity(report, 0x40u);
@@ -97,7 +97,7 @@ TEST(ReportWriter, TwoAdapterBlocksSeparatedByOneEmptyLine) {
         WriteAdapterConnected(report, true);
         WriteAdapterInternet(report, false);
         WriteAdapterConnectivity(report, 0x11u);
-        WriteAdapterConnectionId(report, kGuid);
+        WriteAdapterConnectionId(report, SampleGuid);
         WriteAdapterId(report, Guid{});
         WriteAdapterDomainType(report, 2u);
     }

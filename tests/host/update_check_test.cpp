@@ -12,13 +12,13 @@
 
 namespace {
 
-const UpdateCheckProgram kConsole{"Lumivo Console - v1.19", "1.19", UpdateCheckForm::Console};
-const UpdateCheckProgram kManager{"Lumivo Manager - v1.19", "1.19", UpdateCheckForm::Manager};
-const UpdateCheckProgram kTray{"Lumivo Tray - v1.15", "1.15", UpdateCheckForm::Tray};
+const UpdateCheckProgram Console{"Lumivo Console - v1.19", "1.19", UpdateCheckForm::Console};
+const UpdateCheckProgram Manager{"Lumivo Manager - v1.19", "1.19", UpdateCheckForm::Manager};
+const UpdateCheckProgram Tray{"Lumivo Tray - v1.15", "1.15", UpdateCheckForm::Tray};
 
-const std::string kDownMessage =
+const std::string DownMessage =
     "The Lumivo update website appears to be down right now. Please check again later.";
-const std::string kUpToDateMessage = "Your version of Lumivo is up-to-date.";
+const std::string UpToDateMessage = "Your version of Lumivo is up-to-date.";
 
 std::string Prompt(const std::string& ownVersion, const std::string& newVersion) {
     return "Your version of Lumivo is " + ownVersion + ". There is a new version (" + newVersion +
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(UpdateCheck, AsksForTheVersionFileOverHttps) {
     CheckPlatform platform("1.19");
-    platform.Run(kManager);
+    platform.Run(Manager);
     ASSERT_EQ(platform.internet.urlOpens.size(), 1u);
     const std::string& url = platform.internet.urlOpens[0].url;
     EXPECT_EQ(url.rfind("https://", 0), 0u);
@@ -78,18 +78,18 @@ TEST_F(UpdateCheck, AsksForTheVersionFileOverHttps) {
 
 TEST_F(UpdateCheck, SameVersionIsUpToDate) {
     for (const std::string body : {"1.19", "  1.19   ", "1.19 "}) {
-        EXPECT_EQ(MessagesFor(kConsole, body, true), Texts{kUpToDateMessage}) << body;
-        EXPECT_EQ(MessagesFor(kConsole, body, false), Texts{}) << body;
-        EXPECT_EQ(MessagesFor(kManager, body, true), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Console, body, true), Texts{UpToDateMessage}) << body;
+        EXPECT_EQ(MessagesFor(Console, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Manager, body, true), Texts{}) << body;
     }
-    EXPECT_EQ(MessagesFor(kTray, "1.15", false), Texts{});
+    EXPECT_EQ(MessagesFor(Tray, "1.15", false), Texts{});
 }
 
 TEST_F(UpdateCheck, LetterCaseDoesNotCount) {
     const UpdateCheckProgram beta{"Lumivo Console - v2.0b", "2.0b", UpdateCheckForm::Console};
-    EXPECT_EQ(MessagesFor(beta, "2.0B", true), Texts{kUpToDateMessage});
+    EXPECT_EQ(MessagesFor(beta, "2.0B", true), Texts{UpToDateMessage});
     const UpdateCheckProgram upper{"Lumivo Console - v2.0B", "2.0B", UpdateCheckForm::Console};
-    EXPECT_EQ(MessagesFor(upper, "2.0b", true), Texts{kUpToDateMessage});
+    EXPECT_EQ(MessagesFor(upper, "2.0b", true), Texts{UpToDateMessage});
 }
 
 TEST_F(UpdateCheck, OtherVersionIsOfferedInEveryForm) {
@@ -97,65 +97,65 @@ TEST_F(UpdateCheck, OtherVersionIsOfferedInEveryForm) {
     for (const std::string body : {"1.20", "1.18", " 1.18 ", "2.0"}) {
         const std::string offered = body == " 1.18 " ? "1.18" : body;
         for (bool interactive : {false, true}) {
-            EXPECT_EQ(MessagesFor(kConsole, body, interactive), Texts{Prompt("1.19", offered)});
+            EXPECT_EQ(MessagesFor(Console, body, interactive), Texts{Prompt("1.19", offered)});
         }
-        EXPECT_EQ(MessagesFor(kManager, body, false), Texts{Prompt("1.19", offered)});
+        EXPECT_EQ(MessagesFor(Manager, body, false), Texts{Prompt("1.19", offered)});
     }
-    EXPECT_EQ(MessagesFor(kTray, "1.19", false), Texts{Prompt("1.15", "1.19")});
+    EXPECT_EQ(MessagesFor(Tray, "1.19", false), Texts{Prompt("1.15", "1.19")});
 }
 
 TEST_F(UpdateCheck, OnlyAVersionTextIsOffered) {
     // Line breaks and tabs around the text do not count.
-    EXPECT_EQ(MessagesFor(kConsole, "1.19\r\n", true), Texts{kUpToDateMessage});
-    EXPECT_EQ(MessagesFor(kTray, "\t1.16\n", false), Texts{Prompt("1.15", "1.16")});
-    EXPECT_EQ(MessagesFor(kManager, "2.0-beta3", false), Texts{Prompt("1.19", "2.0-beta3")});
+    EXPECT_EQ(MessagesFor(Console, "1.19\r\n", true), Texts{UpToDateMessage});
+    EXPECT_EQ(MessagesFor(Tray, "\t1.16\n", false), Texts{Prompt("1.15", "1.16")});
+    EXPECT_EQ(MessagesFor(Manager, "2.0-beta3", false), Texts{Prompt("1.19", "2.0-beta3")});
     // Any other text with a dot, such as an error page, means the server is down.
     for (const std::string& body : std::vector<std::string>{
              "<html><body>Error 1.2</body></html>", "1.20 final", "1.2" + std::string(30, '0')}) {
-        EXPECT_EQ(MessagesFor(kConsole, body, true), Texts{kDownMessage}) << body;
-        EXPECT_EQ(MessagesFor(kConsole, body, false), Texts{}) << body;
-        EXPECT_EQ(MessagesFor(kManager, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Console, body, true), Texts{DownMessage}) << body;
+        EXPECT_EQ(MessagesFor(Console, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Manager, body, false), Texts{}) << body;
     }
-    EXPECT_EQ(MessagesFor(kManager, "1.2" + std::string(29, '0'), false).size(), 1u);
+    EXPECT_EQ(MessagesFor(Manager, "1.2" + std::string(29, '0'), false).size(), 1u);
 }
 
 TEST_F(UpdateCheck, TextWithoutDotIsSilentEvenWhenAsked) {
     for (const std::string body : {"120", "Service Unavailable", "1,20"}) {
-        EXPECT_EQ(MessagesFor(kConsole, body, true), Texts{}) << body;
-        EXPECT_EQ(MessagesFor(kManager, body, false), Texts{}) << body;
-        EXPECT_EQ(MessagesFor(kTray, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Console, body, true), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Manager, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Tray, body, false), Texts{}) << body;
     }
 }
 
 TEST_F(UpdateCheck, NotFoundAnywhereMeansTheServerIsDown) {
     for (const std::string body :
          {"404: Not Found", "<html><p>Error 404: page 1.20 is gone</p>", "1.20 404:"}) {
-        EXPECT_EQ(MessagesFor(kConsole, body, true), Texts{kDownMessage}) << body;
-        EXPECT_EQ(MessagesFor(kConsole, body, false), Texts{}) << body;
-        EXPECT_EQ(MessagesFor(kManager, body, false), Texts{}) << body;
-        EXPECT_EQ(MessagesFor(kTray, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Console, body, true), Texts{DownMessage}) << body;
+        EXPECT_EQ(MessagesFor(Console, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Manager, body, false), Texts{}) << body;
+        EXPECT_EQ(MessagesFor(Tray, body, false), Texts{}) << body;
     }
     // The marker wants its colon.
-    EXPECT_EQ(MessagesFor(kConsole, "404.20", true), Texts{Prompt("1.19", "404.20")});
+    EXPECT_EQ(MessagesFor(Console, "404.20", true), Texts{Prompt("1.19", "404.20")});
 }
 
 TEST_F(UpdateCheck, ParkedDomainMeansTheServerIsDown) {
     const std::string parked = "<html><script>window.location.href=\"http://" +
                                std::string(ParkingMarker) + "\";</script></html>";
-    EXPECT_EQ(MessagesFor(kConsole, parked, true), Texts{kDownMessage});
-    EXPECT_EQ(MessagesFor(kConsole, parked, false), Texts{});
-    EXPECT_EQ(MessagesFor(kManager, parked, false), Texts{});
-    EXPECT_EQ(MessagesFor(kTray, parked, false), Texts{});
+    EXPECT_EQ(MessagesFor(Console, parked, true), Texts{DownMessage});
+    EXPECT_EQ(MessagesFor(Console, parked, false), Texts{});
+    EXPECT_EQ(MessagesFor(Manager, parked, false), Texts{});
+    EXPECT_EQ(MessagesFor(Tray, parked, false), Texts{});
 }
 
 TEST_F(UpdateCheck, NoAnswerIsReportedAsDownNotAsUpToDate) {
     for (const std::optional<std::string>& body :
          {std::optional<std::string>(""), std::optional<std::string>("    "),
           std::optional<std::string>()}) {
-        EXPECT_EQ(MessagesFor(kConsole, body, true), Texts{kDownMessage});
-        EXPECT_EQ(MessagesFor(kConsole, body, false), Texts{});
-        EXPECT_EQ(MessagesFor(kManager, body, false), Texts{});
-        EXPECT_EQ(MessagesFor(kTray, body, false), Texts{});
+        EXPECT_EQ(MessagesFor(Console, body, true), Texts{DownMessage});
+        EXPECT_EQ(MessagesFor(Console, body, false), Texts{});
+        EXPECT_EQ(MessagesFor(Manager, body, false), Texts{});
+        EXPECT_EQ(MessagesFor(Tray, body, false), Texts{});
     }
 }
 
@@ -166,8 +166,8 @@ TEST_F(UpdateCheck, MessagesCarryTheProgramTitleAndNoIcon) {
         std::uint32_t type;
     };
     for (const Case& check :
-         {Case{kConsole, "1.19", 0x0}, Case{kConsole, "404:", 0x0}, Case{kConsole, "1.20", 0x4},
-          Case{kManager, "1.20", 0x4}, Case{kTray, "1.16", 0x4}}) {
+         {Case{Console, "1.19", 0x0}, Case{Console, "404:", 0x0}, Case{Console, "1.20", 0x4},
+          Case{Manager, "1.20", 0x4}, Case{Tray, "1.16", 0x4}}) {
         UpdateCheckInteractive = true;
         CheckPlatform platform(check.body);
         platform.Run(check.program);
@@ -178,9 +178,9 @@ TEST_F(UpdateCheck, MessagesCarryTheProgramTitleAndNoIcon) {
 }
 
 TEST_F(UpdateCheck, YesOpensTheDownloadPageAndEnds20SecondsLater) {
-    for (const UpdateCheckProgram& program : {kConsole, kManager, kTray}) {
+    for (const UpdateCheckProgram& program : {Console, Manager, Tray}) {
         CheckPlatform platform("1.30");
-        platform.messageBoxes.answers = {kIdYes};
+        platform.messageBoxes.answers = {IdYes};
         platform.Run(program);
         ASSERT_EQ(platform.processes.shellActions.size(), 1u);
         EXPECT_EQ(platform.processes.shellActions[0].file, DownloadPageUrl);
@@ -190,9 +190,9 @@ TEST_F(UpdateCheck, YesOpensTheDownloadPageAndEnds20SecondsLater) {
 }
 
 TEST_F(UpdateCheck, NoOpensNothingAndEnds10SecondsLater) {
-    for (const UpdateCheckProgram& program : {kConsole, kManager, kTray}) {
+    for (const UpdateCheckProgram& program : {Console, Manager, Tray}) {
         CheckPlatform platform("1.30");
-        platform.messageBoxes.answers = {kIdNo};
+        platform.messageBoxes.answers = {IdNo};
         platform.Run(program);
         EXPECT_TRUE(platform.processes.shellActions.empty());
         EXPECT_EQ(platform.clock.Pauses(), (std::vector<std::uint32_t>{10000}));
@@ -204,18 +204,18 @@ TEST_F(UpdateCheck, ConsoleCheckClearsTheFlagOnEveryPath) {
          {std::optional<std::string>("1.19"), std::optional<std::string>("404:"),
           std::optional<std::string>("120"), std::optional<std::string>("1.20"),
           std::optional<std::string>("")}) {
-        for (int answer : {kIdYes, kIdNo}) {
+        for (int answer : {IdYes, IdNo}) {
             UpdateCheckInteractive = true;
             CheckPlatform platform(body);
             platform.messageBoxes.answers = {answer};
-            platform.Run(kConsole);
+            platform.Run(Console);
             EXPECT_FALSE(UpdateCheckInteractive) << body.value_or("(unreachable)");
         }
     }
 }
 
 TEST_F(UpdateCheck, ManagerAndTrayNeitherReadNorClearTheFlag) {
-    for (const UpdateCheckProgram& program : {kManager, kTray}) {
+    for (const UpdateCheckProgram& program : {Manager, Tray}) {
         UpdateCheckInteractive = true;
         for (const std::string& body :
              {std::string("404:"), std::string(), program.ownVersion, std::string("120")}) {
@@ -231,7 +231,7 @@ TEST_F(UpdateCheck, FlagIsReadWhenTheCheckDecides) {
     // The user asks for a check while an automatic one is still fetching: that check now speaks.
     CheckPlatform platform("1.19");
     platform.internet.whileFetching = [] { UpdateCheckInteractive = true; };
-    platform.Run(kConsole);
+    platform.Run(Console);
     EXPECT_EQ(platform.messageBoxes.shown.size(), 1u);
     EXPECT_FALSE(UpdateCheckInteractive);
 }
@@ -241,11 +241,11 @@ TEST_F(UpdateCheck, FirstOverlappingCheckToEndClearsTheFlagForTheOthers) {
     CheckPlatform first("1.19");
     CheckPlatform second("404:");
     // The second check runs to its end while the first one is still fetching.
-    first.internet.whileFetching = [&second] { second.Run(kConsole); };
-    first.Run(kConsole);
+    first.internet.whileFetching = [&second] { second.Run(Console); };
+    first.Run(Console);
 
     ASSERT_EQ(second.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(second.messageBoxes.shown[0].text, kDownMessage);
+    EXPECT_EQ(second.messageBoxes.shown[0].text, DownMessage);
     EXPECT_TRUE(first.messageBoxes.shown.empty());
     EXPECT_FALSE(UpdateCheckInteractive);
 }
@@ -256,12 +256,12 @@ TEST_F(UpdateCheck, AskedCheckDuringAnOpenPrompt) {
     CheckPlatform asked("1.19");
     startUp.messageBoxes.whileShown = [&asked] {
         UpdateCheckInteractive = true;
-        asked.Run(kConsole);
+        asked.Run(Console);
     };
-    startUp.Run(kConsole);
+    startUp.Run(Console);
 
     ASSERT_EQ(asked.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(asked.messageBoxes.shown[0].text, kUpToDateMessage);
+    EXPECT_EQ(asked.messageBoxes.shown[0].text, UpToDateMessage);
     ASSERT_EQ(startUp.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(startUp.messageBoxes.shown[0].text, Prompt("1.19", "1.20"));
     EXPECT_EQ(startUp.clock.Now(), 10000u);

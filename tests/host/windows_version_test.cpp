@@ -10,7 +10,7 @@
 
 namespace {
 
-const char kCurrentVersionPath[] =
+const char CurrentVersionPath[] =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 struct NamedVersion {
@@ -26,7 +26,7 @@ struct NamedVersion {
 class WindowsNames : public ::testing::Test {
 protected:
     void SetDisplayVersion(const std::string& text) {
-        WriteRegistryText(registry_, kCurrentVersionPath, "DisplayVersion", text);
+        WriteRegistryText(registry_, CurrentVersionPath, "DisplayVersion", text);
     }
 
     void ExpectNames(ScriptedVersionQueries& versions, const std::string& name,
@@ -193,24 +193,24 @@ TEST(IsWindows8OrLater, FailedQueryIsFalse) {
 
 TEST(Is64BitWindows, NativeArchitectureMustBeAmd64) {
     const std::vector<std::pair<std::uint16_t, bool>> cases = {
-        {kProcessorArchitectureAmd64, true},
-        {kProcessorArchitectureArm64, false},
-        {kProcessorArchitectureIa64, false},
+        {ProcessorArchitectureAmd64, true},
+        {ProcessorArchitectureArm64, false},
+        {ProcessorArchitectureIa64, false},
         {0, false},
     };
     for (const auto& [architecture, expected] : cases) {
         ScriptedVersionQueries versions;
         versions.nativeArchitecture = architecture;
-        versions.systemInfoArchitecture = kProcessorArchitectureAmd64;
+        versions.systemInfoArchitecture = ProcessorArchitectureAmd64;
         EXPECT_EQ(Is64BitWindows(versions), expected) << "architecture " << architecture;
     }
 }
 
 TEST(Is64BitWindows, WithoutGetNativeSystemInfoAmd64AndIa64Count) {
     const std::vector<std::pair<std::uint16_t, bool>> cases = {
-        {kProcessorArchitectureAmd64, true},
-        {kProcessorArchitectureIa64, true},
-        {kProcessorArchitectureArm64, false},
+        {ProcessorArchitectureAmd64, true},
+        {ProcessorArchitectureIa64, true},
+        {ProcessorArchitectureArm64, false},
         {0, false},
     };
     for (const auto& [architecture, expected] : cases) {

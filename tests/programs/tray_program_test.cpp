@@ -379,16 +379,16 @@ protected:
         ASSERT_TRUE(folder_->Copy("lumivo_tray_local_updates.exe", "LMVTray.exe"));
         server_ = std::make_unique<LocalHttpServer>(LUMIVO_TEST_UPDATE_PORT, "9.99");
         ASSERT_TRUE(server_->IsListening()) << "port " << LUMIVO_TEST_UPDATE_PORT << " is taken";
-        keyExisted_ = RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &settings_) ==
-                      ERROR_SUCCESS;
+        keyExisted_ =
+            RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &settings_) == ERROR_SUCCESS;
         if (!keyExisted_) {
-            ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0,
+            ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0,
                                       KEY_READ | KEY_WRITE, nullptr, &settings_, nullptr),
                       ERROR_SUCCESS);
         } else {
             RegCloseKey(settings_);
             ASSERT_EQ(
-                RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ | KEY_WRITE, &settings_),
+                RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ | KEY_WRITE, &settings_),
                 ERROR_SUCCESS);
         }
         char text[256] = "";
@@ -405,7 +405,7 @@ protected:
             SetCheckForUpdates(previous_);  // and drops the record of the last check
             RegCloseKey(settings_);
             if (!keyExisted_) {
-                RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+                RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
             }
         }
     }
@@ -425,7 +425,7 @@ protected:
         return ui::FindTopLevelWindow(tray_.Id(), ui::DialogClass, "Lumivo Tray - v1.15");
     }
 
-    static constexpr char kSettingsKey[] = "Software\\Lumivo Mapper";
+    static constexpr char SettingsKey[] = "Software\\Lumivo Mapper";
     std::unique_ptr<LocalHttpServer> server_;
     HKEY settings_ = nullptr;
     bool keyExisted_ = false;
@@ -487,7 +487,7 @@ protected:
         ASSERT_TRUE(folder_->Copy("lumivo_tray_short_watch.exe", "LMVTray.exe"));
     }
 
-    static constexpr std::chrono::milliseconds kTick{LUMIVO_TEST_NETWORK_WATCH_MS};
+    static constexpr std::chrono::milliseconds Tick{LUMIVO_TEST_NETWORK_WATCH_MS};
 };
 
 TEST_F(TrayWatchTimer, WithoutNetworkEventsHandsOverOneTickAfterItStarts) {
@@ -496,13 +496,13 @@ TEST_F(TrayWatchTimer, WithoutNetworkEventsHandsOverOneTickAfterItStarts) {
     const auto started = std::chrono::steady_clock::now();
     StartTray();
     SetConnectedNetworks("Office", refuseEvents);
-    ASSERT_FALSE(tray_.WaitForExit(kTick * 50 / 60)) << "ended before its first tick";
+    ASSERT_FALSE(tray_.WaitForExit(Tick * 50 / 60)) << "ended before its first tick";
     // Starting a program takes a while on a busy machine; the tick does not.
-    ASSERT_TRUE(tray_.WaitForExit(kTick * 25 / 60 + 15s))
+    ASSERT_TRUE(tray_.WaitForExit(Tick * 25 / 60 + 15s))
         << "still running well after its first tick";
     const auto ranFor = std::chrono::steady_clock::now() - started;
-    EXPECT_GE(ranFor, kTick * 58 / 60);
-    EXPECT_LE(ranFor, kTick + 10s);
+    EXPECT_GE(ranFor, Tick * 58 / 60);
+    EXPECT_LE(ranFor, Tick + 10s);
     ExpectEnded();
     EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
 }

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-inline const std::string kSeparatorLine = std::string(160, '-') + "\r\n";
+inline const std::string SeparatorLine = std::string(160, '-') + "\r\n";
 
 // A connected network with two connections, then a disconnected one.
-inline constexpr std::string_view kTwoNetworksScenario =
+inline constexpr std::string_view TwoNetworksScenario =
     "network\n"
     "name = Home\n"
     "description = Home Wi-Fi\n"
@@ -29,7 +29,7 @@ inline constexpr std::string_view kTwoNetworksScenario =
     "category = 5\n"
     "domain = 7\n";
 
-inline const std::string kHomeBlock =
+inline const std::string HomeBlock =
     "Network description: <Home Wi-Fi>\r\n"
     "Network name: <Home>\r\n"
     "Network GUID: {4C4D0000-0000-0000-0000-000000000000}\r\n"
@@ -68,7 +68,7 @@ inline const std::string kHomeBlock =
     "\tAdapter GUID:    \t{4C4D0000-A001-0000-0000-000000000000}\r\n"
     "\tDomainType: NLM_DOMAIN_TYPE_DOMAIN_AUTHENTICATED 0x02\r\n";
 
-inline const std::string kOfficeBlock =
+inline const std::string OfficeBlock =
     "Network description: <Office LAN>\r\n"
     "Network name: <Office>\r\n"
     "Network GUID: {0A1B2C3D-4E5F-6071-8293-A4B5C6D7E8F9}\r\n"
@@ -82,12 +82,12 @@ inline const std::string kOfficeBlock =
     "Internet is connected: No\r\n"
     "Network is connected: No\r\n";
 
-inline const std::string kTwoNetworksReport = "GetNetworks ok\r\n" + kSeparatorLine + kHomeBlock +
-                                              kSeparatorLine + kOfficeBlock + kSeparatorLine;
+inline const std::string TwoNetworksReport =
+    "GetNetworks ok\r\n" + SeparatorLine + HomeBlock + SeparatorLine + OfficeBlock + SeparatorLine;
 
 // Failing queries in three networks, the second of them connected but nameless, and an
 // enumerator that fails at the end instead of answering S_FALSE.
-inline constexpr std::string_view kFailuresScenario =
+inline constexpr std::string_view FailuresScenario =
     "# failures of single queries\n"
     "fail = Next\n"
     "network\n"
@@ -108,8 +108,8 @@ inline constexpr std::string_view kFailuresScenario =
     "name = Spare\n"
     "fail = get_IsConnected GetNetworkId\n";
 
-inline const std::string kFailuresReport =
-    "GetNetworks ok\r\n" + kSeparatorLine +
+inline const std::string FailuresReport =
+    "GetNetworks ok\r\n" + SeparatorLine +
     "INetwork METHOD Description AS STRING failed\r\n"
     "Network name: <Lab>\r\n"
     "Network GUID: {4C4D0000-0000-0000-0000-000000000000}\r\n"
@@ -128,7 +128,7 @@ inline const std::string kFailuresReport =
     "\tConnection GUID: \t{4C4D0000-C000-0000-0000-000000000000}\r\n"
     "\tINetwork METHOD GetAdeptorId AS GUID failed\r\n"
     "\tDomainType: NLM_DOMAIN_TYPE_DOMAIN_NETWORK 0x01\r\n" +
-    kSeparatorLine +
+    SeparatorLine +
     "Network description: <No name>\r\n"
     "INetwork METHOD GetName AS STRING failed\r\n"
     "Network GUID: {4C4D0001-0000-0000-0000-000000000000}\r\n"
@@ -150,7 +150,7 @@ inline const std::string kFailuresReport =
     "\tConnection GUID: \t{4C4D0001-C000-0000-0000-000000000000}\r\n"
     "\tAdapter GUID:    \t{4C4D0001-A000-0000-0000-000000000000}\r\n"
     "\tDomainType: NLM_DOMAIN_TYPE_NON_DOMAIN_NETWORK 0x0\r\n" +
-    kSeparatorLine +
+    SeparatorLine +
     "Network description: <>\r\n"
     "Network name: <Spare>\r\n"
     "INetwork METHOD NetworkId AS GUID failed\r\n"
@@ -163,4 +163,4 @@ inline const std::string kFailuresReport =
     "Category: The network is a public (untrusted) network. NLM_NETWORK_CATEGORY_PUBLIC 0x0\r\n"
     "Internet is connected: No\r\n"
     "INetwork METHOD IsConnected AS INTEGER failed\r\n" +
-    kSeparatorLine;
+    SeparatorLine;

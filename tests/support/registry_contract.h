@@ -26,11 +26,11 @@
 namespace registry_contract {
 
 // The key reserved for tests, under HKEY_CURRENT_USER.
-inline const std::string kTestSubKey = "Software\\Lumivo Tests";
-inline const std::string kTestPath = "HKEY_CURRENT_USER\\" + kTestSubKey;
+inline const std::string TestSubKey = "Software\\Lumivo Tests";
+inline const std::string TestPath = "HKEY_CURRENT_USER\\" + TestSubKey;
 
 // The value a test may write into HKEY_CURRENT_USER itself.
-inline const std::string kRootValueName = "Lumivo Test Value";
+inline const std::string RootValueName = "Lumivo Test Value";
 
 inline std::vector<std::uint8_t> Bytes(const std::string& text) {
     return std::vector<std::uint8_t>(text.begin(), text.end());
@@ -39,7 +39,7 @@ inline std::vector<std::uint8_t> Bytes(const std::string& text) {
 // Opens HKEY_CURRENT_USER\subKey with the given rights; an empty owner when that fails.
 inline RegistryKey Open(Registry& registry, const std::string& subKey, std::uint32_t access) {
     RegistryHandle handle = 0;
-    if (registry.OpenKey(RootKey::CurrentUser, subKey, access, handle) != kErrorSuccess) {
+    if (registry.OpenKey(RootKey::CurrentUser, subKey, access, handle) != ErrorSuccess) {
         return RegistryKey();
     }
     return OwnedKey(registry, handle);
@@ -47,12 +47,12 @@ inline RegistryKey Open(Registry& registry, const std::string& subKey, std::uint
 
 inline RegistryKey Create(Registry& registry, const std::string& subKey) {
     RegistryHandle handle = 0;
-    EXPECT_EQ(registry.CreateKey(RootKey::CurrentUser, subKey, handle), kErrorSuccess) << subKey;
+    EXPECT_EQ(registry.CreateKey(RootKey::CurrentUser, subKey, handle), ErrorSuccess) << subKey;
     return OwnedKey(registry, handle);
 }
 
 inline bool Exists(Registry& registry, const std::string& subKey) {
-    return static_cast<bool>(Open(registry, subKey, kKeyRead));
+    return static_cast<bool>(Open(registry, subKey, KeyRead));
 }
 
 // Stores a value as another program would, with exactly these bytes and this type.
@@ -61,7 +61,7 @@ inline void SetRaw(Registry& registry, const std::string& subKey, const std::str
     const RegistryKey key = Create(registry, subKey);
     ASSERT_EQ(registry.SetValue(key.get(), valueName, type, data.data(),
                                 static_cast<std::uint32_t>(data.size())),
-              kErrorSuccess);
+              ErrorSuccess);
 }
 
 // A REG_SZ as another program would store it, with its terminating NUL.
@@ -69,11 +69,11 @@ inline void SetRawText(Registry& registry, const std::string& subKey, const std:
                        const std::string& text) {
     std::vector<std::uint8_t> data = Bytes(text);
     data.push_back(0);
-    SetRaw(registry, subKey, valueName, kRegSz, data);
+    SetRaw(registry, subKey, valueName, RegSz, data);
 }
 
 struct RawValue {
-    RegistryStatus status = kErrorSuccess;
+    RegistryStatus status = ErrorSuccess;
     std::uint32_t type = 0;
     std::vector<std::uint8_t> data;
 };
@@ -82,14 +82,14 @@ struct RawValue {
 inline RawValue ReadRaw(Registry& registry, const std::string& subKey,
                         const std::string& valueName) {
     RawValue value;
-    const RegistryKey key = Open(registry, subKey, kKeyRead);
+    const RegistryKey key = Open(registry, subKey, KeyRead);
     if (!key) {
-        value.status = kErrorFileNotFound;
+        value.status = ErrorFileNotFound;
         return value;
     }
     std::uint32_t size = 0;
     value.status = registry.QueryValue(key.get(), valueName, &value.type, nullptr, &size);
-    if (value.status == kErrorSuccess) {
+    if (value.status == ErrorSuccess) {
         value.data.resize(size);
         value.status =
             registry.QueryValue(key.get(), valueName, &value.type, value.data.data(), &size);
@@ -101,8 +101,8 @@ inline RawValue ReadRaw(Registry& registry, const std::string& subKey,
 inline std::string StoredText(Registry& registry, const std::string& subKey,
                               const std::string& valueName) {
     const RawValue value = ReadRaw(registry, subKey, valueName);
-    EXPECT_EQ(value.status, kErrorSuccess) << subKey << " : " << valueName;
-    EXPECT_EQ(value.type, kRegSz) << subKey << " : " << valueName;
+    EXPECT_EQ(value.status, ErrorSuccess) << subKey << " : " << valueName;
+    EXPECT_EQ(value.type, RegSz) << subKey << " : " << valueName;
     return std::string(value.data.begin(), value.data.end());
 }
 
@@ -128,135 +128,133 @@ TYPED_TEST_SUITE_P(RegistryAccessContract);
 
 TYPED_TEST_P(RegistrySeamContract, KeyAndValueNamesIgnoreCase) {
     Registry& registry = this->registry();
-    SetRawText(registry, kTestSubKey + "\\Mixed Case", "Value Name", "stored");
+    SetRawText(registry, TestSubKey + "\\Mixed Case", "Value Name", "stored");
 
-    const RegistryKey key = Open(registry, "SOFTWARE\\lumivo tests\\mIXED cASE", kKeyRead);
+    const RegistryKey key = Open(registry, "SOFTWARE\\lumivo tests\\mIXED cASE", KeyRead);
     ASSERT_TRUE(key);
     std::uint8_t data[16] = {};
     std::uint32_t size = sizeof data;
-    ASSERT_EQ(registry.QueryValue(key.get(), "VALUE NAME", nullptr, data, &size), kErrorSuccess);
+    ASSERT_EQ(registry.QueryValue(key.get(), "VALUE NAME", nullptr, data, &size), ErrorSuccess);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data)), "stored");
 
-    SetRawText(registry, kTestSubKey + "\\MIXED CASE", "value name", "replaced");
-    EXPECT_EQ(StoredText(registry, kTestSubKey + "\\Mixed Case", "Value Name"),
+    SetRawText(registry, TestSubKey + "\\MIXED CASE", "value name", "replaced");
+    EXPECT_EQ(StoredText(registry, TestSubKey + "\\Mixed Case", "Value Name"),
               std::string("replaced", 9));
 }
 
 TYPED_TEST_P(RegistrySeamContract, MissingKeysAndValuesAreNotFound) {
     Registry& registry = this->registry();
-    const RegistryKey test = Create(registry, kTestSubKey);
+    const RegistryKey test = Create(registry, TestSubKey);
     RegistryHandle handle = 0;
-    EXPECT_EQ(registry.OpenKey(RootKey::CurrentUser, kTestSubKey + "\\Missing", kKeyRead, handle),
-              kErrorFileNotFound);
-    EXPECT_EQ(registry.OpenKey(RootKey::CurrentUser, kTestSubKey + "\\Missing\\Deeper", kKeyWrite,
-                               handle),
-              kErrorFileNotFound);
-    EXPECT_EQ(registry.DeleteKey(RootKey::CurrentUser, kTestSubKey + "\\Missing"),
-              kErrorFileNotFound);
+    EXPECT_EQ(registry.OpenKey(RootKey::CurrentUser, TestSubKey + "\\Missing", KeyRead, handle),
+              ErrorFileNotFound);
+    EXPECT_EQ(
+        registry.OpenKey(RootKey::CurrentUser, TestSubKey + "\\Missing\\Deeper", KeyWrite, handle),
+        ErrorFileNotFound);
+    EXPECT_EQ(registry.DeleteKey(RootKey::CurrentUser, TestSubKey + "\\Missing"),
+              ErrorFileNotFound);
 
     std::uint8_t data[4] = {};
     std::uint32_t size = sizeof data;
-    EXPECT_EQ(registry.QueryValue(test.get(), "Missing", nullptr, data, &size), kErrorFileNotFound);
+    EXPECT_EQ(registry.QueryValue(test.get(), "Missing", nullptr, data, &size), ErrorFileNotFound);
 }
 
 TYPED_TEST_P(RegistrySeamContract, QueryWithTooLittleRoomFillsNothing) {
     Registry& registry = this->registry();
-    SetRawText(registry, kTestSubKey, "Text", "abcdef");
-    const RegistryKey key = Open(registry, kTestSubKey, kKeyRead);
+    SetRawText(registry, TestSubKey, "Text", "abcdef");
+    const RegistryKey key = Open(registry, TestSubKey, KeyRead);
     ASSERT_TRUE(key);
 
     std::uint8_t data[8] = {'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z'};
     std::uint32_t type = 0;
     std::uint32_t size = 3;
-    EXPECT_EQ(registry.QueryValue(key.get(), "Text", &type, data, &size), kErrorMoreData);
+    EXPECT_EQ(registry.QueryValue(key.get(), "Text", &type, data, &size), ErrorMoreData);
     EXPECT_EQ(size, 7u);
-    EXPECT_EQ(type, kRegSz);
+    EXPECT_EQ(type, RegSz);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), sizeof data), "ZZZZZZZZ");
 
     size = 0;
-    EXPECT_EQ(registry.QueryValue(key.get(), "Text", nullptr, nullptr, &size), kErrorSuccess);
+    EXPECT_EQ(registry.QueryValue(key.get(), "Text", nullptr, nullptr, &size), ErrorSuccess);
     EXPECT_EQ(size, 7u);
 
     size = 7;
-    EXPECT_EQ(registry.QueryValue(key.get(), "Text", nullptr, data, &size), kErrorSuccess);
+    EXPECT_EQ(registry.QueryValue(key.get(), "Text", nullptr, data, &size), ErrorSuccess);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data)), "abcdef");
 }
 
 TYPED_TEST_P(RegistrySeamContract, KeyWithSubkeysCannotBeDeleted) {
     Registry& registry = this->registry();
-    Create(registry, kTestSubKey + "\\Parent\\Child");
+    Create(registry, TestSubKey + "\\Parent\\Child");
 
-    EXPECT_EQ(registry.DeleteKey(RootKey::CurrentUser, kTestSubKey + "\\Parent"),
-              kErrorAccessDenied);
-    EXPECT_TRUE(Exists(registry, kTestSubKey + "\\Parent\\Child"));
+    EXPECT_EQ(registry.DeleteKey(RootKey::CurrentUser, TestSubKey + "\\Parent"), ErrorAccessDenied);
+    EXPECT_TRUE(Exists(registry, TestSubKey + "\\Parent\\Child"));
 
-    EXPECT_EQ(registry.DeleteKey(RootKey::CurrentUser, kTestSubKey + "\\parent\\child"),
-              kErrorSuccess);
-    EXPECT_EQ(registry.DeleteKey(RootKey::CurrentUser, kTestSubKey + "\\Parent"), kErrorSuccess);
-    EXPECT_FALSE(Exists(registry, kTestSubKey + "\\Parent"));
+    EXPECT_EQ(registry.DeleteKey(RootKey::CurrentUser, TestSubKey + "\\parent\\child"),
+              ErrorSuccess);
+    EXPECT_EQ(registry.DeleteKey(RootKey::CurrentUser, TestSubKey + "\\Parent"), ErrorSuccess);
+    EXPECT_FALSE(Exists(registry, TestSubKey + "\\Parent"));
 }
 
 TYPED_TEST_P(RegistrySeamContract, RightsOfTheOpenKeyAreEnforced) {
     Registry& registry = this->registry();
-    SetRawText(registry, kTestSubKey, "Text", "abc");
+    SetRawText(registry, TestSubKey, "Text", "abc");
     const std::vector<std::uint8_t> data = Bytes(std::string("new", 4));
 
-    const RegistryKey reader = Open(registry, kTestSubKey, kKeyRead);
+    const RegistryKey reader = Open(registry, TestSubKey, KeyRead);
     ASSERT_TRUE(reader);
-    EXPECT_EQ(registry.SetValue(reader.get(), "Text", kRegSz, data.data(), 4), kErrorAccessDenied);
+    EXPECT_EQ(registry.SetValue(reader.get(), "Text", RegSz, data.data(), 4), ErrorAccessDenied);
 
-    const RegistryKey writer = Open(registry, kTestSubKey, kKeyWrite);
+    const RegistryKey writer = Open(registry, TestSubKey, KeyWrite);
     ASSERT_TRUE(writer);
     std::uint8_t buffer[8] = {};
     std::uint32_t size = sizeof buffer;
-    EXPECT_EQ(registry.QueryValue(writer.get(), "Text", nullptr, buffer, &size),
-              kErrorAccessDenied);
-    EXPECT_EQ(registry.SetValue(writer.get(), "Text", kRegSz, data.data(), 4), kErrorSuccess);
+    EXPECT_EQ(registry.QueryValue(writer.get(), "Text", nullptr, buffer, &size), ErrorAccessDenied);
+    EXPECT_EQ(registry.SetValue(writer.get(), "Text", RegSz, data.data(), 4), ErrorSuccess);
 
-    const RegistryKey created = Create(registry, kTestSubKey);
+    const RegistryKey created = Create(registry, TestSubKey);
     size = sizeof buffer;
-    EXPECT_EQ(registry.QueryValue(created.get(), "Text", nullptr, buffer, &size), kErrorSuccess);
+    EXPECT_EQ(registry.QueryValue(created.get(), "Text", nullptr, buffer, &size), ErrorSuccess);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(buffer)), "new");
 }
 
 TYPED_TEST_P(RegistrySeamContract, HandleOfADeletedKeyStoresNothing) {
     Registry& registry = this->registry();
-    Create(registry, kTestSubKey + "\\Doomed");
-    const RegistryKey writer = Open(registry, kTestSubKey + "\\Doomed", kKeyWrite);
+    Create(registry, TestSubKey + "\\Doomed");
+    const RegistryKey writer = Open(registry, TestSubKey + "\\Doomed", KeyWrite);
     ASSERT_TRUE(writer);
-    ASSERT_EQ(registry.DeleteKey(RootKey::CurrentUser, kTestSubKey + "\\Doomed"), kErrorSuccess);
+    ASSERT_EQ(registry.DeleteKey(RootKey::CurrentUser, TestSubKey + "\\Doomed"), ErrorSuccess);
 
     const std::vector<std::uint8_t> data = Bytes(std::string("x", 2));
-    EXPECT_EQ(registry.SetValue(writer.get(), "Text", kRegSz, data.data(), 2), kErrorKeyDeleted);
-    EXPECT_FALSE(Exists(registry, kTestSubKey + "\\Doomed"));
+    EXPECT_EQ(registry.SetValue(writer.get(), "Text", RegSz, data.data(), 2), ErrorKeyDeleted);
+    EXPECT_FALSE(Exists(registry, TestSubKey + "\\Doomed"));
 }
 
 TYPED_TEST_P(RegistrySeamContract, BackslashesInSubkeyPaths) {
     Registry& registry = this->registry();
     RegistryHandle handle = 0;
-    EXPECT_EQ(registry.CreateKey(RootKey::CurrentUser, "\\" + kTestSubKey, handle),
-              kErrorBadPathname);
-    EXPECT_EQ(registry.OpenKey(RootKey::CurrentUser, "\\Software", kKeyRead, handle),
-              kErrorBadPathname);
+    EXPECT_EQ(registry.CreateKey(RootKey::CurrentUser, "\\" + TestSubKey, handle),
+              ErrorBadPathname);
+    EXPECT_EQ(registry.OpenKey(RootKey::CurrentUser, "\\Software", KeyRead, handle),
+              ErrorBadPathname);
 
     // Repeated and trailing separators name the same key as single ones.
-    Create(registry, kTestSubKey + "\\\\Doubled\\");
-    EXPECT_TRUE(Exists(registry, kTestSubKey + "\\Doubled"));
-    EXPECT_TRUE(Exists(registry, kTestSubKey + "\\\\Doubled\\"));
+    Create(registry, TestSubKey + "\\\\Doubled\\");
+    EXPECT_TRUE(Exists(registry, TestSubKey + "\\Doubled"));
+    EXPECT_TRUE(Exists(registry, TestSubKey + "\\\\Doubled\\"));
 }
 
 TYPED_TEST_P(RegistrySeamContract, CreateOpensExistingKeysAndMakesMissingOnes) {
     Registry& registry = this->registry();
-    SetRawText(registry, kTestSubKey + "\\A", "Kept", "yes");
+    SetRawText(registry, TestSubKey + "\\A", "Kept", "yes");
 
-    Create(registry, kTestSubKey + "\\A\\B\\C");
-    EXPECT_TRUE(Exists(registry, kTestSubKey + "\\A\\B"));
-    EXPECT_TRUE(Exists(registry, kTestSubKey + "\\A\\B\\C"));
-    Create(registry, kTestSubKey + "\\A");
-    EXPECT_EQ(StoredText(registry, kTestSubKey + "\\A", "Kept"), std::string("yes", 4));
+    Create(registry, TestSubKey + "\\A\\B\\C");
+    EXPECT_TRUE(Exists(registry, TestSubKey + "\\A\\B"));
+    EXPECT_TRUE(Exists(registry, TestSubKey + "\\A\\B\\C"));
+    Create(registry, TestSubKey + "\\A");
+    EXPECT_EQ(StoredText(registry, TestSubKey + "\\A", "Kept"), std::string("yes", 4));
 
     // The empty subkey path stands for the root itself.
-    const RegistryKey root = Open(registry, "", kKeyRead);
+    const RegistryKey root = Open(registry, "", KeyRead);
     EXPECT_TRUE(root);
     Create(registry, "");
 }
@@ -269,52 +267,52 @@ REGISTER_TYPED_TEST_SUITE_P(RegistrySeamContract, KeyAndValueNamesIgnoreCase,
 
 TYPED_TEST_P(RegistryAccessContract, TextRoundTripIsTrimmedOfSpacesOnly) {
     Registry& registry = this->registry();
-    WriteRegistryText(registry, kTestPath, "Plain", "Home network");
-    EXPECT_EQ(StoredText(registry, kTestSubKey, "Plain"), std::string("Home network", 13));
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "Plain"), "Home network");
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "PLAIN"), "Home network");
+    WriteRegistryText(registry, TestPath, "Plain", "Home network");
+    EXPECT_EQ(StoredText(registry, TestSubKey, "Plain"), std::string("Home network", 13));
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "Plain"), "Home network");
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "PLAIN"), "Home network");
 
-    SetRawText(registry, kTestSubKey, "Spaced", "  two  spaces  ");
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "Spaced"), "two  spaces");
-    SetRawText(registry, kTestSubKey, "Tabbed", " \tkept\t ");
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "Tabbed"), "\tkept\t");
-    SetRawText(registry, kTestSubKey, "Blank", "    ");
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "Blank"), "");
+    SetRawText(registry, TestSubKey, "Spaced", "  two  spaces  ");
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "Spaced"), "two  spaces");
+    SetRawText(registry, TestSubKey, "Tabbed", " \tkept\t ");
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "Tabbed"), "\tkept\t");
+    SetRawText(registry, TestSubKey, "Blank", "    ");
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "Blank"), "");
 
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "Missing"), "");
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath + "\\Missing", "Plain"), "");
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "Missing"), "");
+    EXPECT_EQ(ReadRegistryText(registry, TestPath + "\\Missing", "Plain"), "");
 }
 
 TYPED_TEST_P(RegistryAccessContract, TextLengthLimits) {
     Registry& registry = this->registry();
     const std::string long_text = std::string(2000, 'a') + std::string(1000, 'b');
-    WriteRegistryText(registry, kTestPath, "Long", long_text);
-    EXPECT_EQ(StoredText(registry, kTestSubKey, "Long"),
+    WriteRegistryText(registry, TestPath, "Long", long_text);
+    EXPECT_EQ(StoredText(registry, TestSubKey, "Long"),
               long_text.substr(0, 2046) + std::string(1, '\0'));
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "Long"), long_text.substr(0, 2046));
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "Long"), long_text.substr(0, 2046));
 
-    WriteRegistryText(registry, kTestPath, "WithNul", std::string("before\0after", 12));
-    EXPECT_EQ(StoredText(registry, kTestSubKey, "WithNul"), std::string("before", 7));
+    WriteRegistryText(registry, TestPath, "WithNul", std::string("before\0after", 12));
+    EXPECT_EQ(StoredText(registry, TestSubKey, "WithNul"), std::string("before", 7));
 
     // Another program's values: 2047 bytes still fit, one more does not; the type is ignored.
-    SetRaw(registry, kTestSubKey, "Fits", 3, Bytes(std::string(2047, 'y')));
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "Fits"), std::string(2047, 'y'));
-    SetRaw(registry, kTestSubKey, "TooLong", 3, Bytes(std::string(2048, 'y')));
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "TooLong"), "");
-    SetRawText(registry, kTestSubKey, "LongText", std::string(3000, 'z'));
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "LongText"), "");
+    SetRaw(registry, TestSubKey, "Fits", 3, Bytes(std::string(2047, 'y')));
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "Fits"), std::string(2047, 'y'));
+    SetRaw(registry, TestSubKey, "TooLong", 3, Bytes(std::string(2048, 'y')));
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "TooLong"), "");
+    SetRawText(registry, TestSubKey, "LongText", std::string(3000, 'z'));
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "LongText"), "");
 }
 
 TYPED_TEST_P(RegistryAccessContract, LongValueNamesAreCut) {
     Registry& registry = this->registry();
     const std::string name = std::string(250, 'n') + "0123456789";
 
-    WriteRegistryText(registry, kTestPath, name, "written");
-    EXPECT_EQ(StoredText(registry, kTestSubKey, name.substr(0, 254)), std::string("written", 8));
-    EXPECT_EQ(ReadRaw(registry, kTestSubKey, name.substr(0, 255)).status, kErrorFileNotFound);
+    WriteRegistryText(registry, TestPath, name, "written");
+    EXPECT_EQ(StoredText(registry, TestSubKey, name.substr(0, 254)), std::string("written", 8));
+    EXPECT_EQ(ReadRaw(registry, TestSubKey, name.substr(0, 255)).status, ErrorFileNotFound);
 
-    SetRawText(registry, kTestSubKey, name.substr(0, 255), "read");
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, name), "read");
+    SetRawText(registry, TestSubKey, name.substr(0, 255), "read");
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, name), "read");
 }
 
 // Texts that look like the path of HKEY_CURRENT_USER\subKey but are not paths.
@@ -329,10 +327,10 @@ inline std::vector<std::string> NotPaths(const std::string& subKey) {
 
 TYPED_TEST_P(RegistryAccessContract, PathsThatAreNotPathsDoNothing) {
     Registry& registry = this->registry();
-    SetRawText(registry, kTestSubKey, "Text", "present");
-    SetRaw(registry, kTestSubKey, "Number", kRegDword, {7, 0, 0, 0});
+    SetRawText(registry, TestSubKey, "Text", "present");
+    SetRaw(registry, TestSubKey, "Number", RegDword, {7, 0, 0, 0});
 
-    for (const std::string& path : NotPaths(kTestSubKey)) {
+    for (const std::string& path : NotPaths(TestSubKey)) {
         SCOPED_TRACE("path \"" + path + "\"");
         EXPECT_EQ(ReadRegistryText(registry, path, "Text"), "");
         std::uint32_t number = 99;
@@ -345,16 +343,16 @@ TYPED_TEST_P(RegistryAccessContract, PathsThatAreNotPathsDoNothing) {
         WriteRegistryDword(registry, path, "Number", 8);
         DeleteRegistryKey(registry, path);
     }
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath, "Text"), "present");
-    EXPECT_EQ(ReadRaw(registry, kTestSubKey, "Number").data,
+    EXPECT_EQ(ReadRegistryText(registry, TestPath, "Text"), "present");
+    EXPECT_EQ(ReadRaw(registry, TestSubKey, "Number").data,
               (std::vector<std::uint8_t>{7, 0, 0, 0}));
 
-    for (const std::string& path : NotPaths(kTestSubKey + "\\Made")) {
+    for (const std::string& path : NotPaths(TestSubKey + "\\Made")) {
         SCOPED_TRACE("path \"" + path + "\"");
         WriteRegistryText(registry, path, "Text", "written");
         EXPECT_FALSE(CreateRegistryKey(registry, path));
     }
-    EXPECT_FALSE(Exists(registry, kTestSubKey + "\\Made"));
+    EXPECT_FALSE(Exists(registry, TestSubKey + "\\Made"));
 }
 
 TYPED_TEST_P(RegistryAccessContract, RootNameAloneAddressesTheRootKey) {
@@ -362,9 +360,9 @@ TYPED_TEST_P(RegistryAccessContract, RootNameAloneAddressesTheRootKey) {
     EXPECT_TRUE(RegistryKeyExists(registry, "HKEY_CURRENT_USER"));
     EXPECT_TRUE(CreateRegistryKey(registry, "HKEY_CURRENT_USER"));
 
-    WriteRegistryText(registry, "HKEY_CURRENT_USER", kRootValueName, "at the root");
-    EXPECT_EQ(StoredText(registry, "", kRootValueName), std::string("at the root", 12));
-    EXPECT_EQ(ReadRegistryText(registry, "HKEY_CURRENT_USER", kRootValueName), "at the root");
+    WriteRegistryText(registry, "HKEY_CURRENT_USER", RootValueName, "at the root");
+    EXPECT_EQ(StoredText(registry, "", RootValueName), std::string("at the root", 12));
+    EXPECT_EQ(ReadRegistryText(registry, "HKEY_CURRENT_USER", RootValueName), "at the root");
 
     DeleteRegistryKey(registry, "HKEY_CURRENT_USER");
     EXPECT_TRUE(RegistryKeyExists(registry, "HKEY_CURRENT_USER\\Software"));
@@ -372,87 +370,87 @@ TYPED_TEST_P(RegistryAccessContract, RootNameAloneAddressesTheRootKey) {
 
 TYPED_TEST_P(RegistryAccessContract, TextWritesCreateMissingKeysDwordWritesDoNot) {
     Registry& registry = this->registry();
-    WriteRegistryText(registry, kTestPath + "\\A\\B\\C", "Text", "made");
-    EXPECT_TRUE(RegistryKeyExists(registry, kTestPath + "\\A\\B"));
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath + "\\A\\B\\C", "Text"), "made");
+    WriteRegistryText(registry, TestPath + "\\A\\B\\C", "Text", "made");
+    EXPECT_TRUE(RegistryKeyExists(registry, TestPath + "\\A\\B"));
+    EXPECT_EQ(ReadRegistryText(registry, TestPath + "\\A\\B\\C", "Text"), "made");
 
-    WriteRegistryDword(registry, kTestPath + "\\D\\E", "Number", 5);
-    EXPECT_FALSE(RegistryKeyExists(registry, kTestPath + "\\D"));
+    WriteRegistryDword(registry, TestPath + "\\D\\E", "Number", 5);
+    EXPECT_FALSE(RegistryKeyExists(registry, TestPath + "\\D"));
     std::uint32_t number = 77;
-    ReadRegistryDword(registry, kTestPath + "\\D\\E", "Number", number);
+    ReadRegistryDword(registry, TestPath + "\\D\\E", "Number", number);
     EXPECT_EQ(number, 77u);
 }
 
 TYPED_TEST_P(RegistryAccessContract, DwordValues) {
     Registry& registry = this->registry();
-    ASSERT_TRUE(CreateRegistryKey(registry, kTestPath));
+    ASSERT_TRUE(CreateRegistryKey(registry, TestPath));
 
-    WriteRegistryDword(registry, kTestPath, "Number", 0x12345678);
-    const RawValue stored = ReadRaw(registry, kTestSubKey, "Number");
-    EXPECT_EQ(stored.type, kRegDword);
+    WriteRegistryDword(registry, TestPath, "Number", 0x12345678);
+    const RawValue stored = ReadRaw(registry, TestSubKey, "Number");
+    EXPECT_EQ(stored.type, RegDword);
     EXPECT_EQ(stored.data, (std::vector<std::uint8_t>{0x78, 0x56, 0x34, 0x12}));
     std::uint32_t number = 0;
-    ReadRegistryDword(registry, kTestPath, "NUMBER", number);
+    ReadRegistryDword(registry, TestPath, "NUMBER", number);
     EXPECT_EQ(number, 0x12345678u);
 
     number = 77;
-    ReadRegistryDword(registry, kTestPath, "Missing", number);
+    ReadRegistryDword(registry, TestPath, "Missing", number);
     EXPECT_EQ(number, 77u);
 
     // The type is not checked: data longer than four bytes leaves the variable alone, shorter
     // data lands in its low bytes.
-    SetRaw(registry, kTestSubKey, "Eight", 11, {1, 2, 3, 4, 5, 6, 7, 8});
-    ReadRegistryDword(registry, kTestPath, "Eight", number);
+    SetRaw(registry, TestSubKey, "Eight", 11, {1, 2, 3, 4, 5, 6, 7, 8});
+    ReadRegistryDword(registry, TestPath, "Eight", number);
     EXPECT_EQ(number, 77u);
-    SetRawText(registry, kTestSubKey, "Text", "1");
+    SetRawText(registry, TestSubKey, "Text", "1");
     number = 0;
-    ReadRegistryDword(registry, kTestPath, "Text", number);
+    ReadRegistryDword(registry, TestPath, "Text", number);
     EXPECT_EQ(number, static_cast<std::uint32_t>('1'));
 }
 
 TYPED_TEST_P(RegistryAccessContract, CreateExistsAndDelete) {
     Registry& registry = this->registry();
-    EXPECT_FALSE(RegistryKeyExists(registry, kTestPath + "\\Key"));
-    EXPECT_TRUE(CreateRegistryKey(registry, kTestPath + "\\Key\\Child"));
-    EXPECT_TRUE(CreateRegistryKey(registry, kTestPath + "\\Key\\Child"));
-    EXPECT_TRUE(RegistryKeyExists(registry, kTestPath + "\\key\\CHILD"));
-    WriteRegistryText(registry, kTestPath + "\\Key\\Child", "Text", "value");
+    EXPECT_FALSE(RegistryKeyExists(registry, TestPath + "\\Key"));
+    EXPECT_TRUE(CreateRegistryKey(registry, TestPath + "\\Key\\Child"));
+    EXPECT_TRUE(CreateRegistryKey(registry, TestPath + "\\Key\\Child"));
+    EXPECT_TRUE(RegistryKeyExists(registry, TestPath + "\\key\\CHILD"));
+    WriteRegistryText(registry, TestPath + "\\Key\\Child", "Text", "value");
 
     // A key that still has subkeys stays.
-    DeleteRegistryKey(registry, kTestPath + "\\Key");
-    EXPECT_TRUE(RegistryKeyExists(registry, kTestPath + "\\Key\\Child"));
+    DeleteRegistryKey(registry, TestPath + "\\Key");
+    EXPECT_TRUE(RegistryKeyExists(registry, TestPath + "\\Key\\Child"));
 
-    DeleteRegistryKey(registry, kTestPath + "\\Key\\Child");
-    EXPECT_FALSE(RegistryKeyExists(registry, kTestPath + "\\Key\\Child"));
-    EXPECT_TRUE(RegistryKeyExists(registry, kTestPath + "\\Key"));
-    DeleteRegistryKey(registry, kTestPath + "\\Key\\Child");
-    DeleteRegistryKey(registry, kTestPath + "\\Key");
-    EXPECT_FALSE(RegistryKeyExists(registry, kTestPath + "\\Key"));
+    DeleteRegistryKey(registry, TestPath + "\\Key\\Child");
+    EXPECT_FALSE(RegistryKeyExists(registry, TestPath + "\\Key\\Child"));
+    EXPECT_TRUE(RegistryKeyExists(registry, TestPath + "\\Key"));
+    DeleteRegistryKey(registry, TestPath + "\\Key\\Child");
+    DeleteRegistryKey(registry, TestPath + "\\Key");
+    EXPECT_FALSE(RegistryKeyExists(registry, TestPath + "\\Key"));
 
     // A recreated key does not bring back the values of the deleted one.
-    EXPECT_TRUE(CreateRegistryKey(registry, kTestPath + "\\Key\\Child"));
-    EXPECT_EQ(ReadRegistryText(registry, kTestPath + "\\Key\\Child", "Text"), "");
+    EXPECT_TRUE(CreateRegistryKey(registry, TestPath + "\\Key\\Child"));
+    EXPECT_EQ(ReadRegistryText(registry, TestPath + "\\Key\\Child", "Text"), "");
 }
 
 TYPED_TEST_P(RegistryAccessContract, LinesAreAMultiStringOfAtMost8KiB) {
     Registry& registry = this->registry();
     using Lines = std::vector<std::string>;
-    WriteRegistryLines(registry, kTestPath + "\\New", "Lines", {"first", "", " second line "});
-    const RawValue stored = ReadRaw(registry, kTestSubKey + "\\New", "Lines");
-    EXPECT_EQ(stored.type, kRegMultiSz);
+    WriteRegistryLines(registry, TestPath + "\\New", "Lines", {"first", "", " second line "});
+    const RawValue stored = ReadRaw(registry, TestSubKey + "\\New", "Lines");
+    EXPECT_EQ(stored.type, RegMultiSz);
     EXPECT_EQ(std::string(stored.data.begin(), stored.data.end()),
               std::string("first\0 second line \0\0", 21));
-    EXPECT_EQ(ReadRegistryLines(registry, kTestPath + "\\New", "LINES"),
+    EXPECT_EQ(ReadRegistryLines(registry, TestPath + "\\New", "LINES"),
               (Lines{"first", " second line "}));
 
     // Lines that would pass the limit are left out from the end; a longer value reads as none.
     const Lines lines(100, std::string(99, 'x'));
-    WriteRegistryLines(registry, kTestPath, "Long", lines);
-    EXPECT_EQ(ReadRaw(registry, kTestSubKey, "Long").data.size(), 81u * 100 + 1);
-    EXPECT_EQ(ReadRegistryLines(registry, kTestPath, "Long"), Lines(81, std::string(99, 'x')));
-    SetRaw(registry, kTestSubKey, "TooLong", kRegMultiSz, Bytes(std::string(8193, 'y')));
-    EXPECT_EQ(ReadRegistryLines(registry, kTestPath, "TooLong"), Lines{});
-    EXPECT_EQ(ReadRegistryLines(registry, kTestPath, "Missing"), Lines{});
+    WriteRegistryLines(registry, TestPath, "Long", lines);
+    EXPECT_EQ(ReadRaw(registry, TestSubKey, "Long").data.size(), 81u * 100 + 1);
+    EXPECT_EQ(ReadRegistryLines(registry, TestPath, "Long"), Lines(81, std::string(99, 'x')));
+    SetRaw(registry, TestSubKey, "TooLong", RegMultiSz, Bytes(std::string(8193, 'y')));
+    EXPECT_EQ(ReadRegistryLines(registry, TestPath, "TooLong"), Lines{});
+    EXPECT_EQ(ReadRegistryLines(registry, TestPath, "Missing"), Lines{});
 }
 
 REGISTER_TYPED_TEST_SUITE_P(RegistryAccessContract, TextRoundTripIsTrimmedOfSpacesOnly,

@@ -28,9 +28,8 @@ inline void PrintTo(const MappingEntry& entry, std::ostream* out) {
 
 namespace registry_contract {
 
-inline const std::string kSettingsSubKey = "Software\\Lumivo Mapper";
-inline const std::string kWindowsSubKey =
-    "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+inline const std::string SettingsSubKey = "Software\\Lumivo Mapper";
+inline const std::string WindowsSubKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 
 // A text as the stored bytes of a REG_SZ hold it.
 inline std::string Sz(const std::string& text) {
@@ -38,7 +37,7 @@ inline std::string Sz(const std::string& text) {
 }
 
 inline std::string EntrySubKey(std::size_t n) {
-    return kSettingsSubKey + "\\" + std::to_string(n);
+    return SettingsSubKey + "\\" + std::to_string(n);
 }
 
 // Stores a table as the Console leaves it, written directly through the registry calls.
@@ -47,7 +46,7 @@ inline void StoreTable(Registry& registry, const std::vector<MappingEntry>& entr
         SetRawText(registry, EntrySubKey(n), "NetworkName", entries[n - 1].networkName);
         SetRawText(registry, EntrySubKey(n), "PrinterName", entries[n - 1].printerName);
     }
-    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", std::to_string(entries.size()));
+    SetRawText(registry, SettingsSubKey, "NumberofNetworks", std::to_string(entries.size()));
 }
 
 // Deletes the subkeys of the first entries, whatever they hold.
@@ -59,7 +58,7 @@ inline void ClearEntries(Registry& registry, std::size_t upTo) {
 
 // The stored table holds exactly these entries, numbered 1..N, and no subkey N+1.
 inline void ExpectStoredTable(Registry& registry, const std::vector<MappingEntry>& expected) {
-    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "NumberofNetworks"),
+    EXPECT_EQ(StoredText(registry, SettingsSubKey, "NumberofNetworks"),
               Sz(std::to_string(expected.size())));
     for (std::size_t n = 1; n <= expected.size(); ++n) {
         SCOPED_TRACE("entry " + std::to_string(n));
@@ -72,7 +71,7 @@ inline void ExpectStoredTable(Registry& registry, const std::vector<MappingEntry
     EXPECT_FALSE(Exists(registry, EntrySubKey(expected.size() + 1)));
 }
 
-inline const std::vector<MappingEntry> kFourEntries = {
+inline const std::vector<MappingEntry> FourEntries = {
     {"Home", "Laser"}, {"Office", "Colour"}, {"Lab", "Plotter"}, {"Cafe", "Receipts"}};
 
 template <typename Backend>
@@ -89,16 +88,16 @@ TYPED_TEST_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite) 
     EXPECT_TRUE(IsOptionEnabled(registry, SystemTrayValueName));
     EXPECT_EQ(ReadWindowPlacement(registry), DialogRect{});
     EXPECT_FALSE(IsLegacyDefaultPrinterMode(registry));
-    EXPECT_FALSE(Exists(registry, kSettingsSubKey));
+    EXPECT_FALSE(Exists(registry, SettingsSubKey));
 }
 
 TYPED_TEST_P(SettingsStoreContract, CountTexts) {
     Registry& registry = this->registry();
-    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "abc");
+    SetRawText(registry, SettingsSubKey, "NumberofNetworks", "abc");
     EXPECT_EQ(ReadMappingCount(registry), 0);
-    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", " 3 ");
+    SetRawText(registry, SettingsSubKey, "NumberofNetworks", " 3 ");
     EXPECT_EQ(ReadMappingCount(registry), 3);
-    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "");
+    SetRawText(registry, SettingsSubKey, "NumberofNetworks", "");
     EXPECT_EQ(ReadMappingCount(registry), 0);
 }
 
@@ -106,15 +105,15 @@ TYPED_TEST_P(SettingsStoreContract, OnlyNoSwitchesAnOptionOff) {
     Registry& registry = this->registry();
     for (const char* option : {CheckForUpdatesValueName, SystemTrayValueName}) {
         for (const char* off : {"no", "No", " No ", "NO", "nO"}) {
-            SetRawText(registry, kSettingsSubKey, option, off);
+            SetRawText(registry, SettingsSubKey, option, off);
             EXPECT_FALSE(IsOptionEnabled(registry, option)) << option << " = \"" << off << "\"";
         }
         for (const char* on : {"off", "0", "", "YES", "N O", "NO!", "\tNO"}) {
-            SetRawText(registry, kSettingsSubKey, option, on);
+            SetRawText(registry, SettingsSubKey, option, on);
             EXPECT_TRUE(IsOptionEnabled(registry, option)) << option << " = \"" << on << "\"";
         }
     }
-    SetRawText(registry, kSettingsSubKey, SystemTrayValueName, "NO");
+    SetRawText(registry, SettingsSubKey, SystemTrayValueName, "NO");
     EXPECT_TRUE(IsOptionEnabled(registry, CheckForUpdatesValueName)) << "options are separate";
 }
 
@@ -134,9 +133,9 @@ TYPED_TEST_P(SettingsStoreContract, AddingAppendsEntries) {
 // leave the table whole and finite.
 TYPED_TEST_P(SettingsStoreContract, BadCountsAndFailedDeletesCannotDamageTheTable) {
     Registry& registry = this->registry();
-    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "99999999999");
+    SetRawText(registry, SettingsSubKey, "NumberofNetworks", "99999999999");
     EXPECT_EQ(ReadMappingCount(registry), 1000);
-    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "-1");
+    SetRawText(registry, SettingsSubKey, "NumberofNetworks", "-1");
     EXPECT_EQ(ReadMappingCount(registry), 0);
     AddMapping(registry, "Home", "Laser");
     ExpectStoredTable(registry, {{"Home", "Laser"}});
@@ -144,7 +143,7 @@ TYPED_TEST_P(SettingsStoreContract, BadCountsAndFailedDeletesCannotDamageTheTabl
 
     // Entries 3 and 4 are missing: closing the gap creates no entry from them.
     StoreTable(registry, {{"Home", "Laser"}, {"Office", "Colour"}});
-    SetRawText(registry, kSettingsSubKey, "NumberofNetworks", "4");
+    SetRawText(registry, SettingsSubKey, "NumberofNetworks", "4");
     VirtualClock clock;
     RemoveMapping(registry, clock, 1);
     EXPECT_EQ(ReadMapping(registry, 1), (MappingEntry{"Office", "Colour"}));
@@ -154,10 +153,10 @@ TYPED_TEST_P(SettingsStoreContract, BadCountsAndFailedDeletesCannotDamageTheTabl
 
     // An entry whose subkey has a subkey of its own cannot be deleted: nothing changes.
     ClearEntries(registry, 4);
-    StoreTable(registry, kFourEntries);
+    StoreTable(registry, FourEntries);
     SetRawText(registry, EntrySubKey(2) + "\\Extra", "Note", "kept");
     RemoveMapping(registry, clock, 2);
-    ExpectStoredTable(registry, kFourEntries);
+    ExpectStoredTable(registry, FourEntries);
     registry.DeleteKey(RootKey::CurrentUser, EntrySubKey(2) + "\\Extra");
 }
 
@@ -176,10 +175,10 @@ TYPED_TEST_P(SettingsStoreContract, FindingComparesTrimmedNamesExactly) {
 
 TYPED_TEST_P(SettingsStoreContract, ChangingThePrinterOfAnEntry) {
     Registry& registry = this->registry();
-    StoreTable(registry, kFourEntries);
+    StoreTable(registry, FourEntries);
 
     SetMappingPrinter(registry, 2, "Photo");
-    std::vector<MappingEntry> expected = kFourEntries;
+    std::vector<MappingEntry> expected = FourEntries;
     expected[1].printerName = "Photo";
     ExpectStoredTable(registry, expected);
 
@@ -215,9 +214,9 @@ TYPED_TEST_P(SettingsStoreContract, RemovingClosesTheGap) {
     for (const Case& removal : {Case{3, 1}, Case{4, 2}, Case{4, 4}, Case{2, 1}}) {
         SCOPED_TRACE("removing " + std::to_string(removal.removed) + " of " +
                      std::to_string(removal.entryCount));
-        std::vector<MappingEntry> entries(kFourEntries.begin(),
-                                          kFourEntries.begin() + removal.entryCount);
-        ClearEntries(registry, kFourEntries.size());
+        std::vector<MappingEntry> entries(FourEntries.begin(),
+                                          FourEntries.begin() + removal.entryCount);
+        ClearEntries(registry, FourEntries.size());
         StoreTable(registry, entries);
         VirtualClock clock;
 
@@ -244,32 +243,32 @@ TYPED_TEST_P(SettingsStoreContract, LegacyDefaultPrinterMode) {
     Registry& registry = this->registry();
     SetLegacyDefaultPrinterMode(registry, 1);
     EXPECT_TRUE(IsLegacyDefaultPrinterMode(registry));
-    const RawValue stored = ReadRaw(registry, kWindowsSubKey, "LegacyDefaultPrinterMode");
-    EXPECT_EQ(stored.type, kRegDword);
+    const RawValue stored = ReadRaw(registry, WindowsSubKey, "LegacyDefaultPrinterMode");
+    EXPECT_EQ(stored.type, RegDword);
     EXPECT_EQ(stored.data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
 
     SetLegacyDefaultPrinterMode(registry, 0);
     EXPECT_FALSE(IsLegacyDefaultPrinterMode(registry));
-    EXPECT_EQ(ReadRaw(registry, kWindowsSubKey, "LegacyDefaultPrinterMode").data,
+    EXPECT_EQ(ReadRaw(registry, WindowsSubKey, "LegacyDefaultPrinterMode").data,
               (std::vector<std::uint8_t>{0, 0, 0, 0}));
 
-    SetRaw(registry, kWindowsSubKey, "LegacyDefaultPrinterMode", kRegDword, {0, 1, 0, 0});
+    SetRaw(registry, WindowsSubKey, "LegacyDefaultPrinterMode", RegDword, {0, 1, 0, 0});
     EXPECT_TRUE(IsLegacyDefaultPrinterMode(registry));
 }
 
 TYPED_TEST_P(SettingsStoreContract, WindowPlacementRoundTrip) {
     Registry& registry = this->registry();
     SaveWindowPlacement(registry, DialogRect{-12, 30, 640, 0});
-    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WLocX"), Sz("-12"));
-    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WLocY"), Sz("30"));
-    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WWidth"), Sz("640"));
-    EXPECT_EQ(StoredText(registry, kSettingsSubKey, "WHeight"), Sz("0"));
+    EXPECT_EQ(StoredText(registry, SettingsSubKey, "WLocX"), Sz("-12"));
+    EXPECT_EQ(StoredText(registry, SettingsSubKey, "WLocY"), Sz("30"));
+    EXPECT_EQ(StoredText(registry, SettingsSubKey, "WWidth"), Sz("640"));
+    EXPECT_EQ(StoredText(registry, SettingsSubKey, "WHeight"), Sz("0"));
     EXPECT_EQ(ReadWindowPlacement(registry), (DialogRect{-12, 30, 640, 0}));
 
-    SetRawText(registry, kSettingsSubKey, "WLocX", "left");
-    SetRawText(registry, kSettingsSubKey, "WLocY", " 7 ");
-    SetRawText(registry, kSettingsSubKey, "WWidth", "99999999999");
-    SetRawText(registry, kSettingsSubKey, "WHeight", "-99999999999");
+    SetRawText(registry, SettingsSubKey, "WLocX", "left");
+    SetRawText(registry, SettingsSubKey, "WLocY", " 7 ");
+    SetRawText(registry, SettingsSubKey, "WWidth", "99999999999");
+    SetRawText(registry, SettingsSubKey, "WHeight", "-99999999999");
     EXPECT_EQ(ReadWindowPlacement(registry),
               (DialogRect{0, 7, std::numeric_limits<std::int32_t>::max(),
                           std::numeric_limits<std::int32_t>::min()}));

@@ -13,7 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::array<const char*, 3> kPrograms = {ManagerFileName, TrayFileName, ConsoleFileName};
+constexpr std::array<const char*, 3> Programs = {ManagerFileName, TrayFileName, ConsoleFileName};
 
 std::wstring WideOf(const std::string& text) {
     return std::wstring(text.begin(), text.end());
@@ -45,7 +45,7 @@ void End(DWORD processId, bool isTray) {
 }  // namespace
 
 InstalledPrograms::InstalledPrograms() {
-    for (const char* program : kPrograms) {
+    for (const char* program : Programs) {
         complete_ = complete_ && folder_.Copy(program);
     }
 }
@@ -80,7 +80,7 @@ void InstalledPrograms::EndAll() const {
     // finds nothing.
     for (int round = 0; round < 10; ++round) {
         bool found = false;
-        for (const char* program : kPrograms) {
+        for (const char* program : Programs) {
             for (const DWORD id : RunningIds(program)) {
                 found = true;
                 End(id, std::string(program) == TrayFileName);

@@ -32,12 +32,12 @@ namespace {
 using namespace std::chrono_literals;
 using Rows = std::vector<ListRow>;
 
-constexpr char kPrinterA[] = "Lumivo_Test_A";
-constexpr char kPrinterB[] = "Lumivo_Test_B";
+constexpr char PrinterA[] = "Lumivo_Test_A";
+constexpr char PrinterB[] = "Lumivo_Test_B";
 
 // How long a hand-over may take: a program start under Wine takes a second or two, a Manager run
 // about five.
-constexpr auto kHandOver = 30s;
+constexpr auto HandOver = 30s;
 
 std::string DefaultPrinter() {
     char name[512] = {};
@@ -142,7 +142,7 @@ protected:
                 id = ids.size() == 1 ? ids.front() : 0;
                 return id != 0;
             },
-            kHandOver);
+            HandOver);
         return id;
     }
 
@@ -169,14 +169,14 @@ protected:
 };
 
 TEST_F(SystemTest, LogonRunOfTheManagerSetsTheMappedPrinterAndStartsTheTray) {
-    AddMapping(registry_, "Office", kPrinterB);
-    AddMapping(registry_, "Home", kPrinterA);
+    AddMapping(registry_, "Office", PrinterB);
+    AddMapping(registry_, "Home", PrinterA);
     networks_.Change({{"Office", false}, {"Home", true}});
-    ASSERT_TRUE(SetDefaultPrinterA(kPrinterB));
+    ASSERT_TRUE(SetDefaultPrinterA(PrinterB));
 
     RunManagerAtLogon();
 
-    EXPECT_EQ(DefaultPrinter(), kPrinterA);
+    EXPECT_EQ(DefaultPrinter(), PrinterA);
     WaitForTray();
     EndTray();
 }
@@ -188,12 +188,12 @@ TEST_F(SystemTest, LogonRunOfTheManagerSetsTheMappedPrinterAndStartsTheTray) {
 // fails.
 TEST_F(SystemTest, PrinterFollowsANetworkSwitchWithinSeconds) {
     using Seconds = std::chrono::duration<double>;
-    constexpr auto kBound = 15s;
-    AddMapping(registry_, "Home", kPrinterA);
-    AddMapping(registry_, "Office", kPrinterB);
+    constexpr auto Bound = 15s;
+    AddMapping(registry_, "Home", PrinterA);
+    AddMapping(registry_, "Office", PrinterB);
     networks_.Change({{"Home", true}, {"Office", false}});
     RunManagerAtLogon();
-    ASSERT_EQ(DefaultPrinter(), kPrinterA);
+    ASSERT_EQ(DefaultPrinter(), PrinterA);
 
     std::vector<double> times;
     std::vector<double> handOvers;  // until the Manager runs
@@ -202,17 +202,17 @@ TEST_F(SystemTest, PrinterFollowsANetworkSwitchWithinSeconds) {
         // it has ended, so that the next one does not end at once as a second instance.
         WaitForTray();
         ASSERT_TRUE(
-            ui::WaitUntil([&] { return install_.RunningIds(ManagerFileName).empty(); }, kHandOver))
+            ui::WaitUntil([&] { return install_.RunningIds(ManagerFileName).empty(); }, HandOver))
             << "the Manager did not end";
         const bool toOffice = round % 2 == 0;
-        const std::string wanted = toOffice ? kPrinterB : kPrinterA;
+        const std::string wanted = toOffice ? PrinterB : PrinterA;
         const auto switched = std::chrono::steady_clock::now();
         networks_.Change({{"Home", !toOffice}, {"Office", toOffice}});
         ASSERT_TRUE(
-            ui::WaitUntil([&] { return !install_.RunningIds(ManagerFileName).empty(); }, kHandOver))
+            ui::WaitUntil([&] { return !install_.RunningIds(ManagerFileName).empty(); }, HandOver))
             << "switch " << round + 1 << ": no Manager started";
         handOvers.push_back(Seconds(std::chrono::steady_clock::now() - switched).count());
-        ASSERT_TRUE(ui::WaitUntil([&] { return DefaultPrinter() == wanted; }, kHandOver))
+        ASSERT_TRUE(ui::WaitUntil([&] { return DefaultPrinter() == wanted; }, HandOver))
             << "switch " << round + 1 << ": the default printer stayed " << DefaultPrinter();
         times.push_back(Seconds(std::chrono::steady_clock::now() - switched).count());
     }
@@ -225,7 +225,7 @@ TEST_F(SystemTest, PrinterFollowsANetworkSwitchWithinSeconds) {
         std::printf(" %.1f (Manager started after %.1f)", times[i], handOvers[i]);
     }
     std::printf("\n");
-    EXPECT_LE(sorted.back(), Seconds(kBound).count());
+    EXPECT_LE(sorted.back(), Seconds(Bound).count());
     WaitForTray();
     EndTray();
 }
@@ -234,11 +234,11 @@ TEST_F(SystemTest, PrinterFollowsANetworkSwitchWithinSeconds) {
 // program's real one-minute watch hands a changed network to the Manager, which brings it back.
 TEST_F(SystemTest, WithoutNetworkEventsTheMinuteWatchHandsAChangedNetworkToTheManager) {
     const std::string refuseEvents = "fail = Advise\n";
-    AddMapping(registry_, "Office", kPrinterB);
-    AddMapping(registry_, "Home", kPrinterA);
+    AddMapping(registry_, "Office", PrinterB);
+    AddMapping(registry_, "Home", PrinterA);
     networks_.Change({{"Office", false}, {"Home", true}}, refuseEvents);
     RunManagerAtLogon();
-    ASSERT_EQ(DefaultPrinter(), kPrinterA);
+    ASSERT_EQ(DefaultPrinter(), PrinterA);
     WaitForTray();
     const auto trayShown = std::chrono::steady_clock::now();
 
@@ -249,17 +249,17 @@ TEST_F(SystemTest, WithoutNetworkEventsTheMinuteWatchHandsAChangedNetworkToTheMa
         << "the tray program handed over before its first minute tick";
     EXPECT_EQ(tray_.ExitCode(), 0u);
     EXPECT_NE(WaitForProgram(ManagerFileName), 0u) << "the tray program started no Manager";
-    EXPECT_TRUE(ui::WaitUntil([] { return DefaultPrinter() == kPrinterB; }, kHandOver))
+    EXPECT_TRUE(ui::WaitUntil([] { return DefaultPrinter() == PrinterB; }, HandOver))
         << "the default printer stayed " << DefaultPrinter();
     WaitForTray();
     EXPECT_TRUE(
-        ui::WaitUntil([&] { return install_.RunningIds(ManagerFileName).empty(); }, kHandOver))
+        ui::WaitUntil([&] { return install_.RunningIds(ManagerFileName).empty(); }, HandOver))
         << "the Manager did not end";
     EndTray();
 }
 
 TEST_F(SystemTest, LeftClickOnTheTrayIconOpensTheConsoleAndEndsTheTray) {
-    AddMapping(registry_, "Home", kPrinterA);
+    AddMapping(registry_, "Home", PrinterA);
     StartTray();
 
     ClickTrayIcon();
@@ -269,29 +269,29 @@ TEST_F(SystemTest, LeftClickOnTheTrayIconOpensTheConsoleAndEndsTheTray) {
     EXPECT_FALSE(ui::HasNotificationIcon(trayHost_, trayIcon_));
     const RunningConsole& console = WaitForConsole();
     ASSERT_NE(console.Window(), nullptr) << "no Console main window";
-    EXPECT_EQ(console.Rows(), (Rows{{"Home", kPrinterA, 1}}));
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", PrinterA, 1}}));
 }
 
 // The tray program plays no part here: its option is off.
 TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
     SetSetting(SystemTrayValueName, OptionNoText);
-    AddMapping(registry_, "Home", kPrinterA);
+    AddMapping(registry_, "Home", PrinterA);
     networks_.Change({{"Home", false}, {"Office", true}});
-    ASSERT_TRUE(SetDefaultPrinterA(kPrinterA));
+    ASSERT_TRUE(SetDefaultPrinterA(PrinterA));
     RunningConsole& console = StartConsole();
     ASSERT_NE(console.Window(), nullptr) << "no Console main window";
 
     console.SetText(IDC_NETWORK_BOX, "Office");
-    console.SetText(IDC_PRINTER_BOX, kPrinterB);
+    console.SetText(IDC_PRINTER_BOX, PrinterB);
     console.Click(IDC_ADD);
-    EXPECT_EQ(console.Rows(), (Rows{{"Home", kPrinterA, 1}, {"Office", kPrinterB, 2}}));
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", PrinterA, 1}, {"Office", PrinterB, 2}}));
     console.PostClick(IDC_OK);
     ExpectClosed(console);
-    EXPECT_EQ(DefaultPrinter(), kPrinterA) << "the Console applied the mapping itself";
+    EXPECT_EQ(DefaultPrinter(), PrinterA) << "the Console applied the mapping itself";
 
     RunManagerAtLogon();
 
-    EXPECT_EQ(DefaultPrinter(), kPrinterB);
+    EXPECT_EQ(DefaultPrinter(), PrinterB);
 
     // The Console shows what the Manager did.
     RunningConsole& again = StartConsole();
@@ -325,12 +325,12 @@ TEST_F(SystemTest, ClosingTheConsoleBringsTheTrayBack) {
 
 TEST_F(SystemTest, WithTheTrayOptionOffNeitherTheManagerNorTheConsoleRestartsTheTray) {
     SetSetting(SystemTrayValueName, OptionNoText);
-    AddMapping(registry_, "Home", kPrinterA);
+    AddMapping(registry_, "Home", PrinterA);
     networks_.Change({{"Home", true}});
-    ASSERT_TRUE(SetDefaultPrinterA(kPrinterB));
+    ASSERT_TRUE(SetDefaultPrinterA(PrinterB));
 
     RunManagerAtLogon();
-    EXPECT_EQ(DefaultPrinter(), kPrinterA);
+    EXPECT_EQ(DefaultPrinter(), PrinterA);
     ExpectNoTrayStarts();
 
     // The user starts the tray program by hand and opens the Console from it.

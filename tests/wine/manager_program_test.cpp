@@ -30,8 +30,8 @@ namespace {
 using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 
-constexpr char kPrinterA[] = "Lumivo_Test_A";
-constexpr char kPrinterB[] = "Lumivo_Test_B";
+constexpr char PrinterA[] = "Lumivo_Test_A";
+constexpr char PrinterB[] = "Lumivo_Test_B";
 
 std::string DefaultPrinter() {
     char name[512] = {};
@@ -52,8 +52,8 @@ protected:
         std::filesystem::copy_file(ProbeProgram("marker_probe.exe"),
                                    install_.PathOf("LMVTray.exe"));
         SetEnvironmentVariableA("LUMIVO_TEST_NETWORKS", Scenario().string().c_str());
-        ASSERT_TRUE(SetDefaultPrinterA(kPrinterA));
-        ASSERT_EQ(DefaultPrinter(), kPrinterA);
+        ASSERT_TRUE(SetDefaultPrinterA(PrinterA));
+        ASSERT_EQ(DefaultPrinter(), PrinterA);
     }
 
     void TearDown() override {
@@ -96,13 +96,13 @@ protected:
 };
 
 TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
-    AddMapping(registry_, "Home", kPrinterA);
-    AddMapping(registry_, "Office", kPrinterB);
+    AddMapping(registry_, "Home", PrinterA);
+    AddMapping(registry_, "Office", PrinterB);
     ConnectNetwork("Office");
 
     ASSERT_TRUE(RunManager());
 
-    EXPECT_EQ(DefaultPrinter(), kPrinterB);
+    EXPECT_EQ(DefaultPrinter(), PrinterB);
     EXPECT_TRUE(WaitForFile(TrayMark(), 10'000));
     const Lines record = Record();
     ASSERT_EQ(record.size(), 8u);
@@ -116,14 +116,14 @@ TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
 }
 
 TEST_F(ManagerProgramTest, AnEndlessCountStillEndsSoonWithThePrinterSet) {
-    AddMapping(registry_, "Office", kPrinterB);
+    AddMapping(registry_, "Office", PrinterB);
     WriteRegistryText(registry_, SettingsKeyPath, NumberofNetworksValueName, "99999999999");
     ConnectNetwork("Office");
 
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(RunManager());
     EXPECT_LT(std::chrono::steady_clock::now() - started, 15s);
-    EXPECT_EQ(DefaultPrinter(), kPrinterB);
+    EXPECT_EQ(DefaultPrinter(), PrinterB);
 }
 
 TEST_F(ManagerProgramTest, SecondRunWithinTheDayStartsNoUpdateCheck) {
@@ -147,7 +147,7 @@ TEST_F(ManagerProgramTest, PrinterThatDoesNotExistLeavesTheDefault) {
 
     ASSERT_TRUE(RunManager());
 
-    EXPECT_EQ(DefaultPrinter(), kPrinterA);
+    EXPECT_EQ(DefaultPrinter(), PrinterA);
     EXPECT_TRUE(WaitForFile(TrayMark(), 10'000));
     const Lines record = Record();
     ASSERT_EQ(record.size(), 8u);
@@ -158,28 +158,28 @@ TEST_F(ManagerProgramTest, PrinterThatDoesNotExistLeavesTheDefault) {
 
 TEST_F(ManagerProgramTest, WindowsChoosingTheDefaultLeavesItAlone) {
     SetLegacyDefaultPrinterMode(registry_, 0);
-    AddMapping(registry_, "Office", kPrinterB);
+    AddMapping(registry_, "Office", PrinterB);
     ConnectNetwork("Office");
 
     ASSERT_TRUE(RunManager());
 
-    EXPECT_EQ(DefaultPrinter(), kPrinterA);
+    EXPECT_EQ(DefaultPrinter(), PrinterA);
     EXPECT_TRUE(WaitForFile(TrayMark(), 10'000));
 }
 
 TEST_F(ManagerProgramTest, SystemTrayOffStartsNoTray) {
     WriteRegistryText(registry_, SettingsKeyPath, SystemTrayValueName, OptionNoText);
-    AddMapping(registry_, "Office", kPrinterB);
+    AddMapping(registry_, "Office", PrinterB);
     ConnectNetwork("Office");
 
     ASSERT_TRUE(RunManager());
 
-    EXPECT_EQ(DefaultPrinter(), kPrinterB);
+    EXPECT_EQ(DefaultPrinter(), PrinterB);
     EXPECT_FALSE(WaitForFile(TrayMark(), 3'000));
 }
 
 TEST_F(ManagerProgramTest, PollsUntilANetworkConnectsWhileASecondManagerEndsAtOnce) {
-    AddMapping(registry_, "Office", kPrinterB);
+    AddMapping(registry_, "Office", PrinterB);
     DisconnectAll();
 
     ui::TestProcess first;
@@ -191,12 +191,12 @@ TEST_F(ManagerProgramTest, PollsUntilANetworkConnectsWhileASecondManagerEndsAtOn
     EXPECT_TRUE(second.WaitForExit(5s));
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_FALSE(std::filesystem::exists(TrayMark()));
-    EXPECT_EQ(DefaultPrinter(), kPrinterA);
+    EXPECT_EQ(DefaultPrinter(), PrinterA);
 
     ConnectNetwork("Office");
     EXPECT_TRUE(first.WaitForExit(10s));
     EXPECT_EQ(first.ExitCode(), 0u);
-    EXPECT_EQ(DefaultPrinter(), kPrinterB);
+    EXPECT_EQ(DefaultPrinter(), PrinterB);
     EXPECT_TRUE(WaitForFile(TrayMark(), 10'000));
 }
 
@@ -222,18 +222,18 @@ void ExpectPollingLeavesNothingBehind(const ui::TestProcess& manager,
 }
 
 // The settle pause before the Manager's first look for a network.
-constexpr auto kSettlePause = 2500ms;
+constexpr auto SettlePause = 2500ms;
 
 // A test build of the Manager that polls every LUMIVO_TEST_NETWORK_POLL_MS: the warm-up covers
 // far more than the 40 polls of a minute of the real Manager, and gives Wine's own start-up
 // threads time to end on a busy machine; the measured run covers 400 polls.
 TEST_F(ManagerProgramTest, PollingManyTimesLeavesNothingBehind) {
-    constexpr std::chrono::milliseconds kPollPause{LUMIVO_TEST_NETWORK_POLL_MS};
+    constexpr std::chrono::milliseconds PollPause{LUMIVO_TEST_NETWORK_POLL_MS};
     ASSERT_TRUE(install_.Copy("lumivo_manager_quick_poll.exe", "Lumivo Manager.exe"));
     DisconnectAll();
     ui::TestProcess manager;
     ASSERT_TRUE(manager.Start(Manager().string(), {}, install_.Path().string()));
-    ExpectPollingLeavesNothingBehind(manager, kSettlePause + 10s, 400 * kPollPause);
+    ExpectPollingLeavesNothingBehind(manager, SettlePause + 10s, 400 * PollPause);
 }
 
 // The five-minute run of the real Manager, for a measurement by hand:

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr wchar_t kServerKey[] =
+constexpr wchar_t ServerKey[] =
     L"Software\\Classes\\CLSID\\{DCB00C01-570F-4A9B-8D69-199FDBA5723B}\\InprocServer32";
 
 std::wstring TemporaryFilePath() {
@@ -67,13 +67,13 @@ private:
 std::wstring RegisteredServer() {
     wchar_t path[MAX_PATH] = L"";
     DWORD size = sizeof path;
-    RegGetValueW(HKEY_LOCAL_MACHINE, kServerKey, nullptr, RRF_RT_REG_SZ, nullptr, path, &size);
+    RegGetValueW(HKEY_LOCAL_MACHINE, ServerKey, nullptr, RRF_RT_REG_SZ, nullptr, path, &size);
     return path;
 }
 
 void RegisterServer(const std::wstring& path) {
     const LSTATUS status =
-        RegSetKeyValueW(HKEY_LOCAL_MACHINE, kServerKey, nullptr, REG_SZ, path.c_str(),
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, ServerKey, nullptr, REG_SZ, path.c_str(),
                         static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
     ASSERT_EQ(status, ERROR_SUCCESS);
 }
@@ -179,13 +179,13 @@ protected:
 };
 
 TEST_F(ScriptedNetworkListManager, ReportsEqualTheExpectedText) {
-    ScenarioFile file(kTwoNetworksScenario);
+    ScenarioFile file(TwoNetworksScenario);
     const std::string twoNetworks = BuildNetworkReport(networks_);
-    EXPECT_EQ(twoNetworks, kTwoNetworksReport);
+    EXPECT_EQ(twoNetworks, TwoNetworksReport);
     ExpectWellFormedReport(twoNetworks, 2);
-    file.Write(kFailuresScenario);
+    file.Write(FailuresScenario);
     const std::string failures = BuildNetworkReport(networks_);
-    EXPECT_EQ(failures, kFailuresReport);
+    EXPECT_EQ(failures, FailuresReport);
     ExpectWellFormedReport(failures, 3);
 }
 
@@ -202,13 +202,13 @@ TEST_F(ScriptedNetworkListManager, HeadLineCases) {
     };
     for (const Case& c : cases) {
         ScenarioFile file("fail = " + std::string(c.failure) + "\n" +
-                          std::string(kTwoNetworksScenario));
+                          std::string(TwoNetworksScenario));
         EXPECT_EQ(BuildNetworkReport(networks_), c.report) << c.failure;
     }
 }
 
 TEST_F(ScriptedNetworkListManager, MissingOrMalformedFileMeansNoNetworks) {
-    const std::string empty = "GetNetworks ok\r\n" + kSeparatorLine;
+    const std::string empty = "GetNetworks ok\r\n" + SeparatorLine;
     EXPECT_EQ(BuildNetworkReport(networks_), empty);
     SetEnvironmentVariableW(L"LUMIVO_TEST_NETWORKS", L"C:\\no\\such\\scenario.txt");
     EXPECT_EQ(BuildNetworkReport(networks_), empty);
@@ -236,7 +236,7 @@ TEST_F(ScriptedNetworkListManager, NameLists) {
     EXPECT_TRUE(IsNetworkConnected(networks_, "home"));
     EXPECT_FALSE(IsNetworkConnected(networks_, "Garage"));
 
-    file.Write(kFailuresScenario);
+    file.Write(FailuresScenario);
     EXPECT_EQ(ConnectedNetworkList(networks_), "Lab");
     EXPECT_EQ(AllNetworkList(networks_), "Lab, Spare");
 }
@@ -273,14 +273,14 @@ TEST_F(ScriptedNetworkListManager, UpperCasingIsTheSystems) {
 }
 
 TEST_F(ScriptedNetworkListManager, WalkLeavesComAsItFoundIt) {
-    ScenarioFile file(kTwoNetworksScenario);
+    ScenarioFile file(TwoNetworksScenario);
     BuildNetworkReport(networks_);
     // Had the walk left its apartment behind, the thread could not enter another model.
     const HRESULT multithreaded = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     EXPECT_EQ(multithreaded, S_OK);
     if (SUCCEEDED(multithreaded)) {
         // Inside a caller's multithreaded apartment the walk still works and keeps it.
-        EXPECT_EQ(BuildNetworkReport(networks_), kTwoNetworksReport);
+        EXPECT_EQ(BuildNetworkReport(networks_), TwoNetworksReport);
         EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
         CoUninitialize();
         CoUninitialize();

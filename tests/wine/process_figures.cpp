@@ -23,13 +23,13 @@ unsigned long CountHandlesInSystemTable(DWORD processId) {
     using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
     const auto query = reinterpret_cast<QuerySystemInformation>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    constexpr ULONG kSystemExtendedHandleInformation = 64;
-    constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
+    constexpr ULONG SystemExtendedHandleInformation = 64;
+    constexpr LONG InfoLengthMismatch = static_cast<LONG>(0xC0000004);
     std::vector<ULONG_PTR> buffer(1 << 16);
     LONG status = 0;
-    while ((status = query(kSystemExtendedHandleInformation, buffer.data(),
+    while ((status = query(SystemExtendedHandleInformation, buffer.data(),
                            static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR)), nullptr)) ==
-           kInfoLengthMismatch) {
+           InfoLengthMismatch) {
         buffer.resize(buffer.size() * 2);
     }
     if (status != 0) {

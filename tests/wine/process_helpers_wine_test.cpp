@@ -18,12 +18,12 @@ namespace fs = std::filesystem;
 namespace {
 
 // Generous: a process start can take many seconds on a busy machine under Wine.
-constexpr DWORD kTimeoutMs = 60000;
+constexpr DWORD TimeoutMs = 60000;
 
 // The exit code of "instance_probe check NAME": 1 when another process holds the mutex.
 std::optional<DWORD> CheckInAnotherProcess(const std::string& mutexName) {
     return RunToEnd(Quoted(ProbeProgram("instance_probe.exe").string()) + " check " + mutexName,
-                    ui::BuildFolder(), kTimeoutMs);
+                    ui::BuildFolder(), TimeoutMs);
 }
 
 // A process that has asked for the mutex and stays until told to go or killed. Its events have
@@ -49,7 +49,7 @@ public:
     ~InstanceHolder() {
         if (process_) {
             TerminateProcess(process_.get(), 1);
-            WaitForSingleObject(process_.get(), kTimeoutMs);
+            WaitForSingleObject(process_.get(), TimeoutMs);
         }
     }
 
@@ -59,7 +59,7 @@ public:
             return false;
         }
         HANDLE waits[] = {ready_.get(), process_.get()};
-        return WaitForMultipleObjects(2, waits, FALSE, kTimeoutMs) == WAIT_OBJECT_0;
+        return WaitForMultipleObjects(2, waits, FALSE, TimeoutMs) == WAIT_OBJECT_0;
     }
 
     // Ends the holder normally; its exit code is 1 when it found another instance.
@@ -75,7 +75,7 @@ public:
 
 private:
     std::optional<DWORD> WaitForEnd() {
-        if (WaitForSingleObject(process_.get(), kTimeoutMs) != WAIT_OBJECT_0) {
+        if (WaitForSingleObject(process_.get(), TimeoutMs) != WAIT_OBJECT_0) {
             return std::nullopt;
         }
         DWORD exitCode = 0;
@@ -153,7 +153,7 @@ protected:
     // The process id that StartProgram gave in the starter.
     std::optional<DWORD> Start(const std::string& fileName) {
         return RunToEnd(QuotedCommand(starterFolder_ / "starter.exe", fileName), otherFolder_,
-                        kTimeoutMs);
+                        TimeoutMs);
     }
 
     static fs::path MarkOf(const fs::path& program) { return program.string() + ".ran"; }
@@ -174,7 +174,7 @@ TEST_F(StartProgramFromTheStartersFolder, StartsTheProgramAndGivesItsProcessId) 
     const std::optional<DWORD> processId = Start("Lumivo Console.exe");
     ASSERT_TRUE(processId.has_value());
     EXPECT_NE(*processId, 0u);
-    ASSERT_TRUE(WaitForFile(MarkOf(target), kTimeoutMs));
+    ASSERT_TRUE(WaitForFile(MarkOf(target), TimeoutMs));
     EXPECT_EQ(MarkedProcessId(target), std::to_string(*processId));
 }
 
@@ -184,7 +184,7 @@ TEST_F(StartProgramFromTheStartersFolder, PlantedProgramNamedByTheFirstWordIsNot
     const std::optional<DWORD> processId = Start("Lumivo Manager.exe");
     ASSERT_TRUE(processId.has_value());
     EXPECT_NE(*processId, 0u);
-    ASSERT_TRUE(WaitForFile(MarkOf(manager), kTimeoutMs));
+    ASSERT_TRUE(WaitForFile(MarkOf(manager), TimeoutMs));
     EXPECT_EQ(MarkedProcessId(manager), std::to_string(*processId));
     EXPECT_FALSE(fs::exists(MarkOf(planted)));
 }
@@ -238,7 +238,7 @@ TEST(OpenWithShellUnderWine, HandlerReceivesTheFirst254Characters) {
     OpenWithShell(processes, target);
 
     const fs::path mark = handler.string() + ".ran";
-    ASSERT_TRUE(WaitForFile(mark, kTimeoutMs));
+    ASSERT_TRUE(WaitForFile(mark, TimeoutMs));
     const std::string commandLine = ReadWholeFile(mark).substr(ReadWholeFile(mark).find('\n') + 1);
     EXPECT_NE(commandLine.find(Quoted(target.substr(0, 254))), std::string::npos) << commandLine;
 }

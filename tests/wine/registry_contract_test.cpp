@@ -11,7 +11,7 @@ namespace registry_contract {
 
 namespace {
 
-const char kBackupSubKey[] = "Software\\Lumivo Tests Backup";
+const char BackupSubKey[] = "Software\\Lumivo Tests Backup";
 
 HKEY Native(const RegistryKey& key) {
     return reinterpret_cast<HKEY>(static_cast<RegistryHandle>(key.get()));
@@ -41,31 +41,31 @@ public:
 
 private:
     void RemoveTestTraces() {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kTestSubKey.c_str());
-        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsSubKey.c_str());
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, kRootValueName.c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, TestSubKey.c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, SettingsSubKey.c_str());
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, RootValueName.c_str());
     }
 
     void PutSettingsAside() {
-        const RegistryKey settings = Open(registry_, kSettingsSubKey, kKeyRead);
+        const RegistryKey settings = Open(registry_, SettingsSubKey, KeyRead);
         if (!settings) {
             return;
         }
-        ASSERT_FALSE(Exists(registry_, kBackupSubKey)) << "a backup of the settings key is left";
-        const RegistryKey backup = Create(registry_, kBackupSubKey);
+        ASSERT_FALSE(Exists(registry_, BackupSubKey)) << "a backup of the settings key is left";
+        const RegistryKey backup = Create(registry_, BackupSubKey);
         ASSERT_EQ(RegCopyTreeA(Native(settings), nullptr, Native(backup)), ERROR_SUCCESS);
         settingsPutAside_ = true;
-        ASSERT_EQ(RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsSubKey.c_str()), ERROR_SUCCESS);
+        ASSERT_EQ(RegDeleteTreeA(HKEY_CURRENT_USER, SettingsSubKey.c_str()), ERROR_SUCCESS);
     }
 
     void BringSettingsBack() {
         if (!settingsPutAside_) {
             return;
         }
-        const RegistryKey backup = Open(registry_, kBackupSubKey, kKeyRead);
-        const RegistryKey settings = Create(registry_, kSettingsSubKey);
+        const RegistryKey backup = Open(registry_, BackupSubKey, KeyRead);
+        const RegistryKey settings = Create(registry_, SettingsSubKey);
         if (RegCopyTreeA(Native(backup), nullptr, Native(settings)) == ERROR_SUCCESS) {
-            RegDeleteTreeA(HKEY_CURRENT_USER, kBackupSubKey);
+            RegDeleteTreeA(HKEY_CURRENT_USER, BackupSubKey);
         } else {
             ADD_FAILURE() << "the settings key could not be brought back from its backup";
         }
@@ -74,18 +74,18 @@ private:
     void PutLegacyModeAside() {
         DWORD size = sizeof legacyMode_;
         legacyModePresent_ =
-            RegGetValueA(HKEY_CURRENT_USER, kWindowsSubKey.c_str(), "LegacyDefaultPrinterMode",
+            RegGetValueA(HKEY_CURRENT_USER, WindowsSubKey.c_str(), "LegacyDefaultPrinterMode",
                          RRF_RT_ANY, &legacyModeType_, legacyMode_, &size) == ERROR_SUCCESS;
         legacyModeSize_ = size;
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, kWindowsSubKey.c_str(), "LegacyDefaultPrinterMode");
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, WindowsSubKey.c_str(), "LegacyDefaultPrinterMode");
     }
 
     void BringLegacyModeBack() {
         if (legacyModePresent_) {
-            RegSetKeyValueA(HKEY_CURRENT_USER, kWindowsSubKey.c_str(), "LegacyDefaultPrinterMode",
+            RegSetKeyValueA(HKEY_CURRENT_USER, WindowsSubKey.c_str(), "LegacyDefaultPrinterMode",
                             legacyModeType_, legacyMode_, legacyModeSize_);
         } else {
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, kWindowsSubKey.c_str(),
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, WindowsSubKey.c_str(),
                                "LegacyDefaultPrinterMode");
         }
     }

@@ -15,13 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kAppDefaultsKey[] = "Software\\Wine\\AppDefaults\\version_probe.exe";
-const char kCurrentVersionKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+const char AppDefaultsKey[] = "Software\\Wine\\AppDefaults\\version_probe.exe";
+const char CurrentVersionKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 // What the version probe writes, one answer a line, when Wine reports the given version to it.
 std::string ProbeAnswersUnder(const std::string& wineVersion) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kAppDefaultsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, AppDefaultsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS) {
         return "(no AppDefaults key)";
     }
@@ -33,7 +33,7 @@ std::string ProbeAnswersUnder(const std::string& wineVersion) {
     const fs::path answers = scratch.Path() / "answers.txt";
     const auto exitCode = RunToEnd(
         QuotedCommand(ProbeProgram("version_probe.exe"), answers.string()), scratch.Path(), 60000);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kAppDefaultsKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, AppDefaultsKey);
     if (exitCode != 0u) {
         return "(probe failed)";
     }
@@ -44,7 +44,7 @@ std::string ProbeAnswersUnder(const std::string& wineVersion) {
 class DisplayVersionValue {
 public:
     explicit DisplayVersionValue(const std::string& text) {
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, 0, KEY_READ | KEY_WRITE, &key_) !=
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, CurrentVersionKey, 0, KEY_READ | KEY_WRITE, &key_) !=
             ERROR_SUCCESS) {
             key_ = nullptr;
             return;

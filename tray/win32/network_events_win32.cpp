@@ -5,7 +5,7 @@
 namespace {
 
 // {DCB00C01-570F-4A9B-8D69-199FDBA5723B}
-constexpr GUID kClsidNetworkListManager = {
+constexpr GUID ClsidNetworkListManager = {
     0xDCB00C01, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
 
 // COM interfaces have no virtual destructor by design; the sink deletes itself through its own
@@ -75,7 +75,7 @@ std::unique_ptr<NetworkEventSubscription> NetworkEventSubscription::Subscribe(HW
 
 bool NetworkEventSubscription::Advise(HWND window, UINT message) {
     if (!apartment_.Joined() ||
-        CoCreateInstance(kClsidNetworkListManager, nullptr, CLSCTX_ALL,
+        CoCreateInstance(ClsidNetworkListManager, nullptr, CLSCTX_ALL,
                          __uuidof(INetworkListManager),
                          reinterpret_cast<void**>(manager_.Receive())) != S_OK) {
         return false;

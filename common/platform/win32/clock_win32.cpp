@@ -5,8 +5,8 @@
 namespace {
 
 // A FILETIME counts 100-nanosecond intervals from 1601-01-01; the system clock counts from 1970.
-constexpr std::int64_t kFileTimeTicksPerSecond = 10'000'000;
-constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
+constexpr std::int64_t FileTimeTicksPerSecond = 10'000'000;
+constexpr std::int64_t SecondsFrom1601To1970 = 11'644'473'600;
 
 }  // namespace
 
@@ -20,7 +20,7 @@ std::chrono::sys_seconds Win32Clock::CurrentUtcTime() {
     const std::int64_t ticks =
         (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
     return std::chrono::sys_seconds(
-        std::chrono::seconds(ticks / kFileTimeTicksPerSecond - kSecondsFrom1601To1970));
+        std::chrono::seconds(ticks / FileTimeTicksPerSecond - SecondsFrom1601To1970));
 }
 
 std::chrono::local_seconds Win32Clock::CurrentLocalTime() {

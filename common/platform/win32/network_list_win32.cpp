@@ -11,10 +11,10 @@
 namespace {
 
 // {DCB00C01-570F-4A9B-8D69-199FDBA5723B}
-constexpr GUID kClsidNetworkListManager = {
+constexpr GUID ClsidNetworkListManager = {
     0xDCB00C01, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
 // {DCB00000-570F-4A9B-8D69-199FDBA5723B}
-constexpr GUID kIidNetworkListManager = {
+constexpr GUID IidNetworkListManager = {
     0xDCB00000, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
 
 Guid ToGuid(const GUID& guid) {
@@ -250,7 +250,7 @@ void Win32NetworkList::CoUninitialize() {
 ComResult Win32NetworkList::CoCreateInstance(std::unique_ptr<NetworkListManager>& manager) {
     ComPtr<INetworkListManager> created;
     const HRESULT result =
-        ::CoCreateInstance(kClsidNetworkListManager, nullptr, CLSCTX_ALL, kIidNetworkListManager,
+        ::CoCreateInstance(ClsidNetworkListManager, nullptr, CLSCTX_ALL, IidNetworkListManager,
                            reinterpret_cast<void**>(created.Receive()));
     if (result == S_OK && created) {
         manager = std::make_unique<Win32NetworkListManager>(std::move(created));

@@ -9,7 +9,7 @@
 
 SpoolerStatus Win32Spooler::SetDefaultPrinterA(const std::string& printerName) {
     if (::SetDefaultPrinterA(printerName.c_str())) {
-        return kSpoolerSuccess;
+        return SpoolerSuccess;
     }
     // A failure that leaves no code still counts as one.
     const DWORD error = GetLastError();
@@ -17,16 +17,16 @@ SpoolerStatus Win32Spooler::SetDefaultPrinterA(const std::string& printerName) {
 }
 
 std::vector<std::string> Win32Spooler::PrinterNames() {
-    constexpr DWORD kFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS | PRINTER_ENUM_NETWORK;
+    constexpr DWORD Flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS | PRINTER_ENUM_NETWORK;
     DWORD needed = 0;
     DWORD count = 0;
-    EnumPrintersA(kFlags, nullptr, 2, nullptr, 0, &needed, &count);
+    EnumPrintersA(Flags, nullptr, 2, nullptr, 0, &needed, &count);
     std::vector<std::string> names;
     if (needed == 0) {
         return names;
     }
     std::vector<BYTE> buffer(needed);
-    if (!EnumPrintersA(kFlags, nullptr, 2, buffer.data(), needed, &needed, &count)) {
+    if (!EnumPrintersA(Flags, nullptr, 2, buffer.data(), needed, &needed, &count)) {
         return names;
     }
     const auto* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());

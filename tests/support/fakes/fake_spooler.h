@@ -21,10 +21,10 @@ public:
     SpoolerStatus SetDefaultPrinterA(const std::string& printerName) override {
         setDefaultCalls.push_back(printerName);
         if (std::find(printers.begin(), printers.end(), printerName) == printers.end()) {
-            return kErrorInvalidPrinterName;
+            return ErrorInvalidPrinterName;
         }
         defaultPrinter = printerName;
-        return kSpoolerSuccess;
+        return SpoolerSuccess;
     }
 
     std::vector<std::string> PrinterNames() override { return printers; }

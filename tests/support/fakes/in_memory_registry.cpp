@@ -6,9 +6,9 @@
 namespace {
 
 // Access bits that a query and a set need, as part of KEY_READ and KEY_WRITE.
-constexpr std::uint32_t kKeyQueryValue = 0x0001;
-constexpr std::uint32_t kKeySetValue = 0x0002;
-constexpr std::uint32_t kAllAccess = 0xF003F;
+constexpr std::uint32_t KeyQueryValue = 0x0001;
+constexpr std::uint32_t KeySetValue = 0x0002;
+constexpr std::uint32_t AllAccess = 0xF003F;
 
 // Names are compared as Windows compares them for ASCII letters; the text up to a NUL is all
 // that a C string carries.
@@ -75,16 +75,16 @@ RegistryStatus InMemoryRegistry::Find(RootKey root, const std::string& subKey, b
                                       std::string* leafName) {
     std::shared_ptr<Node> node = Root(root);
     if (!node) {
-        return kErrorInvalidHandle;
+        return ErrorInvalidHandle;
     }
     if (subKey.c_str()[0] == '\\') {
-        return kErrorBadPathname;
+        return ErrorBadPathname;
     }
     for (const std::string& name : PathComponents(subKey)) {
         auto next = node->subKeys.find(name);
         if (next == node->subKeys.end()) {
             if (!create) {
-                return kErrorFileNotFound;
+                return ErrorFileNotFound;
             }
             next = node->subKeys.emplace(name, std::make_shared<Node>()).first;
         }
@@ -97,7 +97,7 @@ RegistryStatus InMemoryRegistry::Find(RootKey root, const std::string& subKey, b
         node = next->second;
     }
     found = node;
-    return kErrorSuccess;
+    return ErrorSuccess;
 }
 
 RegistryHandle InMemoryRegistry::Hand(std::shared_ptr<Node> node, std::uint32_t access) {
@@ -111,27 +111,27 @@ RegistryStatus InMemoryRegistry::OpenKey(RootKey root, const std::string& subKey
                                          std::uint32_t access, RegistryHandle& key) {
     std::shared_ptr<Node> node;
     const RegistryStatus status = Find(root, subKey, false, node, nullptr, nullptr);
-    if (status != kErrorSuccess) {
+    if (status != ErrorSuccess) {
         return status;
     }
-    if (readOnlyRoots_.count(root) != 0 && (access & ~kKeyRead) != 0) {
-        return kErrorAccessDenied;
+    if (readOnlyRoots_.count(root) != 0 && (access & ~KeyRead) != 0) {
+        return ErrorAccessDenied;
     }
     key = Hand(std::move(node), access);
-    return kErrorSuccess;
+    return ErrorSuccess;
 }
 
 RegistryStatus InMemoryRegistry::CreateKey(RootKey root, const std::string& subKey,
                                            RegistryHandle& key) {
     // A key is created with the most rights the caller may have.
     if (readOnlyRoots_.count(root) != 0) {
-        const RegistryStatus status = OpenKey(root, subKey, kKeyRead, key);
-        return status == kErrorFileNotFound ? kErrorAccessDenied : status;
+        const RegistryStatus status = OpenKey(root, subKey, KeyRead, key);
+        return status == ErrorFileNotFound ? ErrorAccessDenied : status;
     }
     std::shared_ptr<Node> node;
     const RegistryStatus status = Find(root, subKey, true, node, nullptr, nullptr);
-    if (status == kErrorSuccess) {
-        key = Hand(std::move(node), kAllAccess);
+    if (status == ErrorSuccess) {
+        key = Hand(std::move(node), AllAccess);
     }
     return status;
 }
@@ -141,21 +141,21 @@ RegistryStatus InMemoryRegistry::QueryValue(RegistryHandle key, const std::strin
                                             std::uint32_t* size) {
     const auto handle = handles_.find(key);
     if (handle == handles_.end()) {
-        return kErrorInvalidHandle;
+        return ErrorInvalidHandle;
     }
-    if ((handle->second.access & kKeyQueryValue) == 0) {
-        return kErrorAccessDenied;
+    if ((handle->second.access & KeyQueryValue) == 0) {
+        return ErrorAccessDenied;
     }
     const Node& node = *handle->second.node;
     if (node.deleted) {
-        return kErrorKeyDeleted;
+        return ErrorKeyDeleted;
     }
     if (data != nullptr && size == nullptr) {
-        return kErrorInvalidParameter;
+        return ErrorInvalidParameter;
     }
     const auto value = node.values.find(Folded(valueName));
     if (value == node.values.end()) {
-        return kErrorFileNotFound;
+        return ErrorFileNotFound;
     }
     if (type != nullptr) {
         *type = value->second.type;
@@ -164,14 +164,14 @@ RegistryStatus InMemoryRegistry::QueryValue(RegistryHandle key, const std::strin
     if (data != nullptr) {
         if (*size < needed) {
             *size = needed;
-            return kErrorMoreData;
+            return ErrorMoreData;
         }
         std::copy(value->second.data.begin(), value->second.data.end(), data);
     }
     if (size != nullptr) {
         *size = needed;
     }
-    return kErrorSuccess;
+    return ErrorSuccess;
 }
 
 RegistryStatus InMemoryRegistry::SetValue(RegistryHandle key, const std::string& valueName,
@@ -179,19 +179,19 @@ RegistryStatus InMemoryRegistry::SetValue(RegistryHandle key, const std::string&
                                           std::uint32_t size) {
     const auto handle = handles_.find(key);
     if (handle == handles_.end()) {
-        return kErrorInvalidHandle;
+        return ErrorInvalidHandle;
     }
-    if ((handle->second.access & kKeySetValue) == 0) {
-        return kErrorAccessDenied;
+    if ((handle->second.access & KeySetValue) == 0) {
+        return ErrorAccessDenied;
     }
     Node& node = *handle->second.node;
     if (node.deleted) {
-        return kErrorKeyDeleted;
+        return ErrorKeyDeleted;
     }
     Node::Value& value = node.values[Folded(valueName)];
     value.type = type;
     value.data.assign(data, data + size);
-    return kErrorSuccess;
+    return ErrorSuccess;
 }
 
 RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subKey) {
@@ -199,17 +199,17 @@ RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subK
     std::shared_ptr<Node> parent;
     std::string leafName;
     const RegistryStatus status = Find(root, subKey, false, node, &parent, &leafName);
-    if (status != kErrorSuccess) {
+    if (status != ErrorSuccess) {
         return status;
     }
     if (!parent || !node->subKeys.empty() || readOnlyRoots_.count(root) != 0) {
-        return kErrorAccessDenied;
+        return ErrorAccessDenied;
     }
     node->deleted = true;
     parent->subKeys.erase(leafName);
-    return kErrorSuccess;
+    return ErrorSuccess;
 }
 
 RegistryStatus InMemoryRegistry::CloseKey(RegistryHandle key) {
-    return handles_.erase(key) == 1 ? kErrorSuccess : kErrorInvalidHandle;
+    return handles_.erase(key) == 1 ? ErrorSuccess : ErrorInvalidHandle;
 }

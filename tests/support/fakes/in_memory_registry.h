@@ -11,10 +11,10 @@
 
 // A registry held in memory that answers as Windows does where a caller can tell: key and value
 // names match without regard to ASCII case, "\\" separates keys (repeated and trailing ones are
-// ignored, a leading one is a bad path), a missing key or value is kErrorFileNotFound, a query
-// with too little room is kErrorMoreData and fills nothing, a key with subkeys cannot be
+// ignored, a leading one is a bad path), a missing key or value is ErrorFileNotFound, a query
+// with too little room is ErrorMoreData and fills nothing, a key with subkeys cannot be
 // deleted, the rights a key was opened with are enforced, and a handle to a deleted key answers
-// kErrorKeyDeleted. Every root key exists and starts empty.
+// ErrorKeyDeleted. Every root key exists and starts empty.
 //
 // A root can be made read-only, as HKEY_LOCAL_MACHINE is for a user without administrator
 // rights: opening a key there for anything but reading is denied, and creating a key only opens

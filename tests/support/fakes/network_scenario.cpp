@@ -5,10 +5,10 @@
 
 namespace {
 
-const std::set<std::string, std::less<>> kTopLevelFailures = {
+const std::set<std::string, std::less<>> TopLevelFailures = {
     "CoCreateInstance", "GetNetworks", "NoEnumerator", "get__NewEnum", "Next", "Advise"};
 
-const std::set<std::string, std::less<>> kNetworkFailures = {
+const std::set<std::string, std::less<>> NetworkFailures = {
     "GetDescription",
     "GetName",
     "GetNetworkId",
@@ -190,7 +190,7 @@ private:
             if (key != "fail") {
                 return Fail(Quoted(key).append(" before the first network"));
             }
-            return ParseFailures(value, kTopLevelFailures, scenario_.failures);
+            return ParseFailures(value, TopLevelFailures, scenario_.failures);
         }
         return ParseNetworkSetting(key, value, scenario_.networks.back());
     }
@@ -226,7 +226,7 @@ private:
             ok = ParseNumber(word, count) && count >= 0;
             network.connections = count;
         } else if (key == "fail") {
-            return ParseFailures(value, kNetworkFailures, network.failures);
+            return ParseFailures(value, NetworkFailures, network.failures);
         } else {
             return Fail(std::string("unknown key ").append(Quoted(key)));
         }

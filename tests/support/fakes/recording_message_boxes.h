@@ -28,7 +28,7 @@ public:
         if (whileShown) {
             whileShown();
         }
-        int answer = (type & 0xF) == kMbYesNo ? kIdNo : kIdOk;
+        int answer = (type & 0xF) == MbYesNo ? IdNo : IdOk;
         if (!answers.empty()) {
             answer = answers.front();
             answers.pop_front();

@@ -30,7 +30,7 @@ public:
     bool startSucceeds = true;
     std::uint32_t nextProcessId = 4242;
     std::intptr_t shellResult = 42;
-    std::map<std::string, std::uint32_t> waitResults;  // by mutex name; missing: kWaitObject0
+    std::map<std::string, std::uint32_t> waitResults;  // by mutex name; missing: WaitObject0
 
     std::uint32_t errorMode = 0;
     std::vector<std::uint32_t> errorModesSet;
@@ -65,6 +65,6 @@ public:
                                      std::uint32_t timeoutMilliseconds) override {
         mutexWaits.push_back({name, timeoutMilliseconds});
         const auto scripted = waitResults.find(name);
-        return scripted != waitResults.end() ? scripted->second : kWaitObject0;
+        return scripted != waitResults.end() ? scripted->second : WaitObject0;
     }
 };

@@ -69,12 +69,12 @@ public:
     // Answers product-type questions only, from the true product type.
     bool VerifyVersionInfoA(std::uint8_t productType, std::uint32_t typeMask,
                             std::uint64_t conditionMask) override {
-        if (typeMask != kVerProductType) {
+        if (typeMask != VerProductType) {
             return false;
         }
         const auto condition = static_cast<std::uint8_t>((conditionMask >> (3 * 7)) & 7);
         const std::uint8_t actual = trueVersion ? trueVersion->wProductType : reported.wProductType;
-        return condition == kVerEqual && actual == productType;
+        return condition == VerEqual && actual == productType;
     }
 
     bool GetNativeSystemInfo(std::uint16_t& processorArchitecture) override {

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr wchar_t kScenarioVariable[] = L"LUMIVO_TEST_NETWORKS";
+constexpr wchar_t ScenarioVariable[] = L"LUMIVO_TEST_NETWORKS";
 
 class UniqueFile {
 public:
@@ -27,12 +27,12 @@ private:
 };
 
 std::wstring ScenarioPath() {
-    const DWORD size = GetEnvironmentVariableW(kScenarioVariable, nullptr, 0);
+    const DWORD size = GetEnvironmentVariableW(ScenarioVariable, nullptr, 0);
     if (size == 0) {
         return std::wstring();
     }
     std::wstring path(size, L'\0');
-    const DWORD length = GetEnvironmentVariableW(kScenarioVariable, path.data(), size);
+    const DWORD length = GetEnvironmentVariableW(ScenarioVariable, path.data(), size);
     path.resize(length < size ? length : 0);
     if (!path.empty() && path.front() == L'/') {
         for (wchar_t& c : path) {

@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr wchar_t kWatchClass[] = L"LumivoScriptedNetworkWatch";
-constexpr UINT_PTR kPollTimer = 1;
-constexpr UINT kPollInterval = 200;
+constexpr wchar_t WatchClass[] = L"LumivoScriptedNetworkWatch";
+constexpr UINT_PTR PollTimer = 1;
+constexpr UINT PollInterval = 200;
 
 using Scenario = std::shared_ptr<const NetworkScenario>;
 
@@ -115,7 +115,7 @@ LRESULT CALLBACK WatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                           reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
     auto* watch = reinterpret_cast<ScenarioWatch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_TIMER && wParam == kPollTimer && watch != nullptr) {
+    if (message == WM_TIMER && wParam == PollTimer && watch != nullptr) {
         watch->Poll();
         return 0;
     }
@@ -141,19 +141,19 @@ HWND StartScenarioWatch(INetworkEvents* sink) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = WatchProc;
     windowClass.hInstance = module;
-    windowClass.lpszClassName = kWatchClass;
+    windowClass.lpszClassName = WatchClass;
     // A second registration fails because the class is there already, which is as good.
     RegisterClassW(&windowClass);
     // The window takes the watch at its first message and owns it from then on; creation fails
     // only before that message, since the window procedure refuses nothing.
     auto watch = std::make_unique<ScenarioWatch>(sink);
-    HWND window = CreateWindowExW(0, kWatchClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module,
+    HWND window = CreateWindowExW(0, WatchClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module,
                                   watch.get());
     if (window == nullptr) {
         return nullptr;
     }
     watch.release();
-    SetTimer(window, kPollTimer, kPollInterval, nullptr);
+    SetTimer(window, PollTimer, PollInterval, nullptr);
     return window;
 }
 

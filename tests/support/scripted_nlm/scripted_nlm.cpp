@@ -27,7 +27,7 @@ namespace {
 using Scenario = std::shared_ptr<const NetworkScenario>;
 
 // {DCB00C01-570F-4A9B-8D69-199FDBA5723B}
-constexpr GUID kClsidNetworkListManager = {
+constexpr GUID ClsidNetworkListManager = {
     0xDCB00C01, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
 
 VARIANT_BOOL VariantBool(bool value) {
@@ -537,7 +537,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
         return E_POINTER;
     }
     *object = nullptr;
-    if (!IsEqualCLSID(clsid, kClsidNetworkListManager)) {
+    if (!IsEqualCLSID(clsid, ClsidNetworkListManager)) {
         return CLASS_E_CLASSNOTAVAILABLE;
     }
     auto* factory = new ClassFactory();

@@ -6,8 +6,8 @@ namespace ui {
 
 namespace {
 
-constexpr SIZE_T kTextOffset = 256;
-constexpr int kTextRoom = 1024;
+constexpr SIZE_T TextOffset = 256;
+constexpr int TextRoom = 1024;
 
 HANDLE OpenProcessOf(HWND window) {
     DWORD processId = 0;
@@ -44,14 +44,14 @@ int ListViewItemCount(HWND list) {
 }
 
 std::string ListViewItemText(HWND list, int item, int subItem) {
-    const RemoteMemory memory(list, kTextOffset + kTextRoom);
+    const RemoteMemory memory(list, TextOffset + TextRoom);
     LVITEMA request{};
     request.iSubItem = subItem;
-    request.pszText = memory.At(kTextOffset);
-    request.cchTextMax = kTextRoom;
+    request.pszText = memory.At(TextOffset);
+    request.cchTextMax = TextRoom;
     memory.Write(0, request);
     SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), memory.Parameter());
-    return memory.ReadText(kTextOffset, kTextRoom);
+    return memory.ReadText(TextOffset, TextRoom);
 }
 
 LPARAM ListViewItemData(HWND list, int item) {
