@@ -2,11 +2,9 @@
 
 #include <atomic>
 
-namespace {
+#include "common/platform/win32/network_list_ids_win32.h"
 
-// {DCB00C01-570F-4A9B-8D69-199FDBA5723B}
-constexpr GUID ClsidNetworkListManager = {
-    0xDCB00C01, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
+namespace {
 
 // COM interfaces have no virtual destructor by design; the sink deletes itself through its own
 // final class.

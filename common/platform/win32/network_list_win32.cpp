@@ -6,16 +6,10 @@
 #include <netlistmgr.h>
 
 #include "common/platform/win32/com_ptr.h"
+#include "common/platform/win32/network_list_ids_win32.h"
 #include "common/platform/win32/unique_bstr.h"
 
 namespace {
-
-// {DCB00C01-570F-4A9B-8D69-199FDBA5723B}
-constexpr GUID ClsidNetworkListManager = {
-    0xDCB00C01, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
-// {DCB00000-570F-4A9B-8D69-199FDBA5723B}
-constexpr GUID IidNetworkListManager = {
-    0xDCB00000, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
 
 Guid ToGuid(const GUID& guid) {
     Guid result;

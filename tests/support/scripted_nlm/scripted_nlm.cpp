@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "common/platform/win32/network_list_ids_win32.h"
 #include "tests/support/scripted_nlm/com_object.h"
 #include "tests/support/scripted_nlm/network_ids.h"
 #include "tests/support/scripted_nlm/scenario_file.h"
@@ -25,10 +26,6 @@ std::atomic<long> g_serverLocks{0};
 namespace {
 
 using Scenario = std::shared_ptr<const NetworkScenario>;
-
-// {DCB00C01-570F-4A9B-8D69-199FDBA5723B}
-constexpr GUID ClsidNetworkListManager = {
-    0xDCB00C01, 0x570F, 0x4A9B, {0x8D, 0x69, 0x19, 0x9F, 0xDB, 0xA5, 0x72, 0x3B}};
 
 VARIANT_BOOL VariantBool(bool value) {
     return value ? VARIANT_TRUE : VARIANT_FALSE;
