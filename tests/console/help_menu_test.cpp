@@ -119,8 +119,8 @@ TEST_F(HelpMenuTest, EscapeEndsLikeCancelWhileEnterInANameEndsNothing) {
     SetLegacyMode(1);
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    SendMessageA(console.Control(1011), BM_SETCHECK, BST_UNCHECKED, 0);
-    SendMessageA(console.Control(1010), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(console.Control(IDC_LUMIVO_MANAGES), BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageA(console.Control(IDC_WINDOWS_MANAGES), BM_SETCHECK, BST_CHECKED, 0);
 
     // The keyboard focus starts in the network box.
     ASSERT_TRUE(console.BringToFront());

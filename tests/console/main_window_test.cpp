@@ -294,7 +294,9 @@ TEST_F(MainWindowTest, NoControlClipsItsText) {
     const HGDIOBJ previous = SelectObject(screen, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(screen, &metrics);
-    for (const int id : {1006, 1007, 1008, 1009, 1020, 1010, 1011, 1013, 1021, 1014, 1022}) {
+    for (const int id : {IDC_ADD, IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEFAULT,
+                         IDC_WINDOWS_MANAGES, IDC_LUMIVO_MANAGES, IDC_NETWORK_GROUP,
+                         IDC_DEFAULT_PRINTER_GROUP, IDC_PRINTER_GROUP, IDC_DEFAULT_PRINTER}) {
         const std::string text = console.Text(id);
         SIZE extent{};
         GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &extent);

@@ -271,7 +271,7 @@ TEST_F(MappingEditorWindowTest, KeyboardOpensTheListMenuAtTheSelectedRowOrTheLis
     ASSERT_NE(menu, nullptr);
     GetWindowRect(menu, &place);
     POINT corner{0, 0};
-    ClientToScreen(console.Control(1012), &corner);
+    ClientToScreen(console.Control(IDC_MAPPING_LIST), &corner);
     EXPECT_NEAR(place.left, corner.x, 2);
     EXPECT_NEAR(place.top, corner.y, 2);
     ui::PressKey(VK_ESCAPE);
@@ -284,18 +284,18 @@ TEST_F(MappingEditorWindowTest, SixtyCharactersTypedIntoEachBoxAreKeptAndAdded) 
     const std::string printer = letters.substr(10) + letters.substr(0, 10);
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    console.SetText(1003, "");
-    console.SetText(1004, "");
+    console.SetText(IDC_NETWORK_BOX, "");
+    console.SetText(IDC_PRINTER_BOX, "");
     ASSERT_TRUE(console.BringToFront());
 
     // The focus starts in the network box; Tab moves it to the printer box.
     ui::TypeText(network);
     ui::PressKey(VK_TAB);
     ui::TypeText(printer);
-    EXPECT_EQ(console.Text(1003), network);
-    EXPECT_EQ(console.Text(1004), printer);
+    EXPECT_EQ(console.Text(IDC_NETWORK_BOX), network);
+    EXPECT_EQ(console.Text(IDC_PRINTER_BOX), printer);
 
-    console.Click(1006);
+    console.Click(IDC_ADD);
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{network, printer}}));
 }
 

@@ -20,14 +20,13 @@
 #include "support/ui/virtual_desktop.h"
 #include "wine/process_figures.h"
 #include "tray/tray_resources.h"
+#include "tray/win32/tray_host_win32.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-constexpr UINT IconCallback = WM_USER + 400;
 
 class TrayProgram : public ::testing::Test {
 protected:
@@ -67,7 +66,7 @@ protected:
     }
 
     void PostIconMouse(UINT mouseMessage) {
-        PostMessageA(host_, IconCallback, iconId_, mouseMessage);
+        PostMessageA(host_, NotifyIcon::CallbackMessage, iconId_, mouseMessage);
     }
     void PostTimer(UINT_PTR timer) { PostMessageA(host_, WM_TIMER, timer, 0); }
 
@@ -283,8 +282,8 @@ TEST_F(TrayProgram, MinimiseAndCloseRequestsOnlyHideAndWmCloseEnds) {
 
 TEST_F(TrayProgram, MinuteTickWithoutAConnectedNetworkChangesNothing) {
     StartTray();
-    PostTimer(2001);
-    PostTimer(2001);
+    PostTimer(NetworkWatchTimer);
+    PostTimer(NetworkWatchTimer);
     ExpectStillRunningAndHidden();
     EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
 }
@@ -294,7 +293,7 @@ TEST_F(TrayProgram, MinuteTickWithAConnectedNetworkStartsTheManagerAndEndsThough
     StartTray();
     ui::PostCommand(host_, IDM_TRAY_ABOUT);
     ASSERT_TRUE(ui::WaitUntil([&] { return AboutBoxes().size() == 1; }));
-    PostTimer(2001);
+    PostTimer(NetworkWatchTimer);
     ExpectEnded();
     EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
 }
@@ -437,7 +436,7 @@ TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
         SCOPED_TRACE(yes);
         SetCheckForUpdates(yes);
         StartTray();
-        PostTimer(2001);
+        PostTimer(NetworkWatchTimer);
         HWND prompt = nullptr;
         ASSERT_TRUE(ui::WaitUntil([&] { return (prompt = UpdatePrompt()) != nullptr; }))
             << "no update prompt titled \"Lumivo Tray - v1.15\"";
@@ -448,7 +447,7 @@ TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
         EXPECT_EQ(server_->RequestedPaths().back(), "/Software/LMV/LMVversion.txt");
         ui::PressButton(prompt, IDNO);
         EXPECT_TRUE(ui::WaitUntil([&] { return UpdatePrompt() == nullptr; }));
-        PostTimer(2001);  // within the day: no second check
+        PostTimer(NetworkWatchTimer);  // within the day: no second check
 
         // The check runs on a thread of its own: the program goes on as before.
         ExpectStillRunningAndHidden();
@@ -465,7 +464,7 @@ TEST_F(TrayDailyTimer, NoOtherTextOrMissingValueStartsNoCheck) {
         SCOPED_TRACE(value.value_or("(missing)"));
         SetCheckForUpdates(value);
         StartTray();
-        PostTimer(2001);
+        PostTimer(NetworkWatchTimer);
         Settle();
         Sleep(1000);
         EXPECT_THAT(server_->RequestedPaths(), IsEmpty());
