@@ -209,9 +209,9 @@ void ExpectPollingLeavesNothingBehind(const ui::TestProcess& manager,
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, manager.Id()));
     ASSERT_TRUE(process);
     ASSERT_FALSE(manager.WaitForExit(warmUp));
-    const ProcessFigures before = MeasureProcess(process.get());
+    const ProcessFigures before = SettledFigures(process.get());
     ASSERT_FALSE(manager.WaitForExit(polling));
-    const ProcessFigures after = MeasureProcess(process.get());
+    const ProcessFigures after = SettledFigures(process.get());
     std::printf("Manager polling: handles %lu -> %lu, private bytes %zu -> %zu over %lld ms\n",
                 before.handles, after.handles, static_cast<size_t>(before.privateBytes),
                 static_cast<size_t>(after.privateBytes), static_cast<long long>(polling.count()));

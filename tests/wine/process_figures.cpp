@@ -2,6 +2,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -61,4 +62,15 @@ ProcessFigures MeasureProcess(HANDLE process) {
     figures.privateBytes =
         counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
     return figures;
+}
+
+ProcessFigures SettledFigures(HANDLE process) {
+    ProcessFigures lowest = MeasureProcess(process);
+    for (int sample = 1; sample < 10; ++sample) {
+        Sleep(30);
+        const ProcessFigures figures = MeasureProcess(process);
+        lowest.handles = std::min(lowest.handles, figures.handles);
+        lowest.privateBytes = std::min(lowest.privateBytes, figures.privateBytes);
+    }
+    return lowest;
 }
