@@ -2,13 +2,13 @@
 
 #include <array>
 #include <chrono>
-#include <cstdio>
 #include <utility>
 
 #include "common/services/program_names.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "common/text/text_helpers.h"
 
 namespace {
 
@@ -55,16 +55,8 @@ std::string DurationText(std::uint64_t milliseconds) {
 }
 
 std::string StartLine(std::chrono::local_seconds at) {
-    const auto day = std::chrono::floor<std::chrono::days>(at);
-    const std::chrono::year_month_day date(day);
-    const std::chrono::hh_mm_ss time(at - day);
-    char text[64];
-    std::snprintf(text, sizeof text, "Started on %04d-%02u-%02u at %02d:%02d:%02d.",
-                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                  static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
-                  static_cast<int>(time.minutes().count()),
-                  static_cast<int>(time.seconds().count()));
-    return text;
+    const std::string text = DateTimeText(std::chrono::sys_seconds(at.time_since_epoch()));
+    return "Started on " + text.substr(0, 10) + " at " + text.substr(11) + ".";
 }
 
 std::string Quoted(const std::string& name) {

@@ -1,9 +1,8 @@
 #include "common/services/update_check_schedule.h"
 
-#include <cstdio>
-
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "common/text/text_helpers.h"
 
 namespace {
 
@@ -22,18 +21,6 @@ std::optional<int> DigitsAt(const std::string& text, std::size_t at, std::size_t
 }
 
 }  // namespace
-
-std::string UtcTimeText(std::chrono::sys_seconds moment) {
-    const auto day = std::chrono::floor<std::chrono::days>(moment);
-    const std::chrono::year_month_day date(day);
-    const std::chrono::hh_mm_ss time(moment - day);
-    char text[32] = {};
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
-                  static_cast<int>(time.seconds().count()));
-    return text;
-}
 
 std::optional<std::chrono::sys_seconds> ParseUtcTimeText(const std::string& text) {
     if (text.size() != UtcTimeTextLength || text[4] != '-' || text[7] != '-' || text[10] != ' ' ||
@@ -67,6 +54,6 @@ bool ClaimAutomaticUpdateCheck(Registry& registry, std::chrono::sys_seconds now)
     if (last && *last <= now && now - *last < AutomaticUpdateCheckInterval) {
         return false;
     }
-    WriteRegistryText(registry, SettingsKeyPath, LastUpdateCheckValueName, UtcTimeText(now));
+    WriteRegistryText(registry, SettingsKeyPath, LastUpdateCheckValueName, DateTimeText(now));
     return true;
 }

@@ -12,9 +12,8 @@
 
 inline constexpr std::chrono::hours AutomaticUpdateCheckInterval{24};
 
-// The text "YYYY-MM-DD HH:MM:SS" of a UTC moment, and the moment that such a text names (nothing
-// for any other text).
-std::string UtcTimeText(std::chrono::sys_seconds moment);
+// The UTC moment that a text "YYYY-MM-DD HH:MM:SS" (as DateTimeText writes it) names; nothing for
+// any other text.
 std::optional<std::chrono::sys_seconds> ParseUtcTimeText(const std::string& text);
 
 // True when the last automatic check is at least AutomaticUpdateCheckInterval old, or its record

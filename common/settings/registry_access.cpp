@@ -130,7 +130,7 @@ namespace {
 
 // The key of the path opened for writing; a missing key is created once. An empty owner when the
 // path is not a path or the key cannot be opened.
-RegistryKey OpenKeyToWriteText(Registry& registry, const std::string& path) {
+RegistryKey OpenKeyToWrite(Registry& registry, const std::string& path) {
     const auto split = SplitRegistryPath(path);
     if (!split) {
         return RegistryKey();
@@ -148,7 +148,7 @@ RegistryKey OpenKeyToWriteText(Registry& registry, const std::string& path) {
 
 void WriteRegistryText(Registry& registry, const std::string& path, const std::string& valueName,
                        const std::string& text) {
-    const RegistryKey key = OpenKeyToWriteText(registry, path);
+    const RegistryKey key = OpenKeyToWrite(registry, path);
     if (!key) {
         return;
     }
@@ -197,7 +197,7 @@ void WriteRegistryDword(Registry& registry, const std::string& path, const std::
 
 void WriteRegistryLines(Registry& registry, const std::string& path, const std::string& valueName,
                         const std::vector<std::string>& lines) {
-    const RegistryKey key = OpenKeyToWriteText(registry, path);
+    const RegistryKey key = OpenKeyToWrite(registry, path);
     if (!key) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "common/text/text_helpers.h"
 
 #include <algorithm>
+#include <cstdio>
 
 std::string Trimmed(const std::string& text, const char* blanks) {
     const std::size_t first = text.find_first_not_of(blanks);
@@ -18,5 +19,17 @@ std::string UpperCaseAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](char c) {
         return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     });
+    return text;
+}
+
+std::string DateTimeText(std::chrono::sys_seconds moment) {
+    const auto day = std::chrono::floor<std::chrono::days>(moment);
+    const std::chrono::year_month_day date(day);
+    const std::chrono::hh_mm_ss time(moment - day);
+    char text[32] = {};
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
     return text;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 // Small helpers on ANSI byte strings.
@@ -14,3 +15,7 @@ std::string TrimSpaces(const std::string& text);
 // with ("NO", "YES", a version) are ASCII, and no byte outside ASCII upper-cases into ASCII in
 // any ANSI code page, so the comparison comes out as with the system's upper-casing.
 std::string UpperCaseAscii(std::string text);
+
+// "YYYY-MM-DD HH:MM:SS": the calendar fields of a moment, as they are (no time-zone conversion,
+// so a local time gives its local fields).
+std::string DateTimeText(std::chrono::sys_seconds moment);
