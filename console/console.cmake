@@ -14,6 +14,7 @@ if(WIN32)
         ${LUMIVO_CONSOLE_WIN32_SOURCES}
         ${CMAKE_CURRENT_LIST_DIR}/console.rc)
     set_target_properties(lumivo_console PROPERTIES OUTPUT_NAME "Lumivo Console")
-    lumivo_program_manifest(lumivo_console Lumivo.Console "Lumivo Console" 1.19.0.0 COMMON_CONTROLS)
+    lumivo_program_manifest(lumivo_console Lumivo.Console "Lumivo Console" ${PROJECT_VERSION}.0.0
+        COMMON_CONTROLS)
     target_link_libraries(lumivo_console PRIVATE lumivo_console_logic comctl32 gdi32 htmlhelp)
 endif()

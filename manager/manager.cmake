@@ -11,6 +11,6 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/main_win32.cpp
         ${CMAKE_CURRENT_LIST_DIR}/manager.rc)
     set_target_properties(lumivo_manager PROPERTIES OUTPUT_NAME "Lumivo Manager")
-    lumivo_program_manifest(lumivo_manager Lumivo.Manager "Lumivo Manager" 1.19.0.0)
+    lumivo_program_manifest(lumivo_manager Lumivo.Manager "Lumivo Manager" ${PROJECT_VERSION}.0.0)
     target_link_libraries(lumivo_manager PRIVATE lumivo_manager_cycle)
 endif()

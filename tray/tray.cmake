@@ -11,6 +11,6 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/win32/tray_main_win32.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tray.rc)
     set_target_properties(lumivo_tray PROPERTIES OUTPUT_NAME "LMVTray")
-    lumivo_program_manifest(lumivo_tray Lumivo.Tray "Lumivo Tray" 1.15.0.0)
+    lumivo_program_manifest(lumivo_tray Lumivo.Tray "Lumivo Tray" ${LUMIVO_TRAY_VERSION}.0.0)
     target_link_libraries(lumivo_tray PRIVATE lumivo_tray_logic)
 endif()
