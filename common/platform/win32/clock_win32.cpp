@@ -4,9 +4,13 @@
 
 namespace {
 
-// A FILETIME counts 100-nanosecond intervals from 1601-01-01; the system clock counts from 1970.
-constexpr std::int64_t FileTimeTicksPerSecond = 10'000'000;
-constexpr std::int64_t SecondsFrom1601To1970 = 11'644'473'600;
+// The calendar fields of a SYSTEMTIME as seconds since 1970-01-01 00:00 of the same clock.
+std::chrono::seconds SecondsSince1970(const SYSTEMTIME& time) {
+    using namespace std::chrono;
+    const sys_days day = year(time.wYear) / time.wMonth / time.wDay;
+    return day.time_since_epoch() + hours(time.wHour) + minutes(time.wMinute) +
+           seconds(time.wSecond);
+}
 
 }  // namespace
 
@@ -15,20 +19,15 @@ void Win32Clock::Sleep(std::uint32_t milliseconds) {
 }
 
 std::chrono::sys_seconds Win32Clock::CurrentUtcTime() {
-    FILETIME now{};
-    GetSystemTimeAsFileTime(&now);
-    const std::int64_t ticks =
-        (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-    return std::chrono::sys_seconds(
-        std::chrono::seconds(ticks / FileTimeTicksPerSecond - SecondsFrom1601To1970));
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    return std::chrono::sys_seconds(SecondsSince1970(now));
 }
 
 std::chrono::local_seconds Win32Clock::CurrentLocalTime() {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    using namespace std::chrono;
-    return local_days(year(now.wYear) / now.wMonth / now.wDay) + hours(now.wHour) +
-           minutes(now.wMinute) + seconds(now.wSecond);
+    return std::chrono::local_seconds(SecondsSince1970(now));
 }
 
 std::uint64_t Win32Clock::TickCount() {
