@@ -1,11 +1,15 @@
 #include "console/console_run.h"
 
+#include <vector>
+
 #include "common/services/process_helpers.h"
+#include "common/services/program_names.h"
 #include "common/services/update_check.h"
 #include "common/settings/options.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "console/console_texts.h"
+#include "console/mapping_editor.h"
 
 namespace {
 
@@ -27,6 +31,12 @@ void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& mess
         windows.StartUpdateCheck(caption);
     }
     windows.InitialiseCommonControls();
-    windows.RunMainWindow(caption);
-    StartTrayProgram(registry, processes);
+    const std::vector<MappingEntry> table = MappingRows(registry);
+    const bool confirmed = windows.RunMainWindow(caption);
+    if (confirmed && MappingRows(registry) != table &&
+        IsOptionEnabled(registry, SystemTrayValueName)) {
+        StartProgram(processes, ManagerFileName);
+    } else {
+        StartTrayProgram(registry, processes);
+    }
 }

@@ -17,14 +17,16 @@ public:
 
     virtual void InitialiseCommonControls() = 0;
 
-    // Shows the main window and returns when it has closed.
-    virtual void RunMainWindow(const std::string& mainCaption) = 0;
+    // Shows the main window and returns when it has closed: true when "OK" closed it.
+    virtual bool RunMainWindow(const std::string& mainCaption) = 0;
 };
 
 extern const std::string WindowsTooOldText;
 
 // The Console from start to end: refuses Windows before 8 with a message, otherwise starts the
 // automatic update check unless it is switched off, shows the main window and, once it has
-// closed, brings the tray program back.
+// closed, brings the tray program back. When "OK" closed it on a changed table and the icon is
+// on, it starts the Manager instead, which applies the table at once and then starts the tray
+// program.
 void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& messageBoxes,
                 Processes& processes, ConsoleWindows& windows);

@@ -1,4 +1,6 @@
 // "Lumivo Manager.exe": no window, no command line; one cycle per start, exit code 0 always.
+// An update check started by the cycle is waited for after it, so that its question stays up
+// until the user answers; by then the Manager has let go of its single-instance name.
 #include <windows.h>
 
 #include "common/platform/win32/clock_win32.h"
@@ -17,8 +19,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32NetworkList networks;
     Win32Spooler spooler;
     Win32Clock clock;
+    UniqueHandle updateCheck;
+    const auto startUpdateCheck = [&updateCheck](const UpdateCheckProgram& program) {
+        updateCheck = StartUpdateCheckThread(program);
+    };
     ManagerPlatform platform{versions, processes, registry,        networks,
-                             spooler,  clock,     StartUpdateCheck};
+                             spooler,  clock,     startUpdateCheck};
     ManagerCycle(platform);
+    if (updateCheck) {
+        WaitForSingleObject(updateCheck.get(), INFINITE);
+    }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
 #include "common/services/update_check_schedule.h"
+#include "common/settings/applied_networks.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
@@ -39,13 +40,16 @@ std::string WaitForConnectedNetwork(ManagerPlatform& platform) {
     }
 }
 
-void ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
+// True unless the printer of the last connected entry, the one meant to stay the default, could
+// not be set.
+bool ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
     const int count = ReadMappingCount(platform.registry);
     const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
     record.Management(lumivoManages, count);
     if (!lumivoManages) {
-        return;
+        return true;
     }
+    bool lastMatchSet = true;
     for (int n = 1; n <= count; ++n) {
         // A missing entry would read as an empty network name, which matches every network.
         if (!RegistryKeyExists(platform.registry, MappingKeyPath(n))) {
@@ -57,12 +61,15 @@ void ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
         record.Entry(n, entry, connected);
         if (connected) {
             const std::string printer = entry.printerName.substr(0, MaxPrinterNameLength);
-            record.PrinterSet(printer, platform.spooler.SetDefaultPrinterA(printer));
+            const SpoolerStatus status = platform.spooler.SetDefaultPrinterA(printer);
+            record.PrinterSet(printer, status);
+            lastMatchSet = status == SpoolerSuccess;
             platform.clock.Sleep(PrinterChangePause);
         }
         platform.clock.Sleep(EntryPause);
     }
     record.TableApplied();
+    return lastMatchSet;
 }
 
 }  // namespace
@@ -83,8 +90,12 @@ void ManagerCycle(ManagerPlatform& platform) {
         platform.startUpdateCheck(ManagerUpdateCheckProgram());
     }
     record.WaitingForNetwork();
-    record.NetworkConnected(WaitForConnectedNetwork(platform));
-    ApplyMappingTable(platform, record);
+    const std::string connected = WaitForConnectedNetwork(platform);
+    record.NetworkConnected(connected);
+    WriteAppliedNetworks(platform.registry, connected, ApplyMappingTable(platform, record));
+    // The tray program it starts may hand over at once, when the networks changed during this
+    // run; the Manager it starts then must find the name free.
+    ReleaseSingleInstance(platform.processes, ManagerMutexName);
     record.TrayProgram(StartTrayProgram(platform.registry, platform.processes));
     record.Save();
 }

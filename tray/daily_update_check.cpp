@@ -14,6 +14,8 @@ bool IsDailyUpdateCheckWanted(Registry& registry) {
         ReadRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName));
 }
 
-bool ClaimDailyUpdateCheck(Registry& registry, std::chrono::sys_seconds now) {
-    return IsDailyUpdateCheckWanted(registry) && ClaimAutomaticUpdateCheck(registry, now);
+bool ClaimDailyUpdateCheck(Registry& registry, const std::string& connectedNetworks,
+                           std::chrono::sys_seconds now) {
+    return IsDailyUpdateCheckWanted(registry) && !connectedNetworks.empty() &&
+           ClaimAutomaticUpdateCheck(registry, now);
 }

@@ -13,6 +13,8 @@ bool IsDailyUpdateCheckWanted(const std::string& checkForUpdates);
 // Reads CheckForUpdates from the settings key and applies the rule above.
 bool IsDailyUpdateCheckWanted(Registry& registry);
 
-// At a minute tick: true when the check is wanted and the last automatic update check is a day
-// old (or unknown); the record of the last check then becomes `now`.
-bool ClaimDailyUpdateCheck(Registry& registry, std::chrono::sys_seconds now);
+// At a minute tick: true when the check is wanted, a network is connected (without one the check
+// could only fail) and the last automatic update check is a day old (or unknown); the record of
+// the last check then becomes `now`.
+bool ClaimDailyUpdateCheck(Registry& registry, const std::string& connectedNetworks,
+                           std::chrono::sys_seconds now);

@@ -2,14 +2,18 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "common/platform/network_list.h"
 
-// The tray program's minute-by-minute watch over the connected networks. The last-seen list
-// starts empty rather than with the networks of start-up, so the first tick at which any network
-// is connected always counts as a change and hands over to the Manager.
+// The tray program's watch over the connected networks, at its minute tick and after network
+// events. Started empty, the first look at which any network is connected counts as a change and
+// hands over to the Manager. Started from the list the Manager applied, only a real change does.
 class NetworkWatch {
 public:
+    NetworkWatch() = default;
+    explicit NetworkWatch(std::string lastSeen) : lastSeen_(std::move(lastSeen)) {}
+
     // True when ConnectedNetworkList differs (exactly, case included) from the last-seen list;
     // the list is then taken afresh and kept as the last-seen one.
     bool ConnectedNetworksChanged(NetworkList& network);

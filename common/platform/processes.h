@@ -41,8 +41,12 @@ public:
                                         int showCommand) = 0;
 
     // CreateMutexA (default security, not initially owned) followed by WaitForSingleObject on
-    // it; returns the wait's result. The mutex handle stays open until the process ends, since
-    // ending the process is what releases it to the next instance.
+    // it; returns the wait's result. The mutex handle stays open until ReleaseMutex or the end of
+    // the process, which is what releases it to the next instance.
     virtual std::uint32_t CreateMutexAndWait(const std::string& name,
                                              std::uint32_t timeoutMilliseconds) = 0;
+
+    // ReleaseMutex and CloseHandle on a mutex that CreateMutexAndWait gave this process, so that
+    // the next instance may start while this one is still ending. Nothing for another name.
+    virtual void ReleaseMutex(const std::string& name) = 0;
 };

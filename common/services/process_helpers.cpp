@@ -10,11 +10,12 @@ constexpr std::size_t ShellTargetLimit = 254;
 
 }  // namespace
 
-std::uint32_t StartProgram(Processes& processes, const std::string& fileName) {
+std::uint32_t StartProgram(Processes& processes, const std::string& fileName,
+                           const std::string& arguments) {
     // Quoted, so that a name with a space such as "Lumivo Manager.exe" cannot be taken for a
     // program "Lumivo.exe" with an argument; the search order stays that of a bare name.
     ProcessStart start;
-    start.commandLine = "\"" + fileName + "\"";
+    start.commandLine = "\"" + fileName + "\"" + (arguments.empty() ? "" : " " + arguments);
     start.inheritHandles = false;
     start.creationFlags = NormalPriorityClass;
     start.startupFlags = StartfUseShowWindow;
@@ -33,7 +34,7 @@ std::uint32_t StartTrayProgram(Registry& registry, Processes& processes) {
     if (!IsOptionEnabled(registry, SystemTrayValueName)) {
         return 0;
     }
-    return StartProgram(processes, TrayFileName);
+    return StartProgram(processes, TrayFileName, TrayHandOverSwitch);
 }
 
 void OpenWithShell(Processes& processes, const std::string& target) {
@@ -44,6 +45,11 @@ void OpenWithShell(Processes& processes, const std::string& target) {
     processes.ShellExecuteA("", file, "", "", SwShowNormal);
 }
 
-bool CheckSingleInstance(Processes& processes, const std::string& mutexName) {
-    return processes.CreateMutexAndWait(mutexName, 0) == WaitTimeout;
+bool CheckSingleInstance(Processes& processes, const std::string& mutexName,
+                         std::uint32_t patience) {
+    return processes.CreateMutexAndWait(mutexName, patience) == WaitTimeout;
+}
+
+void ReleaseSingleInstance(Processes& processes, const std::string& mutexName) {
+    processes.ReleaseMutex(mutexName);
 }

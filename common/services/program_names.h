@@ -9,3 +9,8 @@ inline constexpr const char* TrayFileName = "LMVTray.exe";
 // Names of the mutexes that keep the Manager and the tray program to one instance each.
 inline constexpr const char* ManagerMutexName = "LMV-Manager";
 inline constexpr const char* TrayMutexName = "LMV-Tray";
+
+// The Manager and the Console start the tray program with this argument: it is a hand-over, so
+// the tray program compares the connected networks with those the Manager applied last
+// ("AppliedNetworks") rather than starting from an empty list.
+inline constexpr const char* TrayHandOverSwitch = "/handover";

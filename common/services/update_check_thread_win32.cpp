@@ -31,14 +31,17 @@ DWORD WINAPI UpdateCheckThread(LPVOID parameter) {
 
 }  // namespace
 
-void StartUpdateCheck(const UpdateCheckProgram& program) {
+UniqueHandle StartUpdateCheckThread(const UpdateCheckProgram& program) {
     auto threadProgram = std::make_unique<UpdateCheckProgram>(program);
-    HANDLE thread = CreateThread(nullptr, UpdateCheckStackSize, UpdateCheckThread,
-                                 threadProgram.get(), 0, nullptr);
-    if (thread == nullptr) {
-        return;
+    UniqueHandle thread(CreateThread(nullptr, UpdateCheckStackSize, UpdateCheckThread,
+                                     threadProgram.get(), 0, nullptr));
+    if (thread) {
+        // The thread owns its copy of the identity from here on.
+        threadProgram.release();
     }
-    // The thread owns its copy of the identity from here on.
-    threadProgram.release();
-    CloseHandle(thread);
+    return thread;
+}
+
+void StartUpdateCheck(const UpdateCheckProgram& program) {
+    StartUpdateCheckThread(program);
 }

@@ -31,3 +31,7 @@ inline constexpr char OptionNoText[] = "NO";
 
 // In the settings key, REG_MULTI_SZ, written by the Manager: what it did in its latest run.
 inline constexpr char LastRunValueName[] = "LastRun";
+
+// In the settings key, REG_MULTI_SZ of one line, written by the Manager at the end of each run:
+// the connected networks' list it applied, for the tray program that it starts.
+inline constexpr char AppliedNetworksValueName[] = "AppliedNetworks";

@@ -163,7 +163,7 @@ void HandleMainCommand(HWND window, int id, int notification, ConsolePlatform& p
             if (notification <= 1) {
                 SetLegacyDefaultPrinterMode(
                     platform.registry, IsDlgButtonChecked(window, IDC_WINDOWS_MANAGES) ? 0 : 1);
-                EndDialog(window, 0);
+                EndDialog(window, IDC_OK);
             }
             break;
         case IDCANCEL:  // Escape; Enter (IDOK) does nothing, so a typed name closes nothing

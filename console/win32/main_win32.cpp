@@ -50,8 +50,8 @@ public:
         }
     }
 
-    void RunMainWindow(const std::string& mainCaption) override {
-        ::RunMainWindow(platform_, mainCaption);
+    bool RunMainWindow(const std::string& mainCaption) override {
+        return ::RunMainWindow(platform_, mainCaption);
     }
 
 private:

@@ -180,10 +180,12 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 
 }  // namespace
 
-void RunMainWindow(ConsolePlatform& platform, const std::string& caption) {
+bool RunMainWindow(ConsolePlatform& platform, const std::string& caption) {
     mainWindow.platform = &platform;
     mainWindow.caption = caption;
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
-                    MainWindowProcedure, 0);
+    const INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
+                        MainWindowProcedure, 0);
     mainWindow = MainWindow{};
+    return result == IDC_OK;
 }

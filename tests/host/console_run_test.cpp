@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "common/services/update_check.h"
+#include "common/settings/mapping_table.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "console/console_run.h"
@@ -8,6 +11,7 @@
 #include "tests/support/fakes/recording_message_boxes.h"
 #include "tests/support/fakes/recording_processes.h"
 #include "tests/support/fakes/scripted_version_queries.h"
+#include "tests/support/fakes/virtual_clock.h"
 
 namespace {
 
@@ -16,14 +20,19 @@ class RecordingConsoleWindows final : public ConsoleWindows {
 public:
     std::vector<std::string> steps;
     bool interactiveAtCheck = true;
+    // What the user does in the main window, and whether "OK" closes it.
+    std::function<void()> whileOpen = [] {};
+    bool closedWithOk = false;
 
     void StartUpdateCheck(const std::string& mainCaption) override {
         interactiveAtCheck = UpdateCheckInteractive;
         steps.push_back("update check: " + mainCaption);
     }
     void InitialiseCommonControls() override { steps.push_back("common controls"); }
-    void RunMainWindow(const std::string& mainCaption) override {
+    bool RunMainWindow(const std::string& mainCaption) override {
         steps.push_back("main window: " + mainCaption);
+        whileOpen();
+        return closedWithOk;
     }
 };
 
@@ -45,6 +54,7 @@ protected:
     RecordingMessageBoxes messageBoxes_;
     RecordingProcesses processes_;
     RecordingConsoleWindows windows_;
+    VirtualClock clock_;
 };
 
 TEST_F(ConsoleRunTest, RunsCheckControlsWindowThenStartsTheTray) {
@@ -57,8 +67,32 @@ TEST_F(ConsoleRunTest, RunsCheckControlsWindowThenStartsTheTray) {
                                         "main window: Lumivo Console - v1.19 - Windows 10"}));
     EXPECT_FALSE(windows_.interactiveAtCheck);
     ASSERT_EQ(processes_.starts.size(), 1u);
-    EXPECT_EQ(processes_.starts[0].start.commandLine, "\"LMVTray.exe\"");
+    EXPECT_EQ(processes_.starts[0].start.commandLine, "\"LMVTray.exe\" /handover");
     EXPECT_TRUE(messageBoxes_.shown.empty());
+}
+
+// "OK" on a changed table hands over to the Manager, which applies it at once; "Cancel", an
+// unchanged table or the icon switched off leave it to the next logon or network change.
+TEST_F(ConsoleRunTest, OkOnAChangedTableStartsTheManagerInsteadOfTheTray) {
+    AddMapping(registry_, "Home", "A");
+    const auto startedAfter = [&](bool ok, std::function<void()> edit) {
+        processes_.starts.clear();
+        windows_.closedWithOk = ok;
+        windows_.whileOpen = std::move(edit);
+        Run();
+        return processes_.starts.size() == 1 ? processes_.starts[0].start.commandLine : "";
+    };
+    const auto replace = [&] { SetMappingPrinter(registry_, 1, "B"); };
+    EXPECT_EQ(startedAfter(true, replace), "\"Lumivo Manager.exe\"");
+    EXPECT_EQ(startedAfter(true, [&] { AddMapping(registry_, "Office", "C"); }),
+              "\"Lumivo Manager.exe\"");
+    EXPECT_EQ(startedAfter(true, [&] { RemoveMapping(registry_, clock_, 2); }),
+              "\"Lumivo Manager.exe\"");
+    EXPECT_EQ(startedAfter(true, [] {}), "\"LMVTray.exe\" /handover");
+    EXPECT_EQ(startedAfter(false, [&] { SetMappingPrinter(registry_, 1, "D"); }),
+              "\"LMVTray.exe\" /handover");
+    SetOption(SystemTrayValueName, "NO");
+    EXPECT_EQ(startedAfter(true, replace), "");
 }
 
 TEST_F(ConsoleRunTest, UpdateCheckIsOffOnlyForNo) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/services/program_names.h"
+#include "common/settings/applied_networks.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
@@ -109,7 +110,7 @@ protected:
                              }};
 };
 
-const std::string QuotedTray = std::string("\"") + TrayFileName + "\"";
+const std::string QuotedTray = std::string("\"") + TrayFileName + "\" " + TrayHandOverSwitch;
 
 TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTray) {
     AddMapping(registry, "Home", "Home Printer");
@@ -135,6 +136,11 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
     EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray});
     EXPECT_EQ(processes.mutexWaits.at(0).name, ManagerMutexName);
+    // The tray program learns what was applied, and the Manager it may start at once finds the
+    // name free.
+    EXPECT_EQ(ReadAppliedNetworks(registry), "Office");
+    EXPECT_EQ(processes.mutexesReleased, Lines{ManagerMutexName});
+    EXPECT_EQ(processes.starts.at(0).mutexesReleased, 1u);
 
     EXPECT_EQ(recordWhileWaiting,
               (Lines{"Started on 2026-12-07 at 10:00:00.", "Waiting for a network to connect."}));
@@ -221,11 +227,21 @@ TEST_F(ManagerCycleTest, PrinterNamesAreCutTo255Characters) {
     EXPECT_EQ(PrintersSet()[0], longName.substr(0, 255));
 }
 
+// The tray program retries at its minute tick only when the printer meant to stay the default
+// could not be set.
 TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
     Connect(u"Office");
-    AddMapping(registry, "Office", "Gone Printer");
     AddMapping(registry, "Office", "Office Printer");
+    AddMapping(registry, "Office", "Gone Printer");
     Run();
+    EXPECT_EQ(ReadAppliedNetworks(registry), "");
+
+    SetMappingPrinter(registry, 1, "Gone Printer");
+    SetMappingPrinter(registry, 2, "Office Printer");
+    spooler.setDefaultCalls.clear();
+    processes.starts.clear();
+    Run();
+    EXPECT_EQ(ReadAppliedNetworks(registry), "Office");
     EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Gone Printer", "Office Printer"}));
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
     EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray});

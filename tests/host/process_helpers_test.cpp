@@ -55,7 +55,7 @@ protected:
             return false;
         }
         EXPECT_EQ(processes.starts.size(), 1u);
-        EXPECT_EQ(processes.starts[0].start.commandLine, "\"LMVTray.exe\"");
+        EXPECT_EQ(processes.starts[0].start.commandLine, "\"LMVTray.exe\" /handover");
         return true;
     }
 

@@ -1,6 +1,8 @@
 // The tray program's daily update check runs on "YES" alone, unlike the other programs' checks.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
@@ -40,6 +42,21 @@ TEST_F(DailyUpdateCheck, MissingValueOrKeyIsOffWhereTheOtherProgramsCountItOn) {
     Store("YES");
     registry_.DeleteKey(RootKey::CurrentUser, "Software\\Lumivo Mapper");
     EXPECT_FALSE(IsDailyUpdateCheckWanted(registry_));
+}
+
+// Without a network the check could only fail, so the day is claimed at a tick with one.
+TEST_F(DailyUpdateCheck, TheDayIsClaimedOnlyAtATickWithANetworkConnected) {
+    const auto now =
+        std::chrono::sys_days{std::chrono::December / 7 / 2026} + std::chrono::hours(9);
+    const auto lastCheck = [this] {
+        return ReadRegistryText(registry_, SettingsKeyPath, LastUpdateCheckValueName);
+    };
+    Store("YES");
+    EXPECT_FALSE(ClaimDailyUpdateCheck(registry_, "", now));
+    EXPECT_EQ(lastCheck(), "");
+    EXPECT_TRUE(ClaimDailyUpdateCheck(registry_, "Home", now));
+    EXPECT_EQ(lastCheck(), "2026-12-07 09:00:00");
+    EXPECT_FALSE(ClaimDailyUpdateCheck(registry_, "Home", now + std::chrono::hours(23)));
 }
 
 TEST(DailyUpdateCheckText, OnlySpacesAreTrimmed) {

@@ -3,9 +3,14 @@
 
 #include <string>
 
+#include "common/settings/applied_networks.h"
+#include "tests/support/fakes/in_memory_registry.h"
 #include "tests/support/fakes/scenario_text.h"
 #include "tests/support/fakes/scripted_network_list.h"
+#include "tests/support/fakes/virtual_clock.h"
+#include "tray/network_event_burst.h"
 #include "tray/network_watch.h"
+#include "tray/tray_start.h"
 
 namespace {
 
@@ -57,6 +62,57 @@ TEST(NetworkWatch, ComparesWholeListsExactly) {
     EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "every network gone";
     EXPECT_EQ(watch.LastSeen(), "");
     EXPECT_FALSE(watch.ConnectedNetworksChanged(networks));
+}
+
+// A hand-over from the Manager or the Console watches from the networks the Manager applied: the
+// same networks start nothing, a change made while the Manager ran is seen at the first look. A
+// run that could not set its printer leaves an empty list, so each tick hands over again.
+TEST(NetworkWatch, HandOverWatchesFromTheAppliedNetworks) {
+    InMemoryRegistry registry;
+    WriteAppliedNetworks(registry, " Home ", true);
+    ScriptedNetworkList networks(ScenarioFromText(NetworkText(" Home ", true)));
+    NetworkWatch handedOver = TrayStartFromCommandLine("/HandOver").Watch(registry);
+    EXPECT_EQ(handedOver.LastSeen(), " Home ");
+    for (int tick = 0; tick < 3; ++tick) {
+        EXPECT_FALSE(handedOver.ConnectedNetworksChanged(networks)) << "tick " << tick;
+    }
+    Script(networks, NetworkText("Office", true));
+    EXPECT_TRUE(handedOver.ConnectedNetworksChanged(networks));
+
+    EXPECT_EQ(TrayStartFromCommandLine("").Watch(registry).LastSeen(), "") << "a plain start";
+    EXPECT_EQ(TrayStartFromCommandLine("/handovers").Watch(registry).LastSeen(), "");
+    EXPECT_EQ(TrayStartFromCommandLine(" x  /handover").SingleInstancePatience(), 5000u);
+    EXPECT_EQ(TrayStartFromCommandLine("").SingleInstancePatience(), 0u);
+
+    WriteAppliedNetworks(registry, "Office", false);
+    NetworkWatch retrying = TrayStartFromCommandLine("/handover").Watch(registry);
+    EXPECT_TRUE(retrying.ConnectedNetworksChanged(networks));
+}
+
+// Events every 100 ms without end: the watch is still due 5 s after the first. A lone event, or
+// the first after a watch, waits 500 ms.
+TEST(NetworkEventBurst, AStreamOfEventsPutsTheWatchOffFiveSecondsAtMost) {
+    VirtualClock clock;
+    NetworkEventBurst burst;
+    std::uint64_t due = 0;
+    int watches = 0;
+    for (int event = 0; event < 200; ++event) {
+        if (event > 0 && clock.Now() >= due) {
+            ++watches;
+            EXPECT_LE(clock.Now(), 5000u * watches) << "watch " << watches;
+            burst.End();
+        }
+        due = clock.Now() + burst.DelayAfterEvent(clock.Now());
+        clock.Sleep(100);
+    }
+    EXPECT_EQ(watches, 3);
+
+    NetworkEventBurst lone;
+    EXPECT_EQ(lone.DelayAfterEvent(7000), 500u);
+    EXPECT_EQ(lone.DelayAfterEvent(11700), 300u);
+    EXPECT_EQ(lone.DelayAfterEvent(12500), 0u);
+    lone.End();
+    EXPECT_EQ(lone.DelayAfterEvent(12600), 500u);
 }
 
 TEST(NetworkWatch, AFailedWalkReadsAsNothingConnected) {

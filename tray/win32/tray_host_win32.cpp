@@ -25,9 +25,11 @@ void StartHost(HWND window, TrayHost& host) {
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
 }
 
-// Ends the host dialog, and with it the program. An open About box runs its loop inside the
-// host's, so it is ended first.
+// Ends the host dialog, and with it the program. An open About box or the popup menu runs its
+// loop inside the host's, so they are ended first; otherwise the program would live on, holding
+// the single-instance name, until the user closed them.
 void EndHost(HWND window, const TrayHost& host) {
+    EndMenu();
     host.aboutBoxes.EndAll();
     EndDialog(window, 0);
 }
@@ -54,19 +56,20 @@ bool WatchNetworks(HWND window, TrayHost& host) {
 void OnTimer(HWND window, TrayHost& host, UINT_PTR timer) {
     if (timer == NetworkWatchTimer) {
         if (!WatchNetworks(window, host) &&
-            ClaimDailyUpdateCheck(host.registry, Win32Clock().CurrentUtcTime())) {
+            ClaimDailyUpdateCheck(host.registry, host.watch.LastSeen(),
+                                  Win32Clock().CurrentUtcTime())) {
             StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});
         }
     } else if (timer == NetworkEventTimer) {
         KillTimer(window, NetworkEventTimer);
+        host.eventBurst.End();
         WatchNetworks(window, host);
     }
 }
 
-// Windows reports one change as a burst of events: each event puts the watch off again, so that it
-// runs once, after the last one.
-void OnNetworkEvent(HWND window) {
-    SetTimer(window, NetworkEventTimer, NetworkEventDelay, nullptr);
+// Each event of a burst sets the timer again, to the moment the burst says the watch is due.
+void OnNetworkEvent(HWND window, TrayHost& host) {
+    SetTimer(window, NetworkEventTimer, host.eventBurst.DelayAfterEvent(GetTickCount64()), nullptr);
 }
 
 void ShowPopupMenu(HWND window, const TrayHost& host) {
@@ -123,7 +126,13 @@ INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     HideHost(window);
 
     if (message == WM_INITDIALOG) {
-        StartHost(window, *reinterpret_cast<TrayHost*>(lParam));
+        TrayHost& host = *reinterpret_cast<TrayHost*>(lParam);
+        StartHost(window, host);
+        // Started from the networks the Manager applied, the watch looks at once: whatever
+        // changed while the Manager ran and the program started is followed now.
+        if (!host.watch.LastSeen().empty()) {
+            WatchNetworks(window, host);
+        }
         return TRUE;
     }
     TrayHost* host = HostOf(window);
@@ -135,7 +144,7 @@ INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             OnTimer(window, *host, wParam);
             return TRUE;
         case NetworkEventMessage:
-            OnNetworkEvent(window);
+            OnNetworkEvent(window, *host);
             return TRUE;
         case NotifyIcon::CallbackMessage:
             OnIconMouse(window, *host, LOWORD(lParam));

@@ -5,7 +5,9 @@
 #include "common/platform/network_list.h"
 #include "common/platform/processes.h"
 #include "common/platform/registry.h"
+#include "tray/network_event_burst.h"
 #include "tray/network_watch.h"
+#include "tray/tray_start.h"
 #include "tray/win32/network_events_win32.h"
 #include "tray/win32/tray_about_win32.h"
 #include "tray/win32/notify_icon_win32.h"
@@ -14,9 +16,13 @@
 // Everything the hidden host dialog works with. The program entry builds it, with the Windows
 // implementations of the seams, and hands it to TrayHostProc through DialogBoxParamA.
 struct TrayHost {
-    TrayHost(HINSTANCE programInstance, Registry& settings, NetworkList& networks,
-             Processes& programs)
-        : instance(programInstance), registry(settings), network(networks), processes(programs) {}
+    TrayHost(HINSTANCE programInstance, const TrayStart& start, Registry& settings,
+             NetworkList& networks, Processes& programs)
+        : instance(programInstance),
+          registry(settings),
+          network(networks),
+          processes(programs),
+          watch(start.Watch(settings)) {}
 
     HINSTANCE instance;
     Registry& registry;
@@ -24,6 +30,7 @@ struct TrayHost {
     Processes& processes;
 
     NetworkWatch watch;
+    NetworkEventBurst eventBurst;
     UniqueMenu menu;  // "POPUPMENU", held for the program's lifetime
     HMENU popup = nullptr;
     NotifyIcon icon;
@@ -34,9 +41,8 @@ struct TrayHost {
 
 // The host window's timer: the network watch, and the daily update check when it is due.
 inline constexpr UINT_PTR NetworkWatchTimer = 2001;
-// The watch after a burst of network events: once, this long after the last event of the burst.
+// The watch after a burst of network events: once, when NetworkEventBurst says it is due.
 inline constexpr UINT_PTR NetworkEventTimer = 2002;
-inline constexpr UINT NetworkEventDelay = 500;
 
 // Posted to the host window by the network event sink.
 inline constexpr UINT NetworkEventMessage = WM_APP;

@@ -6,17 +6,19 @@
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
 #include "tray/tray_resources.h"
+#include "tray/tray_start.h"
 #include "tray/win32/tray_host_win32.h"
 
 // LMVTray.exe: the notification-area program. Its whole life is the hidden host dialog.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    const TrayStart start = TrayStartFromCommandLine(commandLine);
     Win32Processes processes;
-    if (CheckSingleInstance(processes, TrayMutexName)) {
+    if (CheckSingleInstance(processes, TrayMutexName, start.SingleInstancePatience())) {
         return 0;
     }
     Win32Registry registry;
     Win32NetworkList network;
-    TrayHost host{instance, registry, network, processes};
+    TrayHost host{instance, start, registry, network, processes};
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TRAY_HOST), nullptr, TrayHostProc,
                     reinterpret_cast<LPARAM>(&host));
     return 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <map>
 #include <vector>
 
 #include "common/platform/win32/ansi_text_win32.h"
@@ -10,10 +11,11 @@
 
 namespace {
 
-// The single-instance mutexes of this process. Their handles are never closed before the
-// process ends: an open, owned mutex is what tells a second instance that this one runs.
-std::vector<UniqueHandle>& HeldMutexes() {
-    static std::vector<UniqueHandle> mutexes;
+// The single-instance mutexes of this process, by name. Their handles stay open until the
+// program lets go of them or ends: an open, owned mutex is what tells a second instance that this
+// one runs.
+std::multimap<std::string, UniqueHandle>& HeldMutexes() {
+    static std::multimap<std::string, UniqueHandle> mutexes;
     return mutexes;
 }
 
@@ -59,7 +61,16 @@ std::uint32_t Win32Processes::CreateMutexAndWait(const std::string& name,
                                                  std::uint32_t timeoutMilliseconds) {
     HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
     if (mutex != nullptr) {
-        HeldMutexes().emplace_back(mutex);
+        HeldMutexes().emplace(name, mutex);
     }
     return ::WaitForSingleObject(mutex, timeoutMilliseconds);
+}
+
+void Win32Processes::ReleaseMutex(const std::string& name) {
+    const auto [first, last] = HeldMutexes().equal_range(name);
+    for (auto held = first; held != last; ++held) {
+        // Fails harmlessly on a handle whose wait timed out, which this thread does not own.
+        ::ReleaseMutex(held->second.get());
+    }
+    HeldMutexes().erase(first, last);
 }

@@ -11,4 +11,5 @@ public:
                                 int showCommand) override;
     std::uint32_t CreateMutexAndWait(const std::string& name,
                                      std::uint32_t timeoutMilliseconds) override;
+    void ReleaseMutex(const std::string& name) override;
 };

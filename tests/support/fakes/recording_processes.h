@@ -12,7 +12,8 @@ class RecordingProcesses final : public Processes {
 public:
     struct Start {
         ProcessStart start;
-        std::uint32_t errorMode;  // the error mode in force during the call
+        std::uint32_t errorMode;      // the error mode in force during the call
+        std::size_t mutexesReleased;  // how many mutexes had been released before it
     };
     struct ShellAction {
         std::string operation;
@@ -37,6 +38,7 @@ public:
     std::vector<Start> starts;
     std::vector<ShellAction> shellActions;
     std::vector<MutexWait> mutexWaits;
+    std::vector<std::string> mutexesReleased;
 
     std::uint32_t SetErrorMode(std::uint32_t mode) override {
         errorModesSet.push_back(mode);
@@ -46,7 +48,7 @@ public:
     }
 
     bool CreateProcessW(const ProcessStart& start, std::uint32_t& processId) override {
-        starts.push_back({start, errorMode});
+        starts.push_back({start, errorMode, mutexesReleased.size()});
         if (!startSucceeds) {
             return false;
         }
@@ -67,4 +69,6 @@ public:
         const auto scripted = waitResults.find(name);
         return scripted != waitResults.end() ? scripted->second : WaitObject0;
     }
+
+    void ReleaseMutex(const std::string& name) override { mutexesReleased.push_back(name); }
 };
