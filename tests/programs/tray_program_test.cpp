@@ -11,7 +11,11 @@
 #include <memory>
 #include <optional>
 
+#include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/unique_handles_win32.h"
+#include "common/services/program_names.h"
+#include "common/settings/applied_networks.h"
+#include "common/settings/settings_keys.h"
 #include "programs/local_http_server.h"
 #include "programs/program_desktop.h"
 #include "programs/program_folder.h"
@@ -40,18 +44,23 @@ protected:
         SetConnectedNetworks("");
     }
 
-    // Starts a tray program from the test's folder. Its current folder is another one, without
-    // programs, so it has to find the programs it starts beside its own file.
-    bool StartTray(ui::TestProcess& tray) {
+    void TearDown() override {
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", AppliedNetworksValueName);
+    }
+
+    // Starts a tray program from the test's folder, with the arguments after its name. Its current
+    // folder is another one, without programs, so it has to find the programs it starts beside
+    // its own file.
+    bool StartTray(ui::TestProcess& tray, const std::string& arguments = "") {
         const std::filesystem::path elsewhere = folder_->PathOf("elsewhere");
         std::filesystem::create_directory(elsewhere);
-        return tray.Start(folder_->PathOf("LMVTray.exe").string(), "LMVTray.exe",
+        return tray.Start(folder_->PathOf("LMVTray.exe").string(), "LMVTray.exe " + arguments,
                           elsewhere.string(), desktop_->Name());
     }
 
     // Starts the tray program and waits for its host window.
-    void StartTray() {
-        ASSERT_TRUE(StartTray(tray_));
+    void StartTray(const std::string& arguments = "") {
+        ASSERT_TRUE(StartTray(tray_, arguments));
         host_ = ui::WaitForTopLevelWindow(tray_.Id(), ui::DialogClass, "Select Icon");
         ASSERT_NE(host_, nullptr) << "the host window did not appear";
         iconId_ = static_cast<UINT>(tray_.ImageBase());
@@ -155,7 +164,7 @@ TEST_F(TrayProgram, ShowsItsIconAndKeepsItsHostWindowHidden) {
     EXPECT_FALSE(IsIconic(host_));
 }
 
-TEST_F(TrayProgram, SecondStartEndsAtOnceWhileTheFirstRuns) {
+TEST_F(TrayProgram, SecondStartEndsAtOnceWhileTheFirstRunsButAHandOverWaitsForIt) {
     StartTray();
     ui::TestProcess second;
     ASSERT_TRUE(StartTray(second));
@@ -165,6 +174,16 @@ TEST_F(TrayProgram, SecondStartEndsAtOnceWhileTheFirstRuns) {
     ExpectStillRunningAndHidden();
     EXPECT_EQ(ui::TopLevelWindows(tray_.Id(), ui::DialogClass, "Select Icon").size(), 1u);
     EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+
+    ui::TestProcess handedOver;
+    ASSERT_TRUE(StartTray(handedOver, TrayHandOverSwitch));
+    EXPECT_FALSE(handedOver.WaitForExit(2s)) << "a hand-over ended beside the running program";
+    PostMessageA(host_, WM_CLOSE, 0, 0);
+    ExpectEnded();
+    HWND takenOver = ui::WaitForTopLevelWindow(handedOver.Id(), ui::DialogClass, "Select Icon");
+    EXPECT_NE(takenOver, nullptr) << "the hand-over did not take over";
+    PostMessageA(takenOver, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(handedOver.WaitForExit(10s));
 }
 
 TEST_F(TrayProgram, LeftClickOnTheIconStartsTheConsoleAndEnds) {
@@ -288,11 +307,17 @@ TEST_F(TrayProgram, MinuteTickWithoutAConnectedNetworkChangesNothing) {
     EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
 }
 
-TEST_F(TrayProgram, MinuteTickWithAConnectedNetworkStartsTheManagerAndEndsThoughAboutIsOpen) {
+// The menu and an About box would otherwise keep the program, and its single-instance name, until
+// the user closed them, and the tray program that the Manager starts would end beside it.
+TEST_F(TrayProgram,
+       MinuteTickWithAConnectedNetworkStartsTheManagerAndEndsThoughMenuAndAboutAreOpen) {
     SetConnectedNetworks("Office");
     StartTray();
     ui::PostCommand(host_, IDM_TRAY_ABOUT);
     ASSERT_TRUE(ui::WaitUntil([&] { return AboutBoxes().size() == 1; }));
+    ui::MoveCursorTo(870, 690);
+    PostIconMouse(WM_RBUTTONDOWN);
+    ASSERT_NE(OpenMenu(), nullptr) << "no popup menu";
     PostTimer(NetworkWatchTimer);
     ExpectEnded();
     EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
@@ -322,14 +347,26 @@ TEST_F(TrayProgram, BurstOfNetworkEventsRunsTheWatchOnceAfterItsLastEvent) {
     ExpectPromptHandOver();
 }
 
-// The last-seen list starts empty, so with a network connected since the start even an event
-// that leaves the connected list as it was hands over, as the minute tick would.
-TEST_F(TrayProgram, EventThatLeavesTheConnectedListAsItWasDecidesAsTheMinuteTickWould) {
+// Handed over from the Manager, the program watches from the networks the Manager applied: an
+// event that leaves them as they were and the minute tick start nothing, while networks that
+// changed before the program was back hand over at once.
+TEST_F(TrayProgram, HandOverHandsOverAgainOnlyWhenTheAppliedNetworksChanged) {
+    Win32Registry registry;
+    WriteAppliedNetworks(registry, "Office", true);
     SetConnectedNetworks("Office");
-    StartTray();
+    StartTray(TrayHandOverSwitch);
     WriteScenario(
         "network\nname = Garage\nnetwork\nname = Office\nconnected = yes\n"
         "network\nname = Attic\n");
+    Sleep(1500);
+    PostTimer(NetworkWatchTimer);
+    ExpectStillRunningAndHidden();
+    EXPECT_THAT(folder_->StartedFileNames(), IsEmpty());
+    PostMessageA(host_, WM_CLOSE, 0, 0);
+    ExpectEnded();
+
+    WriteAppliedNetworks(registry, "Home", true);
+    ASSERT_TRUE(StartTray(tray_, TrayHandOverSwitch));
     ExpectPromptHandOver();
 }
 
@@ -399,6 +436,7 @@ protected:
     }
 
     void TearDown() override {
+        TrayProgram::TearDown();
         tray_.Terminate();
         if (settings_ != nullptr) {
             SetCheckForUpdates(previous_);  // and drops the record of the last check
@@ -431,11 +469,15 @@ protected:
     std::optional<std::string> previous_;
 };
 
+// Handed over with the network that stays connected, so that the tick does not hand over.
 TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
+    Win32Registry registry;
+    WriteAppliedNetworks(registry, "Office", true);
+    SetConnectedNetworks("Office");
     for (const char* yes : {" yes ", "YES"}) {
         SCOPED_TRACE(yes);
         SetCheckForUpdates(yes);
-        StartTray();
+        StartTray(TrayHandOverSwitch);
         PostTimer(NetworkWatchTimer);
         HWND prompt = nullptr;
         ASSERT_TRUE(ui::WaitUntil([&] { return (prompt = UpdatePrompt()) != nullptr; }))
@@ -457,10 +499,11 @@ TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
     EXPECT_EQ(server_->RequestedPaths().size(), 2u);
 }
 
-TEST_F(TrayDailyTimer, NoOtherTextOrMissingValueStartsNoCheck) {
+// "YES" without a connected network would only fail, so it waits for a tick with one.
+TEST_F(TrayDailyTimer, NoOtherTextOrMissingValueNorATickOfflineStartsNoCheck) {
     for (const std::optional<std::string>& value :
          {std::optional<std::string>("NO"), std::optional<std::string>("maybe"),
-          std::optional<std::string>()}) {
+          std::optional<std::string>(), std::optional<std::string>("YES")}) {
         SCOPED_TRACE(value.value_or("(missing)"));
         SetCheckForUpdates(value);
         StartTray();
