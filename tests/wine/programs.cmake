@@ -42,6 +42,12 @@ target_compile_definitions(lumivo_wine_tests PRIVATE
     LUMIVO_TEST_NETWORK_POLL_MS=${LUMIVO_TEST_NETWORK_POLL_MS})
 add_dependencies(lumivo_wine_tests lumivo_manager lumivo_manager_quick_poll)
 
+# "Lumivo Manager.exe" whose update check asks the local server.
+lumivo_test_build(lumivo_manager_local_updates lumivo_manager_cycle
+    LUMIVO_TEST_UPDATE_PORT=${LUMIVO_TEST_UPDATE_PORT}
+    ${CMAKE_SOURCE_DIR}/tests/support/local_updates/update_server_address.cpp
+    ${CMAKE_SOURCE_DIR}/manager/main_win32.cpp ${CMAKE_SOURCE_DIR}/manager/manager.rc)
+
 lumivo_sources(LUMIVO_PROGRAM_TEST_SOURCES ${CMAKE_SOURCE_DIR}/tests/programs/*.cpp)
 add_executable(lumivo_program_tests ${LUMIVO_PROGRAM_TEST_SOURCES}
     ${CMAKE_SOURCE_DIR}/tests/wine/process_figures.cpp)
@@ -51,6 +57,7 @@ target_compile_definitions(lumivo_program_tests PRIVATE
     LUMIVO_TEST_NETWORK_WATCH_MS=${LUMIVO_TEST_NETWORK_WATCH_MS})
 target_link_libraries(lumivo_program_tests PRIVATE lumivo_core lumivo_ui_support GTest::gmock_main ws2_32)
 add_dependencies(lumivo_program_tests lumivo_tray lumivo_tray_local_updates
+    lumivo_manager_local_updates
     lumivo_tray_short_watch lumivo_standin lumivo_scripted_nlm)
 
 lumivo_wine_test(tray_program --display $<TARGET_FILE:lumivo_program_tests>)
