@@ -25,6 +25,11 @@ public:
         return folder_.PathOf(fileName);
     }
 
+    // Puts a test build of a program in the place of the program's file.
+    bool Replace(const std::string& fileName, const std::string& buildFile) const {
+        return folder_.Copy(buildFile, fileName);
+    }
+
     // The ids of the processes that run this folder's copy of the program now.
     std::vector<DWORD> RunningIds(const std::string& fileName) const;
 

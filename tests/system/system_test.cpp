@@ -272,6 +272,62 @@ TEST_F(SystemTest, LeftClickOnTheTrayIconOpensTheConsoleAndEndsTheTray) {
     EXPECT_EQ(console.Rows(), (Rows{{"Home", PrinterA, 1}}));
 }
 
+// With the icon on, "OK" on a changed table hands it to the Manager at once, rather than to the
+// next network change or logon.
+TEST_F(SystemTest, WithTheIconAnEditConfirmedWithOkReachesThePrinterWithinSeconds) {
+    using Seconds = std::chrono::duration<double>;
+    AddMapping(registry_, "Home", PrinterA);
+    networks_.Change({{"Home", true}});
+    RunManagerAtLogon();
+    ASSERT_EQ(DefaultPrinter(), PrinterA);
+    WaitForTray();
+    ClickTrayIcon();
+    RunningConsole& console = WaitForConsole();
+    ASSERT_NE(console.Window(), nullptr) << "no Console main window";
+
+    console.SetText(IDC_NETWORK_BOX, "Home");
+    console.SetText(IDC_PRINTER_BOX, PrinterB);
+    console.Click(IDC_ADD);
+    const auto confirmed = std::chrono::steady_clock::now();
+    console.PostClick(IDC_OK);
+    ASSERT_TRUE(ui::WaitUntil([] { return DefaultPrinter() == PrinterB; }, HandOver))
+        << "the default printer stayed " << DefaultPrinter();
+    const double took = Seconds(std::chrono::steady_clock::now() - confirmed).count();
+    std::printf("Measured: a table edit confirmed with OK reaches the printer in %.1f s\n", took);
+    EXPECT_LE(took, 5.0);
+    ExpectClosed(console);
+    WaitForTray();
+    EndTray();
+}
+
+// A steady network after the logon run, with a tray program whose watch ticks every few seconds:
+// no tick runs the Manager again, so a printer the user picks stays.
+TEST_F(SystemTest, ASteadyNetworkRunsTheManagerOnlyAtLogonAndThePrintersChoiceStays) {
+    ASSERT_TRUE(install_.Replace(TrayFileName, "lumivo_tray_short_watch.exe"));
+    AddMapping(registry_, "Home", PrinterA);
+    networks_.Change({{"Home", true}});
+    RunManagerAtLogon();
+    WaitForTray();
+    ASSERT_TRUE(SetDefaultPrinterA(PrinterB));
+
+    std::vector<DWORD> managers;
+    const auto until = std::chrono::steady_clock::now() + 30s;
+    while (std::chrono::steady_clock::now() < until) {
+        for (const DWORD id : install_.RunningIds(ManagerFileName)) {
+            if (std::find(managers.begin(), managers.end(), id) == managers.end()) {
+                managers.push_back(id);
+            }
+        }
+        Sleep(200);
+    }
+    std::printf("Measured: Manager runs during 30 s of a steady network after the logon run: %zu\n",
+                managers.size());
+    EXPECT_EQ(managers.size(), 0u);
+    EXPECT_EQ(DefaultPrinter(), PrinterB) << "the user's printer was undone";
+    EXPECT_EQ(install_.RunningIds(TrayFileName).size(), 1u);
+    EndTray();
+}
+
 // The tray program plays no part here: its option is off.
 TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
     SetSetting(SystemTrayValueName, OptionNoText);

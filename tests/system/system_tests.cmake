@@ -12,7 +12,7 @@ target_include_directories(lumivo_system_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests
 target_link_libraries(lumivo_system_tests PRIVATE
     lumivo_core lumivo_ui_support comctl32 GTest::gmock_main)
 add_dependencies(lumivo_system_tests
-    lumivo_manager lumivo_tray lumivo_console lumivo_scripted_nlm)
+    lumivo_manager lumivo_tray lumivo_tray_short_watch lumivo_console lumivo_scripted_nlm)
 
 # One scenario times five network switches until the printer follows; the whole run takes about
 # a minute.
