@@ -1,5 +1,6 @@
 #include "manager/manager_cycle.h"
 
+#include <optional>
 #include <string>
 
 #include "common/network/name_lists.h"
@@ -27,15 +28,17 @@ UpdateCheckProgram ManagerUpdateCheckProgram() {
     return {ManagerProgramTitle(), ManagerProgramVersion, UpdateCheckForm::Manager};
 }
 
-// Polls without limit: the Manager has nothing to do until some network is connected. Returns
-// the connected networks' name list.
-std::string WaitForConnectedNetwork(ManagerPlatform& platform) {
+// Polls until some network is connected or the Manager is asked to end: it has nothing to do
+// before. Returns the connected networks' name list, nothing when asked to end.
+std::optional<std::string> WaitForConnectedNetwork(ManagerPlatform& platform) {
     for (;;) {
         std::string connected = ConnectedNetworkList(platform.networks);
         if (!connected.empty()) {
             return connected;
         }
-        platform.clock.Sleep(NetworkPollPause);
+        if (platform.endRequest.WaitForEndRequest(NetworkPollPause)) {
+            return std::nullopt;
+        }
     }
 }
 
@@ -83,8 +86,16 @@ void ManagerCycle(ManagerPlatform& platform) {
         platform.startUpdateCheck(ManagerUpdateCheckProgram());
     }
     record.WaitingForNetwork();
-    record.NetworkConnected(WaitForConnectedNetwork(platform));
-    ApplyMappingTable(platform, record);
-    record.TrayProgram(StartTrayProgram(platform.registry, platform.processes));
+    const std::optional<std::string> connected = WaitForConnectedNetwork(platform);
+    if (connected) {
+        record.NetworkConnected(*connected);
+        ApplyMappingTable(platform, record);
+    }
+    // Asked to end, the programs' files are about to be replaced: no tray program from them.
+    if (!connected || platform.endRequest.WaitForEndRequest(0)) {
+        record.EndedOnRequest();
+    } else {
+        record.TrayProgram(StartTrayProgram(platform.registry, platform.processes));
+    }
     record.Save();
 }

@@ -9,3 +9,7 @@ inline constexpr const char* TrayFileName = "LMVTray.exe";
 // Names of the mutexes that keep the Manager and the tray program to one instance each.
 inline constexpr const char* ManagerMutexName = "LMV-Manager";
 inline constexpr const char* TrayMutexName = "LMV-Tray";
+
+// Name of the event on which an installer asks a running Manager to end before it replaces or
+// removes the programs.
+inline constexpr const char* ManagerEndEventName = "LMV-Manager-End";
