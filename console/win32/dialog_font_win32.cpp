@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/platform/win32/unique_handles_win32.h"
 #include "console/win32/window_dpi_win32.h"
 
 namespace {
