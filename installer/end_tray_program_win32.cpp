@@ -1,12 +1,6 @@
-// "EndTrayProgram.dll": a custom action of the MSI package, run before it replaces or removes the
-// programs. It ends a running tray program the way its "Exit Lumivo Tray" command does, so the
-// icon leaves the notification area and LMVTray.exe is no longer in use; the NSIS installer takes
-// the same steps.
-//
-// The tray program's hidden host window ("Select Icon") is only trusted while the tray's mutex is
-// held; the action returns once that process has ended, or after a bounded wait.
+#include "installer/end_tray_program_win32.h"
+
 #include <windows.h>
-#include <msi.h>
 
 #include "common/platform/win32/unique_handles_win32.h"
 #include "common/services/program_names.h"
@@ -18,18 +12,35 @@ constexpr const char* TrayHostClass = "#32770";
 constexpr const char* TrayHostCaption = "Select Icon";
 constexpr UINT CommandTimeoutMs = 5000;
 constexpr DWORD ExitTimeoutMs = 10000;
+// A tray program that has just taken its mutex puts up its host window a moment later.
+constexpr DWORD WindowTimeoutMs = 5000;
+constexpr DWORD WindowPollMs = 100;
 
 bool IsTrayProgramRunning() {
     return UniqueHandle(OpenMutexA(SYNCHRONIZE, FALSE, TrayMutexName)) ? true : false;
 }
 
-void EndTrayProgram() {
-    if (!IsTrayProgramRunning()) {
-        return;
+// The tray program's hidden host window ("Select Icon"), trusted only while the tray's mutex is
+// held.
+HWND TrayHostWindow() {
+    for (DWORD waited = 0; IsTrayProgramRunning(); waited += WindowPollMs) {
+        if (HWND host = FindWindowA(TrayHostClass, TrayHostCaption)) {
+            return host;
+        }
+        if (waited >= WindowTimeoutMs) {
+            break;
+        }
+        Sleep(WindowPollMs);
     }
-    HWND host = FindWindowA(TrayHostClass, TrayHostCaption);
+    return nullptr;
+}
+
+}  // namespace
+
+bool EndTrayProgram() {
+    const HWND host = TrayHostWindow();
     if (host == nullptr) {
-        return;
+        return false;
     }
     DWORD processId = 0;
     GetWindowThreadProcessId(host, &processId);
@@ -40,12 +51,5 @@ void EndTrayProgram() {
     if (process) {
         WaitForSingleObject(process.get(), ExitTimeoutMs);
     }
-}
-
-}  // namespace
-
-// The package names this entry point; the installation goes on whatever happens here.
-extern "C" __declspec(dllexport) UINT WINAPI EndTrayProgramAction(MSIHANDLE) {
-    EndTrayProgram();
-    return ERROR_SUCCESS;
+    return true;
 }

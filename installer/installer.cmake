@@ -61,6 +61,20 @@ string(APPEND payload "!macroend\n")
 set(payload_file ${CMAKE_BINARY_DIR}/installer/payload.nsh)
 file(CONFIGURE OUTPUT ${payload_file} CONTENT "${payload}" @ONLY)
 
+# The action that ends running programs before the files change: a custom action of the MSI
+# package, which the NSIS installer and uninstaller call too.
+add_library(lumivo_end_programs_action SHARED
+    ${CMAKE_CURRENT_LIST_DIR}/end_programs_win32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/end_manager_win32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/end_tray_program_win32.cpp)
+set_target_properties(lumivo_end_programs_action PROPERTIES
+    OUTPUT_NAME EndPrograms PREFIX ""
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
+target_include_directories(lumivo_end_programs_action PRIVATE ${CMAKE_SOURCE_DIR})
+# The package names the action's entry point undecorated; nothing here needs symbols.
+target_link_options(lumivo_end_programs_action PRIVATE -Wl,--kill-at -s)
+target_link_libraries(lumivo_end_programs_action PRIVATE lumivo_warnings user32)
+
 set(script ${CMAKE_CURRENT_LIST_DIR}/lumivo.nsi)
 add_custom_command(
     OUTPUT ${LUMIVO_INSTALLER}
@@ -70,23 +84,17 @@ add_custom_command(
         -DPAYLOAD=${payload_file}
         -DICON=${CMAKE_SOURCE_DIR}/common/resources/lumivo.ico
         -DOUTFILE=${LUMIVO_INSTALLER}
+        -DEND_PROGRAMS=$<TARGET_FILE:lumivo_end_programs_action>
+        -DSIGN=${CMAKE_SOURCE_DIR}/tools/sign
         ${script}
-    DEPENDS ${script} ${payload_file} ${lumivo_package_files}
+    DEPENDS ${script} ${payload_file} ${lumivo_package_files} lumivo_end_programs_action
+        ${CMAKE_SOURCE_DIR}/tools/sign
     COMMENT "Building the installer ${LUMIVO_INSTALLER}"
     VERBATIM)
 add_custom_target(lumivo_installer ALL DEPENDS ${LUMIVO_INSTALLER})
 
 # The MSI package: the same files from package/, listed for wixl in a component group of their
-# own, and the custom action that ends a running tray program.
-add_library(lumivo_end_tray_action SHARED ${CMAKE_CURRENT_LIST_DIR}/end_tray_program_win32.cpp)
-set_target_properties(lumivo_end_tray_action PROPERTIES
-    OUTPUT_NAME EndTrayProgram PREFIX ""
-    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
-target_include_directories(lumivo_end_tray_action PRIVATE ${CMAKE_SOURCE_DIR})
-# The package names the action's entry point undecorated; nothing here needs symbols.
-target_link_options(lumivo_end_tray_action PRIVATE -Wl,--kill-at -s)
-target_link_libraries(lumivo_end_tray_action PRIVATE lumivo_warnings user32)
-
+# own, and the action that ends running programs.
 # wixl looks for source files relative to its working folder only.
 set(LUMIVO_MSI_WORK_DIR ${CMAKE_BINARY_DIR}/installer)
 set(payload "<?xml version=\"1.0\" encoding=\"utf-8\"?>
@@ -121,12 +129,12 @@ function(lumivo_msi output version)
             -D Version=${version}
             -D Platform=${LUMIVO_ARCH}
             -D Icon=${icon}
-            -D EndTrayHelper=$<TARGET_FILE_NAME:lumivo_end_tray_action>
+            -D EndProgramsHelper=$<TARGET_FILE_NAME:lumivo_end_programs_action>
             -o ${output}
             ${LUMIVO_MSI_SCRIPT} ${LUMIVO_MSI_PAYLOAD}
         WORKING_DIRECTORY ${LUMIVO_MSI_WORK_DIR}
         DEPENDS ${LUMIVO_MSI_SCRIPT} ${LUMIVO_MSI_PAYLOAD} ${lumivo_package_files}
-            lumivo_end_tray_action
+            lumivo_end_programs_action
         COMMENT "Building the MSI package ${output}"
         VERBATIM)
 endfunction()

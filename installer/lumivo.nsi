@@ -8,6 +8,9 @@
 ;               RemovePayload, which install and remove the programs and the help file
 ;   ICON        the product's icon
 ;   OUTFILE     the installer to write
+;   END_PROGRAMS  EndPrograms.dll, which ends a running Manager and tray program
+;   SIGN        tools/sign, which signs the uninstaller as it is written into the installer
+;               (nothing without a certificate)
 
 Unicode true
 !if ${ARCH} == x64
@@ -34,6 +37,7 @@ ManifestDPIAware true
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
+!uninstfinalize '"${SIGN}" "%1"' = 0
 InstallDir "$LOCALAPPDATA\Programs\Lumivo"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
@@ -61,34 +65,30 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PRODUCT}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; A running tray program holds LMVTray.exe open. Its hidden host window ("Select Icon") takes
-; command 2 as "Exit Lumivo Tray"; the window is only trusted while the tray's mutex is held, and
-; the files are touched only once its process has ended.
-!macro CloseTrayProgram un
-Function ${un}CloseTrayProgram
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "LMV-Tray") p .r0'
+; A running tray program holds LMVTray.exe open, and a Manager that waits for a network holds
+; "Lumivo Manager.exe" open for as long as it waits. The MSI package's custom action ends both, and
+; the files are touched only once they have ended (or its bounded wait is over).
+!macro EndPrograms un
+Function ${un}EndPrograms
+    InitPluginsDir
+    File "/oname=$PLUGINSDIR\EndPrograms.dll" "${END_PROGRAMS}"
+    System::Call 'kernel32::LoadLibraryW(w "$PLUGINSDIR\EndPrograms.dll") p .r0'
     ${If} $0 P<> 0
-        System::Call 'kernel32::CloseHandle(p r0)'
-        FindWindow $1 "#32770" "Select Icon"
+        System::Call 'kernel32::GetProcAddress(p r0, m "EndProgramsAction") p .r1'
         ${If} $1 P<> 0
-            System::Call 'user32::GetWindowThreadProcessId(p r1, *i .r2)'
-            System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r2) p .r3'
-            SendMessage $1 ${WM_COMMAND} 2 0 /TIMEOUT=5000
-            ${If} $3 P<> 0
-                System::Call 'kernel32::WaitForSingleObject(p r3, i 10000)'
-                System::Call 'kernel32::CloseHandle(p r3)'
-            ${EndIf}
+            System::Call '::$1(i 0) i'
         ${EndIf}
+        System::Call 'kernel32::FreeLibrary(p r0)'
     ${EndIf}
 FunctionEnd
 !macroend
-!insertmacro CloseTrayProgram ""
-!insertmacro CloseTrayProgram "un."
+!insertmacro EndPrograms ""
+!insertmacro EndPrograms "un."
 
 Section "Lumivo" SectionLumivo
     SectionIn RO
     SetShellVarContext current
-    Call CloseTrayProgram
+    Call EndPrograms
 
     SetOutPath "$INSTDIR"
     !insertmacro InstallPayload
@@ -118,7 +118,7 @@ SectionEnd
 ; line, or "Yes" to the question (a silent uninstall answers "No").
 Section "Uninstall"
     SetShellVarContext current
-    Call un.CloseTrayProgram
+    Call un.EndPrograms
 
     !insertmacro RemovePayload
     Delete "$INSTDIR\Uninstall.exe"

@@ -4,11 +4,13 @@
 #include <windows.h>
 
 #include "common/platform/win32/clock_win32.h"
+#include "common/platform/win32/end_request_win32.h"
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/spooler_win32.h"
 #include "common/platform/win32/version_queries_win32.h"
+#include "common/services/program_names.h"
 #include "common/services/update_check_thread.h"
 #include "manager/manager_cycle.h"
 
@@ -19,12 +21,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32NetworkList networks;
     Win32Spooler spooler;
     Win32Clock clock;
+    Win32EndRequest endRequest(ManagerEndEventName);
     UniqueHandle updateCheck;
     const auto startUpdateCheck = [&updateCheck](const UpdateCheckProgram& program) {
         updateCheck = StartUpdateCheckThread(program);
     };
-    ManagerPlatform platform{versions, processes, registry,        networks,
-                             spooler,  clock,     startUpdateCheck};
+    ManagerPlatform platform{versions, processes, registry,   networks,
+                             spooler,  clock,     endRequest, startUpdateCheck};
     ManagerCycle(platform);
     if (updateCheck) {
         WaitForSingleObject(updateCheck.get(), INFINITE);

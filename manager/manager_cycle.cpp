@@ -1,5 +1,6 @@
 #include "manager/manager_cycle.h"
 
+#include <optional>
 #include <string>
 
 #include "common/network/name_lists.h"
@@ -28,15 +29,17 @@ UpdateCheckProgram ManagerUpdateCheckProgram() {
     return {ManagerProgramTitle(), ManagerProgramVersion, UpdateCheckForm::Manager};
 }
 
-// Polls without limit: the Manager has nothing to do until some network is connected. Returns
-// the connected networks' name list.
-std::string WaitForConnectedNetwork(ManagerPlatform& platform) {
+// Polls until some network is connected or the Manager is asked to end: it has nothing to do
+// before. Returns the connected networks' name list, nothing when asked to end.
+std::optional<std::string> WaitForConnectedNetwork(ManagerPlatform& platform) {
     for (;;) {
         std::string connected = ConnectedNetworkList(platform.networks);
         if (!connected.empty()) {
             return connected;
         }
-        platform.clock.Sleep(NetworkPollPause);
+        if (platform.endRequest.WaitForEndRequest(NetworkPollPause)) {
+            return std::nullopt;
+        }
     }
 }
 
@@ -90,12 +93,19 @@ void ManagerCycle(ManagerPlatform& platform) {
         platform.startUpdateCheck(ManagerUpdateCheckProgram());
     }
     record.WaitingForNetwork();
-    const std::string connected = WaitForConnectedNetwork(platform);
-    record.NetworkConnected(connected);
-    WriteAppliedNetworks(platform.registry, connected, ApplyMappingTable(platform, record));
+    const std::optional<std::string> connected = WaitForConnectedNetwork(platform);
+    if (connected) {
+        record.NetworkConnected(*connected);
+        WriteAppliedNetworks(platform.registry, *connected, ApplyMappingTable(platform, record));
+    }
     // The tray program it starts may hand over at once, when the networks changed during this
     // run; the Manager it starts then must find the name free.
     ReleaseSingleInstance(platform.processes, ManagerMutexName);
-    record.TrayProgram(StartTrayProgram(platform.registry, platform.processes));
+    // Asked to end, the programs' files are about to be replaced: no tray program from them.
+    if (!connected || platform.endRequest.WaitForEndRequest(0)) {
+        record.EndedOnRequest();
+    } else {
+        record.TrayProgram(StartTrayProgram(platform.registry, platform.processes));
+    }
     record.Save();
 }

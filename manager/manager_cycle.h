@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "common/platform/clock.h"
+#include "common/platform/end_request.h"
 #include "common/platform/network_list.h"
 #include "common/platform/processes.h"
 #include "common/platform/registry.h"
@@ -19,6 +20,8 @@ struct ManagerPlatform {
     NetworkList& networks;
     Spooler& spooler;
     Clock& clock;
+    // An installer's request that the Manager end before it replaces the programs.
+    EndRequest& endRequest;
     // Starts an update check on a thread of its own and returns at once; the program waits for
     // it once the cycle is over.
     std::function<void(const UpdateCheckProgram&)> startUpdateCheck;
@@ -31,7 +34,8 @@ extern const std::uint32_t NetworkPollPause;
 // One run of the Manager: wait until a network is connected, make the printer of every mapping
 // entry whose network is connected the default (the last match wins), keep the networks it
 // applied for the tray program ("AppliedNetworks"), let go of the single-instance name and start
-// the tray program. What it did is kept as the settings value "LastRun", written when it starts
-// waiting for a network and at the end. Returns at once, doing nothing, before Windows 8 or when
-// another Manager runs. An update check that it started may still be running when it returns.
+// the tray program. Asked to end, it stops waiting and starts no tray program. What it did is
+// kept as the settings value "LastRun", written when it starts waiting for a network and at the
+// end. Returns at once, doing nothing, before Windows 8 or when another Manager runs. An update
+// check that it started may still be running when it returns.
 void ManagerCycle(ManagerPlatform& platform);

@@ -182,6 +182,12 @@ void RunRecord::TrayProgram(std::uint32_t processId) {
     }
 }
 
+void RunRecord::EndedOnRequest() {
+    lines_.push_back(
+        "Ended on request, as Lumivo is being installed or removed; did not start the "
+        "tray program.");
+}
+
 void RunRecord::Save() {
     SaveLines(lines_);
 }

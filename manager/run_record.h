@@ -38,6 +38,10 @@ public:
     // The process id the tray program was started with, 0 when it was not started.
     void TrayProgram(std::uint32_t processId);
 
+    // The Manager was asked to end (an installer replaces the programs), so it started no tray
+    // program.
+    void EndedOnRequest();
+
     // Saves the record as it stands, replacing the previous one.
     void Save();
 

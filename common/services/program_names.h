@@ -14,3 +14,7 @@ inline constexpr const char* TrayMutexName = "LMV-Tray";
 // the tray program compares the connected networks with those the Manager applied last
 // ("AppliedNetworks") rather than starting from an empty list.
 inline constexpr const char* TrayHandOverSwitch = "/handover";
+
+// Name of the event on which an installer asks a running Manager to end before it replaces or
+// removes the programs.
+inline constexpr const char* ManagerEndEventName = "LMV-Manager-End";

@@ -231,10 +231,16 @@ std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string
     if (!key) {
         return lines;
     }
-    std::vector<std::uint8_t> buffer(MaxLinesValueSize);
-    std::uint32_t size = MaxLinesValueSize;
-    if (registry.QueryValue(key.get(), Cut(valueName, ReadNameLimit), nullptr, buffer.data(),
-                            &size) != ErrorSuccess) {
+    // The ANSI call may ask for room for the text's UTF-16 form, so the buffer takes the size
+    // that it names; what it gives must still fit the limit.
+    const std::string name = Cut(valueName, ReadNameLimit);
+    std::uint32_t size = 0;
+    if (registry.QueryValue(key.get(), name, nullptr, nullptr, &size) != ErrorSuccess) {
+        return lines;
+    }
+    std::vector<std::uint8_t> buffer(size);
+    if (registry.QueryValue(key.get(), name, nullptr, buffer.data(), &size) != ErrorSuccess ||
+        size > MaxLinesValueSize) {
         return lines;
     }
     const std::string data(reinterpret_cast<const char*>(buffer.data()), size);

@@ -3,12 +3,15 @@
 #include <utility>
 #include <vector>
 
-#include "common/platform/win32/sized_icon_win32.h"
+#include "common/platform/win32/unique_handles_win32.h"
+#include "console/win32/window_dpi_win32.h"
 
 namespace {
 
 struct RescaledDialog {
     HWND dialog = nullptr;
+    // The DPI the dialog manager made the dialog's font at, and the one the controls' font is at.
+    UINT createdDpi = 0;
     UINT dpi = 0;
     UniqueFont font;
     DialogBaseUnits base;
@@ -49,7 +52,13 @@ BOOL CALLBACK SetControlFont(HWND control, LPARAM font) {
     return TRUE;
 }
 
-// The dialog's font, as created from its template at the system's DPI, made at another DPI.
+// The DPI the dialog's font was created at: the window's, as the dialog was created.
+UINT CreatedDpi(HWND dialog) {
+    const RescaledDialog* entry = Find(dialog);
+    return entry != nullptr ? entry->createdDpi : WindowDpi(dialog);
+}
+
+// The dialog's font, as created from its template, made at another DPI.
 UniqueFont FontAtDpi(HWND dialog, UINT dpi) {
     const auto created = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     LOGFONTA look{};
@@ -58,7 +67,7 @@ UniqueFont FontAtDpi(HWND dialog, UINT dpi) {
     }
     // The template's point size at the new DPI, as the dialog manager makes it.
     const int points = MulDiv(look.lfHeight < 0 ? -look.lfHeight : look.lfHeight, 72,
-                              static_cast<int>(SystemDpi()));
+                              static_cast<int>(CreatedDpi(dialog)));
     look.lfHeight = -MulDiv(points, static_cast<int>(dpi), 72);
     return UniqueFont(CreateFontIndirectA(&look));
 }
@@ -69,8 +78,14 @@ UINT DialogDpi(HWND dialog) {
     if (const RescaledDialog* entry = Find(dialog)) {
         return entry->dpi;
     }
-    // Dialogs are created at the system's DPI.
-    return SystemDpi();
+    return WindowDpi(dialog);
+}
+
+void NoteDialogCreated(HWND dialog) {
+    if (Find(dialog) == nullptr) {
+        const UINT dpi = WindowDpi(dialog);
+        Rescaled().push_back(RescaledDialog{dialog, dpi, dpi, UniqueFont(), DialogBaseUnits{}});
+    }
 }
 
 void RescaleDialogFont(HWND dialog, UINT dpi) {
@@ -79,11 +94,8 @@ void RescaleDialogFont(HWND dialog, UINT dpi) {
         return;
     }
     EnumChildWindows(dialog, SetControlFont, reinterpret_cast<LPARAM>(font.get()));
+    NoteDialogCreated(dialog);
     RescaledDialog* entry = Find(dialog);
-    if (entry == nullptr) {
-        entry = &Rescaled().emplace_back();
-        entry->dialog = dialog;
-    }
     entry->dpi = dpi;
     entry->base = MeasuredBaseUnits(dialog, font.get());
     // The controls draw with the new font now; the one they had before goes.
@@ -101,7 +113,7 @@ void ReleaseDialogFont(HWND dialog) {
 }
 
 bool RescaledBaseUnits(HWND dialog, DialogBaseUnits& base) {
-    if (const RescaledDialog* entry = Find(dialog)) {
+    if (const RescaledDialog* entry = Find(dialog); entry != nullptr && entry->font) {
         base = entry->base;
         return true;
     }

@@ -144,6 +144,7 @@ void DispatchCommand(HWND window, WPARAM wParam) {
 INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            NoteDialogCreated(window);
             SetWindowTextA(window, mainWindow.caption.c_str());
             SetWindowIcons(window, DialogDpi(window));
             FillMainWindow(window, *mainWindow.platform);

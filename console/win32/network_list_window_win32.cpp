@@ -78,7 +78,9 @@ INT_PTR CALLBACK NetworkListProcedure(HWND window, UINT message, WPARAM wParam, 
             }
             return FALSE;
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDC_NETWORK_LIST_OK && HIWORD(wParam) <= 1) {
+            // Escape arrives as IDCANCEL and closes the window like "OK".
+            if ((LOWORD(wParam) == IDC_NETWORK_LIST_OK || LOWORD(wParam) == IDCANCEL) &&
+                HIWORD(wParam) <= 1) {
                 EndDialog(window, 0);
             }
             return TRUE;

@@ -2,12 +2,11 @@
 
 #include <vector>
 
-#include "common/platform/win32/unique_handles_win32.h"
-#include "common/platform/win32/sized_icon_win32.h"
 #include "common/settings/window_placement.h"
 #include "console/window_geometry.h"
 #include "console/win32/dialog_font_win32.h"
 #include "console/win32/dialog_geometry_win32.h"
+#include "console/win32/window_dpi_win32.h"
 
 namespace {
 
@@ -47,22 +46,6 @@ PixelRect RestoredWindowRect(HWND window) {
                    info.rcWork.top - info.rcMonitor.top);
     }
     return PixelRectOf(rect);
-}
-
-// The effective DPI of a monitor: GetDpiForMonitor of shcore.dll, from Windows 8.1 on; before,
-// every monitor has the system's.
-UINT MonitorDpi(HMONITOR monitor) {
-    const UniqueLibrary shcore(LoadLibraryA("shcore.dll"));
-    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    const auto dpiForMonitor = reinterpret_cast<DpiForMonitor>(reinterpret_cast<void*>(
-        shcore.get() != nullptr ? GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr));
-    constexpr int EffectiveDpi = 0;
-    UINT x = 0;
-    UINT y = 0;
-    if (dpiForMonitor != nullptr && dpiForMonitor(monitor, EffectiveDpi, &x, &y) == S_OK) {
-        return y;
-    }
-    return SystemDpi();
 }
 
 struct ScreenSearch {

@@ -149,7 +149,7 @@ TEST_F(HelpMenuTest, CancelAfterChoosingTheOtherOptionStoresNothing) {
     EXPECT_EQ(LegacyMode(), 1u);
 }
 
-// The list window that a list command opened, its names, and closing it with "OK".
+// The list window that a list command opened, its names, and closing it with "OK" or Escape.
 struct ShownList {
     std::string caption;
     std::string heading;
@@ -161,7 +161,9 @@ struct ShownList {
     std::vector<std::pair<int, DialogRect>> controls;  // in creation order
 };
 
-ShownList ShowList(const RunningConsole& console, int command) {
+enum class CloseWith { Ok, Escape };
+
+ShownList ShowList(const RunningConsole& console, int command, CloseWith close = CloseWith::Ok) {
     console.PostCommand(command);
     const HWND list = console.WaitForDialog();
     if (list == nullptr) {
@@ -192,7 +194,11 @@ ShownList ShowList(const RunningConsole& console, int command) {
     }
     EXPECT_FALSE(IsWindowEnabled(console.Window()));
 
-    PostMessageA(GetDlgItem(list, IDC_NETWORK_LIST_OK), BM_CLICK, 0, 0);
+    if (close == CloseWith::Ok) {
+        PostMessageA(GetDlgItem(list, IDC_NETWORK_LIST_OK), BM_CLICK, 0, 0);
+    } else {
+        PostMessageA(names, WM_KEYDOWN, VK_ESCAPE, 0);
+    }
     EXPECT_TRUE(ui::WaitUntil([&] { return !IsWindow(list); }));
     EXPECT_TRUE(ui::WaitUntil([&] { return IsWindowEnabled(console.Window()) != FALSE; }));
     return shown;
@@ -231,7 +237,7 @@ TEST_F(HelpMenuTest, KnownNetworksListHoldsConnectedAndRememberedAlike) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    const ShownList shown = ShowList(console, IDM_KNOWN_NETWORKS);
+    const ShownList shown = ShowList(console, IDM_KNOWN_NETWORKS, CloseWith::Escape);
     EXPECT_EQ(shown.heading, "List of networks known by this machine:");
     EXPECT_EQ(shown.names, (Names{"Office", "Remembered"}));
     // The main window works again afterwards.
@@ -251,7 +257,7 @@ TEST_F(HelpMenuTest, LastPrinterChangeShowsTheManagersRecordInItsOrderToScrollAn
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    const ShownList shown = ShowList(console, IDM_LAST_RUN);
+    const ShownList shown = ShowList(console, IDM_LAST_RUN, CloseWith::Escape);
     EXPECT_EQ(shown.caption, "Lumivo Console - v1.19");
     EXPECT_EQ(shown.heading, "What Lumivo Manager did when it last ran:");
     EXPECT_EQ(shown.names, record);

@@ -12,9 +12,11 @@
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "manager/manager_cycle.h"
+#include "manager/run_record.h"
 #include "tests/support/fakes/fake_spooler.h"
 #include "tests/support/fakes/in_memory_registry.h"
 #include "tests/support/fakes/recording_processes.h"
+#include "tests/support/fakes/scripted_end_request.h"
 #include "tests/support/fakes/scripted_network_list.h"
 #include "tests/support/fakes/scripted_version_queries.h"
 #include "tests/support/fakes/virtual_clock.h"
@@ -96,6 +98,7 @@ protected:
     ScriptedNetworkList networks;
     FakeSpooler spooler{{"Home Printer", "Office Printer", "Cafe Printer"}, "Home Printer"};
     TimelineClock clock;
+    ScriptedEndRequest endRequest{clock};
     std::vector<UpdateCheckProgram> updateChecks;
     std::vector<std::uint64_t> updateCheckTimes;
     ManagerPlatform platform{versions,
@@ -104,11 +107,21 @@ protected:
                              networks,
                              spooler,
                              clock,
+                             endRequest,
                              [this](const UpdateCheckProgram& program) {
                                  updateChecks.push_back(program);
                                  updateCheckTimes.push_back(clock.Now());
                              }};
 };
+
+// The bytes that lines take in a list value, without the list's closing NUL.
+std::size_t StoredSize(const Lines& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines) {
+        size += line.size() + 1;
+    }
+    return size;
+}
 
 const std::string QuotedTray = std::string("\"") + TrayFileName + "\" " + TrayHandOverSwitch;
 
@@ -192,6 +205,16 @@ TEST_F(ManagerCycleTest, EmptyNetworkNameMatchesButMissingEntriesAreSkipped) {
     const Lines record = Record();
     ASSERT_GE(record.size(), 3u);
     EXPECT_EQ(record[record.size() - 2], "Entries 2 to 1000: missing from the table, skipped.");
+
+    registry.DeleteKey(RootKey::CurrentUser, "Software\\Lumivo Mapper\\1");
+    WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, "2");
+    Run();
+    const Lines fromOne = Record();
+    ASSERT_GE(fromOne.size(), 3u);
+    EXPECT_EQ(
+        Lines(fromOne.end() - 3, fromOne.end()),
+        (Lines{"Lumivo manages the default printer.",
+               "Entries 1 to 2: missing from the table, skipped.", "Started the tray program."}));
 }
 
 TEST_F(ManagerCycleTest, WithoutLegacyModeNoPrinterChangesButTheTrayStarts) {
@@ -263,6 +286,10 @@ TEST_F(ManagerCycleTest, WithNoEntryConnectedTheRecordSaysWhyNothingChanged) {
               (Lines{"Entry 1: network \"Office\", printer \"Gone Printer\": not connected.",
                      "No entry's network was connected, so the default printer was not changed.",
                      "Did not start the tray program: \"Display Icon in System Tray\" is off."}));
+
+    Connect(u"Office");
+    Run();
+    EXPECT_EQ(Record().end()[-2], "The default printer was not changed.");
 }
 
 TEST_F(ManagerCycleTest, ALongTableKeepsTheRecordWithin8KiBAndItsEnds) {
@@ -273,10 +300,7 @@ TEST_F(ManagerCycleTest, ALongTableKeepsTheRecordWithin8KiBAndItsEnds) {
     AddMapping(registry, "Office", "Office Printer");
     Run();
     const Lines record = Record();
-    std::size_t size = 1;
-    for (const std::string& line : record) {
-        size += line.size() + 1;
-    }
+    const std::size_t size = StoredSize(record) + 1;
     EXPECT_LE(size, 8192u);
     EXPECT_GT(size, 7000u);
     ASSERT_GE(record.size(), 4u);
@@ -286,6 +310,19 @@ TEST_F(ManagerCycleTest, ALongTableKeepsTheRecordWithin8KiBAndItsEnds) {
     }));
     EXPECT_EQ(record[record.size() - 2], "Printer \"Office Printer\" is now the default printer.");
     EXPECT_EQ(record.back(), "Started the tray program.");
+
+    // Lines that take exactly the value's room, with the list's closing NUL, are kept whole.
+    RunRecord exact(registry, clock);
+    const auto left = [&exact] { return MaxLinesValueSize - 1 - StoredSize(exact.Lines()); };
+    RunRecord probe(registry, clock);
+    for (int n = 1; left() > 0; ++n) {
+        probe.Entry(n, {"", ""}, false);
+        const std::size_t room = left() - (probe.Lines().back().size() + 1);
+        // The last two entries share what is left, so neither is left too little for its words.
+        exact.Entry(n, {std::string(room > 200 ? 100 : room, 'N'), ""}, false);
+    }
+    exact.Save();
+    EXPECT_EQ(Record(), exact.Lines());
 }
 
 TEST_F(ManagerCycleTest, CountsThatAreNotPositiveVisitNoEntry) {
@@ -336,18 +373,40 @@ TEST_F(ManagerCycleTest, AutomaticUpdateCheckRunsAtMostOnceADay) {
     EXPECT_EQ(lastCheck(), "2026-12-08 09:00:02");
 
     // A record that is unreadable or lies in the future counts as old.
-    for (const char* record : {"2099-01-01 00:00:00", "2026-12-08 09:00", "2026-02-30 00:00:00"}) {
+    for (const char* record : {"2099-01-01 00:00:00", "2026-12-08 09:00", "2026-02-30 00:00:00",
+                               "2026-12-07 24:00:00"}) {
         WriteRegistryText(registry, SettingsKeyPath, LastUpdateCheckValueName, record);
         Run();
         EXPECT_NE(lastCheck(), record);
     }
-    EXPECT_EQ(updateChecks.size(), 5u);
+    EXPECT_EQ(updateChecks.size(), 6u);
 }
 
 TEST_F(ManagerCycleTest, SystemTrayNoLeavesTheTrayStopped) {
     Connect(u"Office");
     WriteRegistryText(registry, SettingsKeyPath, SystemTrayValueName, " no ");
     Run();
+    EXPECT_TRUE(ProgramsStarted().empty());
+}
+
+// An installer asks a Manager to end, while it waits for a network or later in its run: it ends
+// with its record and starts no tray program from the files about to be replaced.
+TEST_F(ManagerCycleTest, AskedToEndItStopsWaitingRecordsItAndStartsNoTray) {
+    clock.At(2500 + 2 * 1500, [this] { endRequest.asked = true; });
+    Run();
+    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 1500, 1500}));
+    const std::string ended =
+        "Ended on request, as Lumivo is being installed or removed; did not start the tray "
+        "program.";
+    EXPECT_EQ(Record(), (Lines{"Started on 2026-12-07 at 10:00:00.", ended}));
+
+    Connect(u"Office");
+    AddMapping(registry, "Office", "Office Printer");
+    endRequest.asked = false;
+    clock.At(clock.Now() + 2500 + 2000, [this] { endRequest.asked = true; });
+    Run();
+    EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Office Printer"});
+    EXPECT_EQ(Record().back(), ended);
     EXPECT_TRUE(ProgramsStarted().empty());
 }
 

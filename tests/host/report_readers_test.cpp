@@ -58,6 +58,11 @@ TEST(ReportReaders, LabelsCountOnlyAtTheStartOfALine) {
     EXPECT_EQ(NextNetworkName(rest, rest), "A");
     EXPECT_EQ(NextNetworkName(rest, rest), "");
     EXPECT_TRUE(rest.empty());
+
+    const std::string described =
+        "Network description: <see Network name: <Fake>\r\nNetwork name: <Real>\r\n"
+        "Network is connected: Yes\r\n";
+    EXPECT_EQ(NextConnectedNetworkName(described, rest), "Real");
 }
 
 TEST(NextNetworkName, UnclosedNameRunsToTheEnd) {

@@ -38,6 +38,9 @@ TEST_F(DailyUpdateCheck, AnythingElseIsOff) {
 TEST_F(DailyUpdateCheck, MissingValueOrKeyIsOffWhereTheOtherProgramsCountItOn) {
     EXPECT_FALSE(IsDailyUpdateCheckWanted(registry_));
     EXPECT_TRUE(IsOptionEnabled(registry_, CheckForUpdatesValueName));
+    // Off, the check is neither claimed nor noted, so the Manager's own daily check still runs.
+    EXPECT_FALSE(ClaimDailyUpdateCheck(registry_, "Home", std::chrono::sys_days{}));
+    EXPECT_EQ(ReadRegistryText(registry_, SettingsKeyPath, LastUpdateCheckValueName), "");
 
     Store("YES");
     registry_.DeleteKey(RootKey::CurrentUser, "Software\\Lumivo Mapper");

@@ -132,7 +132,9 @@ protected:
         const std::string path = folder_->PathOf("networks.txt").string();
         const std::string draft = folder_->PathOf("networks.new").string();
         std::ofstream(draft, std::ios::binary) << scenario;
-        ASSERT_TRUE(MoveFileExA(draft.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING));
+        // The server may be reading the file just then.
+        ASSERT_TRUE(ui::WaitUntil(
+            [&] { return MoveFileExA(draft.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING); }));
         SetEnvironmentVariableA("LUMIVO_TEST_NETWORKS", path.c_str());
     }
 

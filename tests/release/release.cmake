@@ -24,7 +24,7 @@ add_test(NAME release.msi COMMAND ${LUMIVO_CHECK_PACKAGE} msi ${CMAKE_OBJDUMP} $
 # action inside the MSI package, the installer and the MSI package.
 add_test(NAME release.signing
     COMMAND ${LUMIVO_CHECK_PACKAGE} signing ${CMAKE_SOURCE_DIR}/tools/sign ${lumivo_packaged_exes}
-        $<TARGET_FILE:lumivo_end_tray_action> ${LUMIVO_INSTALLER} ${LUMIVO_MSI})
+        $<TARGET_FILE:lumivo_end_programs_action> ${LUMIVO_INSTALLER} ${LUMIVO_MSI})
 add_test(NAME release.help
     COMMAND ${LUMIVO_CHECK_PACKAGE} help ${LUMIVO_PACKAGE_DIR}/Lumivo.chm ${CMAKE_SOURCE_DIR}/help)
 
@@ -63,16 +63,21 @@ lumivo_rejection_test(version_name ${lumivo_renamed_manager}
     "REJECTED: Renamed.exe: its version resource names 'Lumivo Manager.exe' as the file")
 
 # Silent installs and uninstalls in the run's prefix, on a virtual screen for the tray program: of
-# the NSIS installer, and of the MSI package, which is also upgraded by one of a later version.
+# the NSIS installer, and of the MSI package, which is also replaced by a rebuild of its version
+# and upgraded by one of a later version.
 math(EXPR lumivo_next_minor "${PROJECT_VERSION_MINOR} + 1")
 set(lumivo_upgrade_version ${PROJECT_VERSION_MAJOR}.${lumivo_next_minor})
 set(lumivo_upgrade_msi ${CMAKE_BINARY_DIR}/release/Lumivo-${lumivo_upgrade_version}-${LUMIVO_ARCH}.msi)
 lumivo_msi(${lumivo_upgrade_msi} ${lumivo_upgrade_version})
 add_custom_target(lumivo_upgrade_msi ALL DEPENDS ${lumivo_upgrade_msi})
+# The same version built again: another ProductCode, as a fix-up rebuild would have.
+set(lumivo_rebuilt_msi ${CMAKE_BINARY_DIR}/release/Lumivo-${PROJECT_VERSION}-rebuilt-${LUMIVO_ARCH}.msi)
+lumivo_msi(${lumivo_rebuilt_msi} ${PROJECT_VERSION})
+add_custom_target(lumivo_rebuilt_msi ALL DEPENDS ${lumivo_rebuilt_msi})
 foreach(kind installer msi)
     if(kind STREQUAL msi)
-        set(package --upgrade ${lumivo_upgrade_version} ${lumivo_upgrade_msi} ${PROJECT_VERSION}
-            ${LUMIVO_MSI})
+        set(package --rebuilt ${lumivo_rebuilt_msi}
+            --upgrade ${lumivo_upgrade_version} ${lumivo_upgrade_msi} ${PROJECT_VERSION} ${LUMIVO_MSI})
     else()
         set(package ${PROJECT_VERSION} ${LUMIVO_INSTALLER})
     endif()

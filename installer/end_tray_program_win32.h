@@ -1,0 +1,5 @@
+#pragma once
+
+// Ends a running tray program the way its "Exit Lumivo Tray" command does, so the icon leaves the
+// notification area and LMVTray.exe is no longer in use. False when none was running.
+bool EndTrayProgram();
