@@ -27,16 +27,6 @@ std::vector<MappingEntry> MappingRows(Registry& registry) {
     return rows;
 }
 
-void AddOrReplaceMapping(Registry& registry, const std::string& networkName,
-                         const std::string& printerName) {
-    const int n = FindMappingByNetwork(registry, networkName);
-    if (n != 0) {
-        SetMappingPrinter(registry, n, printerName);
-    } else {
-        AddMapping(registry, networkName, printerName);
-    }
-}
-
 bool RemoveMappingRow(Registry& registry, Clock& clock, int row) {
     if (row < 1 || row > ReadMappingCount(registry)) {
         return false;

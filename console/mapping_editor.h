@@ -21,10 +21,6 @@ std::vector<std::string> NetworkChoices(const std::string& nameList);
 // The rows of the mapping list: entries 1 to N as the store holds them now.
 std::vector<MappingEntry> MappingRows(Registry& registry);
 
-// "Add": the entry of that network (spaces around the names aside, letter case counting) gets
-// the printer, or a new entry is appended. Nothing is validated; empty names are stored too.
-void AddOrReplaceMapping(Registry& registry, const std::string& networkName,
-                         const std::string& printerName);
 
 // "Remove" of the first selected row (counted from 1; 0 when no row is selected). Rows outside
 // the stored table remove nothing. True when an entry was removed.

@@ -1,40 +1,15 @@
 #include "manager/run_record.h"
 
-#include <array>
 #include <chrono>
-#include <utility>
 
 #include "common/services/program_names.h"
+#include "common/services/spooler_error_text.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "common/text/text_helpers.h"
 
 namespace {
-
-// The errors SetDefaultPrinterA gives in practice, in words a user can act on.
-constexpr std::array<std::pair<SpoolerStatus, const char*>, 11> SpoolerErrors = {{
-    {2, "the printer was not found"},
-    {5, "access was denied"},
-    {8, "there was not enough memory"},
-    {14, "there was not enough memory"},
-    {31, "the print spooler failed"},
-    {87, "the printer name is not valid"},
-    {122, "the printer name is too long"},
-    {1722, "the print spooler is not running"},
-    {ErrorInvalidPrinterName, "no printer of that name is installed"},
-    {1905, "the printer has been deleted"},
-    {3012, "no printer of that name is installed"},
-}};
-
-std::string SpoolerErrorText(SpoolerStatus status) {
-    for (const auto& [code, words] : SpoolerErrors) {
-        if (code == status) {
-            return std::string(words) + " (error " + std::to_string(status) + ")";
-        }
-    }
-    return "Windows error " + std::to_string(status);
-}
 
 std::string Counted(std::uint64_t count, const char* unit) {
     return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");

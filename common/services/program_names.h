@@ -18,3 +18,8 @@ inline constexpr const char* TrayHandOverSwitch = "/handover";
 // Name of the event on which an installer asks a running Manager to end before it replaces or
 // removes the programs.
 inline constexpr const char* ManagerEndEventName = "LMV-Manager-End";
+
+
+// The tray program starts the Console with this argument when the user clicks a notice of a
+// printer change: the Console then shows what the Manager did ("View Last Printer Change").
+inline constexpr const char* ConsoleLastRunSwitch = "/lastrun";

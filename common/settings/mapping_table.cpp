@@ -110,3 +110,13 @@ void RemoveMapping(Registry& registry, Clock& clock, int n) {
     WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, DecimalText(count - 1));
     clock.Sleep(PauseAfterRemovalMs);
 }
+
+void AddOrReplaceMapping(Registry& registry, const std::string& networkName,
+                         const std::string& printerName) {
+    const int n = FindMappingByNetwork(registry, networkName);
+    if (n != 0) {
+        SetMappingPrinter(registry, n, printerName);
+    } else {
+        AddMapping(registry, networkName, printerName);
+    }
+}

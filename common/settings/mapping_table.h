@@ -39,6 +39,12 @@ void AddMapping(Registry& registry, const std::string& networkName, const std::s
 // Changes the printer of entry n (creating its subkey if need be); nothing for n below 1.
 void SetMappingPrinter(Registry& registry, int n, const std::string& printerName);
 
+// "Add" of the Console: the entry of that network (spaces around the names aside, letter case
+// counting) gets the printer, or a new entry is appended. Nothing is validated; empty names are
+// stored too.
+void AddOrReplaceMapping(Registry& registry, const std::string& networkName,
+                         const std::string& printerName);
+
 // Removes entry n (1 <= n <= N), moves the entries above it down one place, stores the smaller
 // count and then pauses 250 ms. When entry n's subkey cannot be deleted, nothing changes.
 void RemoveMapping(Registry& registry, Clock& clock, int n);

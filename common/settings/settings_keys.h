@@ -6,11 +6,13 @@ inline constexpr char SettingsKeyPath[] = "HKEY_CURRENT_USER\\Software\\Lumivo M
 inline constexpr char WindowsPrinterKeyPath[] =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 
-// In the settings key: the number of mapping entries (lower-case "of"), the two yes/no options
+// In the settings key: the number of mapping entries (lower-case "of"), the yes/no options
 // and the Console's window placement, all REG_SZ.
 inline constexpr char NumberofNetworksValueName[] = "NumberofNetworks";
 inline constexpr char CheckForUpdatesValueName[] = "CheckForUpdates";
 inline constexpr char SystemTrayValueName[] = "SystemTray";
+// The tray program's notices of printer changes and its offers to learn a printer ("YES"/"NO").
+inline constexpr char ShowNoticesValueName[] = "ShowNotices";
 inline constexpr char WindowLeftValueName[] = "WLocX";
 inline constexpr char WindowTopValueName[] = "WLocY";
 inline constexpr char WindowWidthValueName[] = "WWidth";
