@@ -5,6 +5,7 @@
 
 #include "common/network/name_lists.h"
 #include "common/services/process_helpers.h"
+#include "common/services/printer_notices.h"
 #include "common/services/program_names.h"
 #include "common/services/update_check_schedule.h"
 #include "common/settings/applied_networks.h"
@@ -14,6 +15,7 @@
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "manager/manager_identity.h"
+#include "manager/run_outcome.h"
 #include "manager/run_record.h"
 
 namespace {
@@ -43,16 +45,34 @@ std::optional<std::string> WaitForConnectedNetwork(ManagerPlatform& platform) {
     }
 }
 
-// True unless the printer of the last connected entry, the one meant to stay the default, could
-// not be set.
-bool ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
+// Windows may keep another printer as the default although the spooler took the name, so the
+// Manager asks once the change has had its pause.
+LastMatch SetMappedPrinter(ManagerPlatform& platform, RunRecord& record,
+                           const MappingEntry& entry) {
+    LastMatch match;
+    match.entry = {entry.networkName, entry.printerName.substr(0, MaxPrinterNameLength)};
+    match.status = platform.spooler.SetDefaultPrinterA(match.entry.printerName);
+    record.PrinterSet(match.entry.printerName, match.status);
+    platform.clock.Sleep(PrinterChangePause);
+    if (match.status == SpoolerSuccess) {
+        match.reported = platform.spooler.PresentDefaultPrinter();
+        if (match.reported != match.entry.printerName) {
+            record.OtherDefaultReported(match.reported);
+        }
+    }
+    return match;
+}
+
+// Makes the printer of each connected entry the default and returns the outcome for the last
+// one, whose printer is meant to stay the default; nothing when no entry's network is connected.
+std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
     const int count = ReadMappingCount(platform.registry);
     const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
     record.Management(lumivoManages, count);
     if (!lumivoManages) {
-        return true;
+        return std::nullopt;
     }
-    bool lastMatchSet = true;
+    std::optional<LastMatch> last;
     for (int n = 1; n <= count; ++n) {
         // A missing entry would read as an empty network name, which matches every network.
         if (!RegistryKeyExists(platform.registry, MappingKeyPath(n))) {
@@ -63,16 +83,20 @@ bool ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
         const bool connected = IsNetworkConnected(platform.networks, entry.networkName);
         record.Entry(n, entry, connected);
         if (connected) {
-            const std::string printer = entry.printerName.substr(0, MaxPrinterNameLength);
-            const SpoolerStatus status = platform.spooler.SetDefaultPrinterA(printer);
-            record.PrinterSet(printer, status);
-            lastMatchSet = status == SpoolerSuccess;
-            platform.clock.Sleep(PrinterChangePause);
+            last = SetMappedPrinter(platform, record, entry);
         }
         platform.clock.Sleep(EntryPause);
     }
     record.TableApplied();
-    return lastMatchSet;
+    return last;
+}
+
+// What the tray program and the next runs learn of this one.
+void HandOverOutcome(Registry& registry, const std::string& connected,
+                     const std::optional<LastMatch>& last, const std::string& defaultBefore) {
+    WriteAppliedNetworks(registry, connected, !last || last->status == SpoolerSuccess);
+    WriteAppliedEntry(registry, last ? std::optional<MappingEntry>(last->entry) : std::nullopt);
+    WritePrinterNotice(registry, NoticeOfRun(last, defaultBefore));
 }
 
 }  // namespace
@@ -86,8 +110,8 @@ void ManagerCycle(ManagerPlatform& platform) {
     }
     RunRecord record(platform.registry, platform.clock);
     platform.clock.Sleep(SettlePause);
-    // The tray program restarts the Manager about once a minute, so the check runs only when the
-    // last automatic one is a day old.
+    // The tray program starts the Manager at each change of networks, so the check runs only when
+    // the last automatic one is a day old.
     if (IsOptionEnabled(platform.registry, CheckForUpdatesValueName) &&
         ClaimAutomaticUpdateCheck(platform.registry, platform.clock.CurrentUtcTime())) {
         platform.startUpdateCheck(ManagerUpdateCheckProgram());
@@ -96,7 +120,9 @@ void ManagerCycle(ManagerPlatform& platform) {
     const std::optional<std::string> connected = WaitForConnectedNetwork(platform);
     if (connected) {
         record.NetworkConnected(*connected);
-        WriteAppliedNetworks(platform.registry, *connected, ApplyMappingTable(platform, record));
+        const std::string defaultBefore = platform.spooler.PresentDefaultPrinter();
+        HandOverOutcome(platform.registry, *connected, ApplyMappingTable(platform, record),
+                        defaultBefore);
     }
     // The tray program it starts may hand over at once, when the networks changed during this
     // run; the Manager it starts then must find the name free.

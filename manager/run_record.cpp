@@ -132,6 +132,10 @@ void RunRecord::PrinterSet(const std::string& printerName, SpoolerStatus status)
     lastPrinterSet_ = printerName;
 }
 
+void RunRecord::OtherDefaultReported(const std::string& printerName) {
+    lines_.push_back("Windows reports " + Quoted(printerName) + " as the default printer instead.");
+}
+
 void RunRecord::TableApplied() {
     if (entries_ == 0) {
         return;

@@ -31,6 +31,8 @@ public:
     // Entry n is counted but not stored, so it was skipped.
     void MissingEntry(int n);
     void PrinterSet(const std::string& printerName, SpoolerStatus status);
+    // After a change that the spooler took, Windows still reports another default printer.
+    void OtherDefaultReported(const std::string& printerName);
 
     // After the last entry: what the entries came to.
     void TableApplied();

@@ -18,3 +18,15 @@ std::string ReadAppliedNetworks(Registry& registry) {
         ReadRegistryLines(registry, SettingsKeyPath, AppliedNetworksValueName);
     return lines.empty() ? std::string() : lines.front();
 }
+
+void WriteAppliedEntry(Registry& registry, const std::optional<MappingEntry>& entry) {
+    WriteRegistryLines(registry, SettingsKeyPath, AppliedEntryValueName,
+                       entry ? std::vector<std::string>{entry->networkName, entry->printerName}
+                             : std::vector<std::string>{});
+}
+
+MappingEntry ReadAppliedEntry(Registry& registry) {
+    const std::vector<std::string> lines =
+        ReadRegistryLines(registry, SettingsKeyPath, AppliedEntryValueName);
+    return lines.size() == 2 ? MappingEntry{lines[0], lines[1]} : MappingEntry{};
+}

@@ -37,3 +37,9 @@ inline constexpr char LastRunValueName[] = "LastRun";
 // In the settings key, REG_MULTI_SZ of one line, written by the Manager at the end of each run:
 // the connected networks' list it applied, for the tray program that it starts.
 inline constexpr char AppliedNetworksValueName[] = "AppliedNetworks";
+
+// In the settings key, REG_MULTI_SZ, written by the Manager at the end of each run: the network and
+// printer of the entry it applied last, and the notice of what became of the default printer
+// (title and text), which the tray program shows once.
+inline constexpr char AppliedEntryValueName[] = "AppliedEntry";
+inline constexpr char PrinterNoticeValueName[] = "PrinterNotice";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/services/program_names.h"
+#include "common/services/printer_notices.h"
 #include "common/settings/applied_networks.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
@@ -152,6 +153,11 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
     // The tray program learns what was applied, and the Manager it may start at once finds the
     // name free.
     EXPECT_EQ(ReadAppliedNetworks(registry), "Office");
+    EXPECT_EQ(ReadAppliedEntry(registry), (MappingEntry{"Office", "Office Printer"}));
+    EXPECT_EQ(TakePrinterNotice(registry),
+              (PrinterNotice{"Default printer changed",
+                             "Office Printer is now your default printer (network Office)."}));
+    EXPECT_EQ(TakePrinterNotice(registry), std::nullopt) << "shown once";
     EXPECT_EQ(processes.mutexesReleased, Lines{ManagerMutexName});
     EXPECT_EQ(processes.starts.at(0).mutexesReleased, 1u);
 
@@ -273,6 +279,39 @@ TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
     EXPECT_EQ(record[5],
               "Printer \"Gone Printer\" was not set: no printer of that name is "
               "installed (error 1801).");
+}
+
+// The notice left for the tray program: none when the printer was the default already, the
+// spooler's reason when it refused, the printer Windows kept, and long names cut to fit.
+TEST_F(ManagerCycleTest, TheNoticeOfARunSaysWhatBecameOfTheDefaultPrinter) {
+    Connect(u"Home");
+    AddMapping(registry, "Home", "Home Printer");
+    Run();
+    EXPECT_EQ(TakePrinterNotice(registry), std::nullopt);
+
+    SetMappingPrinter(registry, 1, "Gone Printer");
+    Run();
+    EXPECT_EQ(TakePrinterNotice(registry)->text,
+              "Lumivo could not make Gone Printer your default printer: no printer of that name "
+              "is installed.");
+
+    SetMappingPrinter(registry, 1, "Office Printer");
+    spooler.keptDefault = "Cafe Printer";
+    Run();
+    EXPECT_EQ(TakePrinterNotice(registry),
+              (PrinterNotice{"Default printer not changed",
+                             "Lumivo made Office Printer your default printer, but Windows reports "
+                             "Cafe Printer instead."}));
+    EXPECT_EQ(Record().at(6), "Windows reports \"Cafe Printer\" as the default printer instead.");
+
+    const PrinterNotice longNames =
+        PrinterChangedNotice(std::string(300, 'P'), std::string(90, 'N'));
+    EXPECT_EQ(longNames.text.size(), MaxNoticeTextLength);
+    EXPECT_EQ(longNames.text.substr(0, 3), "PPP");
+    EXPECT_NE(longNames.text.find("P... is now your default printer (network " +
+                                  std::string(90, 'N') + ")."),
+              std::string::npos);
+    EXPECT_EQ(PrinterNotSetNotice(std::string(300, 'P'), 5).text.size(), MaxNoticeTextLength);
 }
 
 TEST_F(ManagerCycleTest, WithNoEntryConnectedTheRecordSaysWhyNothingChanged) {

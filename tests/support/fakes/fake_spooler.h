@@ -17,13 +17,16 @@ public:
     std::vector<std::string> printers;
     std::string defaultPrinter;
     std::vector<std::string> setDefaultCalls;
+    // When set, the spooler takes every name, but this printer stays the default, as Windows does
+    // when it manages the default printer itself.
+    std::string keptDefault;
 
     SpoolerStatus SetDefaultPrinterA(const std::string& printerName) override {
         setDefaultCalls.push_back(printerName);
         if (std::find(printers.begin(), printers.end(), printerName) == printers.end()) {
             return ErrorInvalidPrinterName;
         }
-        defaultPrinter = printerName;
+        defaultPrinter = keptDefault.empty() ? printerName : keptDefault;
         return SpoolerSuccess;
     }
 

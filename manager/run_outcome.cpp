@@ -1,0 +1,19 @@
+#include "manager/run_outcome.h"
+
+std::optional<PrinterNotice> NoticeOfRun(const std::optional<LastMatch>& last,
+                                         const std::string& defaultBefore) {
+    if (!last) {
+        return std::nullopt;
+    }
+    const std::string& printer = last->entry.printerName;
+    if (last->status != SpoolerSuccess) {
+        return PrinterNotSetNotice(printer, last->status);
+    }
+    if (last->reported != printer) {
+        return OtherPrinterNotice(printer, last->reported);
+    }
+    if (defaultBefore == printer) {
+        return std::nullopt;
+    }
+    return PrinterChangedNotice(printer, last->entry.networkName);
+}
