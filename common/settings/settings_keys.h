@@ -26,6 +26,8 @@ inline constexpr char PrinterNameValueName[] = "PrinterName";
 
 // In the Windows key, REG_DWORD: 1 when Windows leaves the default printer to us.
 inline constexpr char LegacyDefaultPrinterModeValueName[] = "LegacyDefaultPrinterMode";
+// In the Windows key, REG_SZ, written by Windows: the default printer ("NAME,winspool,Ne00:").
+inline constexpr char DeviceValueName[] = "Device";
 
 // The texts of a yes/no option as the Console writes them.
 inline constexpr char OptionYesText[] = "YES";

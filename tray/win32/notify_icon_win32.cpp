@@ -20,8 +20,22 @@ void NotifyIcon::Add(HWND window, HINSTANCE instance) {
 
     Shell_NotifyIconA(NIM_ADD, &record_);
     added_ = true;
+    noticeIcon_ = LoadSizedIcon(instance, "LMV1", SM_CXICON, SystemDpi());
     // The shell keeps its own copy of the picture.
     record_.hIcon = nullptr;
+}
+
+void NotifyIcon::ShowNotice(const std::string& title, const std::string& text) {
+    if (!added_) {
+        return;
+    }
+    NOTIFYICONDATAA notice = record_;
+    notice.uFlags = NIF_INFO;
+    std::strncpy(notice.szInfoTitle, title.c_str(), sizeof(notice.szInfoTitle) - 1);
+    std::strncpy(notice.szInfo, text.c_str(), sizeof(notice.szInfo) - 1);
+    notice.dwInfoFlags = NIIF_USER | NIIF_LARGE_ICON | NIIF_RESPECT_QUIET_TIME | NIIF_NOSOUND;
+    notice.hBalloonIcon = noticeIcon_.get();
+    Shell_NotifyIconA(NIM_MODIFY, &notice);
 }
 
 void NotifyIcon::Remove() {

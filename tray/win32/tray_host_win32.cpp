@@ -3,7 +3,11 @@
 #include "common/platform/win32/clock_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
+#include "common/services/printer_notices.h"
 #include "common/services/update_check_thread.h"
+#include "common/settings/mapping_table.h"
+#include "common/settings/options.h"
+#include "common/settings/settings_keys.h"
 #include "tray/daily_update_check.h"
 #include "tray/tray_identity.h"
 #include "tray/tray_resources.h"
@@ -23,6 +27,33 @@ void StartHost(HWND window, TrayHost& host) {
     host.networkEvents = NetworkEventSubscription::Subscribe(window, NetworkEventMessage);
     host.icon.Add(window, host.instance);
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
+    host.printerWatch = DefaultPrinterWatch::Start(window, DefaultPrinterMessage);
+}
+
+void ShowNotice(TrayHost& host, const PrinterNotice& notice, TrayHost::Notice kind) {
+    host.icon.ShowNotice(notice.title, notice.text);
+    host.notice = kind;
+}
+
+// The notice of the Manager's run that started this program, taken whether or not it is shown.
+void ShowRunNotice(TrayHost& host) {
+    const std::optional<PrinterNotice> notice = TakePrinterNotice(host.registry);
+    if (notice && IsOptionEnabled(host.registry, ShowNoticesValueName)) {
+        ShowNotice(host, *notice, TrayHost::Notice::RunNotice);
+    }
+}
+
+void OnDefaultPrinterChange(TrayHost& host) {
+    if (host.printerWatch) {
+        host.printerWatch->Rearm();
+    }
+    const std::optional<MappingEntry> offer = host.learning.OfferFor(
+        ReadDefaultPrinter(host.registry), host.registry, host.spooler, host.network);
+    if (offer) {
+        host.offer = *offer;
+        ShowNotice(host, LearnPrinterOffer(offer->printerName, offer->networkName),
+                   TrayHost::Notice::LearnOffer);
+    }
 }
 
 // Ends the host dialog, and with it the program. An open About box or the popup menu runs its
@@ -36,9 +67,24 @@ void EndHost(HWND window, const TrayHost& host) {
 
 // Starts another program of the system and ends the tray program, whether or not the start
 // succeeded; the started program brings the tray program back when it ends.
-void HandOver(HWND window, TrayHost& host, const std::string& fileName) {
-    StartProgram(host.processes, fileName);
+void HandOver(HWND window, TrayHost& host, const std::string& fileName,
+              const std::string& arguments = "") {
+    StartProgram(host.processes, fileName, arguments);
     EndHost(window, host);
+}
+
+// A click on the notice of a run opens what the Manager did; one on an offer stores the printer
+// for the network as the Console's "Add" does.
+void OnNoticeClick(HWND window, TrayHost& host) {
+    const TrayHost::Notice clicked = std::exchange(host.notice, TrayHost::Notice::None);
+    if (clicked == TrayHost::Notice::RunNotice) {
+        HandOver(window, host, ConsoleFileName, ConsoleLastRunSwitch);
+    } else if (clicked == TrayHost::Notice::LearnOffer) {
+        AddOrReplaceMapping(host.registry, host.offer.networkName, host.offer.printerName);
+        const PrinterNotice learned =
+            PrinterLearnedNotice(host.offer.printerName, host.offer.networkName);
+        host.icon.ShowNotice(learned.title, learned.text);
+    }
 }
 
 // The same watch at the minute tick and after network events; true when it handed over.
@@ -90,6 +136,10 @@ void OnIconMouse(HWND window, TrayHost& host, UINT mouseMessage) {
         HandOver(window, host, ConsoleFileName);
     } else if (mouseMessage == WM_RBUTTONDOWN) {
         ShowPopupMenu(window, host);
+    } else if (mouseMessage == NIN_BALLOONUSERCLICK) {
+        OnNoticeClick(window, host);
+    } else if (mouseMessage == NIN_BALLOONTIMEOUT) {
+        host.notice = TrayHost::Notice::None;
     }
 }
 
@@ -130,8 +180,10 @@ INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         StartHost(window, host);
         // Started from the networks the Manager applied, the watch looks at once: whatever
         // changed while the Manager ran and the program started is followed now.
-        if (!host.watch.LastSeen().empty()) {
-            WatchNetworks(window, host);
+        if (host.watch.LastSeen().empty() || !WatchNetworks(window, host)) {
+            if (host.handOver) {
+                ShowRunNotice(host);
+            }
         }
         return TRUE;
     }
@@ -145,6 +197,9 @@ INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return TRUE;
         case NetworkEventMessage:
             OnNetworkEvent(window, *host);
+            return TRUE;
+        case DefaultPrinterMessage:
+            OnDefaultPrinterChange(*host);
             return TRUE;
         case NotifyIcon::CallbackMessage:
             OnIconMouse(window, *host, LOWORD(lParam));

@@ -5,7 +5,10 @@
 #include "common/platform/network_list.h"
 #include "common/platform/processes.h"
 #include "common/platform/registry.h"
+#include "common/platform/spooler.h"
 #include "tray/network_event_burst.h"
+#include "tray/printer_learning.h"
+#include "tray/win32/default_printer_watch_win32.h"
 #include "tray/network_watch.h"
 #include "tray/tray_start.h"
 #include "tray/win32/network_events_win32.h"
@@ -17,20 +20,30 @@
 // implementations of the seams, and hands it to TrayHostProc through DialogBoxParamA.
 struct TrayHost {
     TrayHost(HINSTANCE programInstance, const TrayStart& start, Registry& settings,
-             NetworkList& networks, Processes& programs)
+             NetworkList& networks, Processes& programs, Spooler& printers)
         : instance(programInstance),
+          handOver(start.handOver),
           registry(settings),
           network(networks),
           processes(programs),
-          watch(start.Watch(settings)) {}
+          spooler(printers),
+          watch(start.Watch(settings)),
+          learning(ReadDefaultPrinter(settings)) {}
 
     HINSTANCE instance;
+    bool handOver;
     Registry& registry;
     NetworkList& network;
     Processes& processes;
+    Spooler& spooler;
 
     NetworkWatch watch;
     NetworkEventBurst eventBurst;
+    PrinterLearning learning;
+    // What a click on the notice shown now does.
+    enum class Notice { None, RunNotice, LearnOffer } notice = Notice::None;
+    MappingEntry offer;
+    std::unique_ptr<DefaultPrinterWatch> printerWatch;
     UniqueMenu menu;  // "POPUPMENU", held for the program's lifetime
     HMENU popup = nullptr;
     NotifyIcon icon;
@@ -44,8 +57,9 @@ inline constexpr UINT_PTR NetworkWatchTimer = 2001;
 // The watch after a burst of network events: once, when NetworkEventBurst says it is due.
 inline constexpr UINT_PTR NetworkEventTimer = 2002;
 
-// Posted to the host window by the network event sink.
+// Posted to the host window by the network event sink, and when the default printer changes.
 inline constexpr UINT NetworkEventMessage = WM_APP;
+inline constexpr UINT DefaultPrinterMessage = WM_APP + 1;
 
 // The procedure of the host dialog (dialog 100): the window is never shown, and its life is the
 // program's life.

@@ -3,6 +3,7 @@
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/registry_win32.h"
+#include "common/platform/win32/spooler_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
 #include "tray/tray_resources.h"
@@ -18,7 +19,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     }
     Win32Registry registry;
     Win32NetworkList network;
-    TrayHost host{instance, start, registry, network, processes};
+    Win32Spooler spooler;
+    TrayHost host{instance, start, registry, network, processes, spooler};
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TRAY_HOST), nullptr, TrayHostProc,
                     reinterpret_cast<LPARAM>(&host));
     return 0;

@@ -13,6 +13,13 @@ struct HandleCloser {
 // A kernel object: process, thread, mutex, event.
 using UniqueHandle = UniqueOwner<HandleCloser>;
 
+struct HkeyCloser {
+    using pointer = HKEY;
+    void operator()(HKEY key) const { RegCloseKey(key); }
+};
+// A registry key that a program watches itself, outside the registry seam.
+using UniqueRegistryKey = UniqueOwner<HkeyCloser>;
+
 struct MenuDestroyer {
     using pointer = HMENU;
     void operator()(HMENU menu) const { DestroyMenu(menu); }
