@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <winspool.h>
 
 #include <chrono>
 #include <cstdio>
@@ -14,7 +15,11 @@
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/unique_handles_win32.h"
 #include "common/services/program_names.h"
+#include "common/services/printer_notices.h"
 #include "common/settings/applied_networks.h"
+#include "common/settings/mapping_table.h"
+#include "common/settings/options.h"
+#include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "programs/local_http_server.h"
 #include "programs/program_desktop.h"
@@ -45,7 +50,11 @@ protected:
     }
 
     void TearDown() override {
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", AppliedNetworksValueName);
+        for (const char* value : {AppliedNetworksValueName, AppliedEntryValueName,
+                                  PrinterNoticeValueName, NumberofNetworksValueName}) {
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", value);
+        }
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper\\1");
     }
 
     // Starts a tray program from the test's folder, with the arguments after its name. Its current
@@ -406,6 +415,47 @@ TEST_F(TrayProgram, FiveHundredNetworkEventsLeaveNothingBehind) {
     // Still subscribed after all of them.
     SetConnectedNetworks("Office");
     ExpectPromptHandOver();
+}
+
+// Handed over from a Manager run that changed the printer, the program shows the run's notice once;
+// a click on it opens the Console's record of the run.
+TEST_F(TrayProgram, NoticeOfTheManagersRunShowsOnceAndItsClickOpensTheRecord) {
+    Win32Registry registry;
+    WritePrinterNotice(registry, PrinterChangedNotice("Office_Laser", "Office"));
+    StartTray(TrayHandOverSwitch);
+    EXPECT_TRUE(ui::WaitUntil(ui::IsNoticeShown)) << "no notice beside the icon";
+    SaveScreenshot("tray-notice.png");
+    EXPECT_EQ(TakePrinterNotice(registry), std::nullopt) << "the notice would show again";
+
+    PostIconMouse(NIN_BALLOONUSERCLICK);
+    ExpectEnded();
+    ASSERT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Console.exe"));
+    EXPECT_EQ(folder_->Starts()[0].commandLine, "\"Lumivo Console.exe\" /lastrun");
+}
+
+// The user makes another printer the default while Lumivo manages it: the program offers to
+// remember it for the network it applied last, and a click stores it as the Console's "Add".
+TEST_F(TrayProgram, APrinterPickedByHandIsOfferedAndAClickRemembersIt) {
+    Win32Registry registry;
+    CreateRegistryKey(registry, WindowsPrinterKeyPath);
+    SetLegacyDefaultPrinterMode(registry, 1);
+    ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_A"));
+    AddMapping(registry, "Office", "Lumivo_Test_A");
+    WriteAppliedEntry(registry, MappingEntry{"Office", "Lumivo_Test_A"});
+    WriteAppliedNetworks(registry, "Office", true);
+    SetConnectedNetworks("Office");
+    StartTray(TrayHandOverSwitch);
+    Settle();
+
+    ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_B"));
+    EXPECT_TRUE(ui::WaitUntil(ui::IsNoticeShown)) << "no offer";
+    PostIconMouse(NIN_BALLOONUSERCLICK);
+    EXPECT_TRUE(ui::WaitUntil([&] {
+        return ReadMapping(registry, 1) == MappingEntry{"Office", "Lumivo_Test_B"};
+    })) << "the offer's click did not store the printer";
+    EXPECT_EQ(ReadMappingCount(registry), 1);
+    ExpectStillRunningAndHidden();
+    SetDefaultPrinterA("Lumivo_Test_A");
 }
 
 // The daily update check at the minute tick, in a test build of the tray program whose update

@@ -178,6 +178,7 @@ TEST_F(SystemTest, LogonRunOfTheManagerSetsTheMappedPrinterAndStartsTheTray) {
 
     EXPECT_EQ(DefaultPrinter(), PrinterA);
     WaitForTray();
+    EXPECT_TRUE(ui::WaitUntil(ui::IsNoticeShown)) << "no notice of the changed printer";
     EndTray();
 }
 

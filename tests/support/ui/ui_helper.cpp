@@ -86,6 +86,16 @@ std::string WindowText(HWND window) {
     return AnsiText(WindowWideText(window));
 }
 
+bool IsNoticeShown() {
+    for (HWND tip = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr); tip != nullptr;
+         tip = FindWindowExA(nullptr, tip, "tooltips_class32", nullptr)) {
+        if (IsWindowVisible(tip)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string ControlText(HWND control) {
     const auto length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

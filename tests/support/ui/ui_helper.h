@@ -38,6 +38,10 @@ HWND FindTopLevelWindow(DWORD processId, const std::string& className = {},
 HWND WaitForTopLevelWindow(DWORD processId, const std::string& className = {},
                            const std::string& title = {}, std::chrono::milliseconds timeout = 10s);
 
+// True while the shell shows a notice beside a notification-area icon: Wine draws it as a
+// visible tooltip window of the desktop's explorer.
+bool IsNoticeShown();
+
 // Message boxes and dialogs have the class "#32770".
 inline constexpr char DialogClass[] = "#32770";
 // Popup menus while they are open.
