@@ -81,9 +81,8 @@ void OnNoticeClick(HWND window, TrayHost& host) {
         HandOver(window, host, ConsoleFileName, ConsoleLastRunSwitch);
     } else if (clicked == TrayHost::Notice::LearnOffer) {
         AddOrReplaceMapping(host.registry, host.offer.networkName, host.offer.printerName);
-        const PrinterNotice learned =
-            PrinterLearnedNotice(host.offer.printerName, host.offer.networkName);
-        host.icon.ShowNotice(learned.title, learned.text);
+        ShowNotice(host, PrinterLearnedNotice(host.offer.printerName, host.offer.networkName),
+                   TrayHost::Notice::None);
     }
 }
 
