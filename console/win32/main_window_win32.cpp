@@ -150,11 +150,15 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             SetWindowIcons(window, DialogDpi(window));
             FillMainWindow(window, *mainWindow.platform);
             InitialiseMainWindow(window, *mainWindow.platform);
-            if (mainWindow.showLastRun) {
-                // Posted, so the record opens over the main window once that is shown.
+            return TRUE;
+        case WM_SHOWWINDOW:
+            // The dialog manager shows the window only once its queue is first empty, so the
+            // record is asked for from here: asked for earlier, it would open over a hidden window.
+            if (wParam != FALSE && mainWindow.showLastRun) {
+                mainWindow.showLastRun = false;
                 PostMessageA(window, WM_COMMAND, IDM_LAST_RUN, 0);
             }
-            return TRUE;
+            return FALSE;
         case WM_NCACTIVATE:
             RememberOrRestoreFocus(wParam != 0);
             return FALSE;

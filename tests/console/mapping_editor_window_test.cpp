@@ -201,7 +201,7 @@ TEST_F(MappingEditorWindowTest, ANameThatIsNoPrinterLeavesTheDefaultAndSaysWhy) 
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    for (const std::string name : {std::string(300, 'P'), std::string("No such printer")}) {
+    for (const std::string& name : {std::string(300, 'P'), std::string("No such printer")}) {
         console.SetText(IDC_PRINTER_BOX, name);
         console.PostClick(IDC_CHANGE_DEFAULT);
         const HWND box = console.WaitForMessageBox();

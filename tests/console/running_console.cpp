@@ -86,8 +86,10 @@ std::filesystem::path ConsoleProgram() {
 
 RunningConsole::RunningConsole(const std::filesystem::path& program, const std::string& desktop,
                                const std::string& arguments) {
-    const std::string commandLine =
-        arguments.empty() ? "" : "\"" + program.string() + "\" " + arguments;
+    std::string commandLine;
+    if (!arguments.empty()) {
+        commandLine.append("\"").append(program.string()).append("\" ").append(arguments);
+    }
     if (process_.Start(program.string(), commandLine, program.parent_path().string(), desktop)) {
         WaitForFirstWindow();
     }
