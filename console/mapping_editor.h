@@ -32,6 +32,8 @@ std::string GetPresentDefaultPrinter(Spooler& spooler);
 struct DefaultPrinterChange {
     std::string label;    // label 1022's new text
     std::string failure;  // why the spooler refused the printer; empty when it took it
+
+    friend bool operator==(const DefaultPrinterChange&, const DefaultPrinterChange&) = default;
 };
 
 // "Change Default Printer To Selected Printer": asks the spooler to make the named printer (cut

@@ -91,9 +91,7 @@ TEST(ChangeDefaultPrinter, SetsTheNamedPrinterAndReportsTheNewDefault) {
     spooler.defaultPrinter = "Inkjet";
     VirtualClock clock;
 
-    const DefaultPrinterChange change = ChangeDefaultPrinter(spooler, clock, "Laser");
-    EXPECT_EQ(change.label, "Laser");
-    EXPECT_EQ(change.failure, "");
+    EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, "Laser"), (DefaultPrinterChange{"Laser", ""}));
     EXPECT_EQ(spooler.setDefaultCalls, (Names{"Laser"}));
     EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{0}));
 }
@@ -104,11 +102,10 @@ TEST(ChangeDefaultPrinter, ARefusedNameLeavesTheLabelOnTheOldDefaultAndSaysWhy) 
     spooler.defaultPrinter = "Inkjet";
     VirtualClock clock;
 
-    const DefaultPrinterChange change = ChangeDefaultPrinter(spooler, clock, "No such printer");
-    EXPECT_EQ(change.label, "Inkjet");
-    EXPECT_EQ(change.failure,
-              "Lumivo could not make No such printer your default printer: no "
-              "printer of that name is installed.");
+    EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, "No such printer"),
+              (DefaultPrinterChange{"Inkjet",
+                                    "Lumivo could not make No such printer your default "
+                                    "printer: no printer of that name is installed."}));
 }
 
 TEST(ChangeDefaultPrinter, LongNamesReachTheSpoolerCutTo255Characters) {
