@@ -40,6 +40,7 @@
 #define IDM_KNOWN_NETWORKS 1025
 #define IDM_ONLINE_HELP 1026
 #define IDM_LAST_RUN 1027
+#define IDM_SHOW_NOTICES 1028
 
 // The network list window; the last run's window has the same controls.
 #define IDC_NETWORK_NAMES 51001

@@ -8,6 +8,7 @@
 #include "common/settings/options.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
+#include "common/text/text_helpers.h"
 #include "console/console_texts.h"
 #include "console/mapping_editor.h"
 
@@ -20,7 +21,7 @@ constexpr std::uint32_t MbIconExclamation = 0x30;
 const std::string WindowsTooOldText = "This programs runs only in Windows 8 or higher.";
 
 void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& messageBoxes,
-                Processes& processes, ConsoleWindows& windows) {
+                Processes& processes, ConsoleWindows& windows, const std::string& commandLine) {
     const std::string caption = MainCaption(WindowsName(versions));
     if (!IsWindows8OrLater(versions)) {
         messageBoxes.MessageBoxW(WindowsTooOldText, caption, MbOk | MbIconExclamation);
@@ -32,7 +33,8 @@ void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& mess
     }
     windows.InitialiseCommonControls();
     const std::vector<MappingEntry> table = MappingRows(registry);
-    const bool confirmed = windows.RunMainWindow(caption);
+    const bool confirmed =
+        windows.RunMainWindow(caption, HasSwitch(commandLine, ConsoleLastRunSwitch));
     if (confirmed && MappingRows(registry) != table &&
         IsOptionEnabled(registry, SystemTrayValueName)) {
         StartProgram(processes, ManagerFileName);

@@ -17,8 +17,9 @@ public:
 
     virtual void InitialiseCommonControls() = 0;
 
-    // Shows the main window and returns when it has closed: true when "OK" closed it.
-    virtual bool RunMainWindow(const std::string& mainCaption) = 0;
+    // Shows the main window, with the last run's record over it at once when showLastRun, and
+    // returns when it has closed: true when "OK" closed it.
+    virtual bool RunMainWindow(const std::string& mainCaption, bool showLastRun) = 0;
 };
 
 extern const std::string WindowsTooOldText;
@@ -27,6 +28,7 @@ extern const std::string WindowsTooOldText;
 // automatic update check unless it is switched off, shows the main window and, once it has
 // closed, brings the tray program back. When "OK" closed it on a changed table and the icon is
 // on, it starts the Manager instead, which applies the table at once and then starts the tray
-// program.
+// program. The command line (without the program's name) holding ConsoleLastRunSwitch, as the
+// tray program's notices start the Console, opens the last run's record over the main window.
 void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& messageBoxes,
-                Processes& processes, ConsoleWindows& windows);
+                Processes& processes, ConsoleWindows& windows, const std::string& commandLine);

@@ -1,5 +1,6 @@
 #include "console/mapping_editor.h"
 
+#include "common/services/spooler_error_text.h"
 #include "common/settings/registry_access.h"
 #include "common/text/text_helpers.h"
 
@@ -40,9 +41,12 @@ std::string GetPresentDefaultPrinter(Spooler& spooler) {
     return name.empty() ? NoDefaultPrinterText : name;
 }
 
-std::string ChangeDefaultPrinter(Spooler& spooler, Clock& clock, const std::string& printerName) {
-    spooler.SetDefaultPrinterA(printerName.substr(0, MaxPrinterNameLength));
+DefaultPrinterChange ChangeDefaultPrinter(Spooler& spooler, Clock& clock,
+                                          const std::string& printerName) {
+    const std::string name = printerName.substr(0, MaxPrinterNameLength);
+    const SpoolerStatus status = spooler.SetDefaultPrinterA(name);
     // Lets the spooler settle before the default is asked for again.
     clock.Sleep(0);
-    return GetPresentDefaultPrinter(spooler);
+    return {GetPresentDefaultPrinter(spooler),
+            status == SpoolerSuccess ? "" : CouldNotSetPrinterText(name, status)};
 }

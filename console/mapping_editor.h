@@ -21,7 +21,6 @@ std::vector<std::string> NetworkChoices(const std::string& nameList);
 // The rows of the mapping list: entries 1 to N as the store holds them now.
 std::vector<MappingEntry> MappingRows(Registry& registry);
 
-
 // "Remove" of the first selected row (counted from 1; 0 when no row is selected). Rows outside
 // the stored table remove nothing. True when an entry was removed.
 bool RemoveMappingRow(Registry& registry, Clock& clock, int row);
@@ -29,6 +28,15 @@ bool RemoveMappingRow(Registry& registry, Clock& clock, int row);
 // The present default printer as label 1022 shows it.
 std::string GetPresentDefaultPrinter(Spooler& spooler);
 
-// "Change Default Printer To Selected Printer": makes the named printer (cut to 255 characters)
-// the default, whatever the spooler answers, and gives the label's new text.
-std::string ChangeDefaultPrinter(Spooler& spooler, Clock& clock, const std::string& printerName);
+// What "Change Default Printer To Selected Printer" leaves to show.
+struct DefaultPrinterChange {
+    std::string label;    // label 1022's new text
+    std::string failure;  // why the spooler refused the printer; empty when it took it
+
+    friend bool operator==(const DefaultPrinterChange&, const DefaultPrinterChange&) = default;
+};
+
+// "Change Default Printer To Selected Printer": asks the spooler to make the named printer (cut
+// to 255 characters) the default.
+DefaultPrinterChange ChangeDefaultPrinter(Spooler& spooler, Clock& clock,
+                                          const std::string& printerName);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 
 std::string Trimmed(const std::string& text, const char* blanks) {
     const std::size_t first = text.find_first_not_of(blanks);
@@ -20,6 +21,17 @@ std::string UpperCaseAscii(std::string text) {
         return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     });
     return text;
+}
+
+bool HasSwitch(const std::string& commandLine, const std::string& switchText) {
+    std::istringstream words(commandLine);
+    std::string word;
+    while (words >> word) {
+        if (UpperCaseAscii(word) == UpperCaseAscii(switchText)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string DateTimeText(std::chrono::sys_seconds moment) {

@@ -16,6 +16,9 @@ std::string TrimSpaces(const std::string& text);
 // any ANSI code page, so the comparison comes out as with the system's upper-casing.
 std::string UpperCaseAscii(std::string text);
 
+// True when one of the command line's blank-separated words is the switch, in any letter case.
+bool HasSwitch(const std::string& commandLine, const std::string& switchText);
+
 // "YYYY-MM-DD HH:MM:SS": the calendar fields of a moment, as they are (no time-zone conversion,
 // so a local time gives its local fields).
 std::string DateTimeText(std::chrono::sys_seconds moment);

@@ -40,6 +40,7 @@ const MenuItem HelpMenu[] = {
     {IDM_AUTOMATIC_UPDATE_CHECK, "Automatically check for updates"},
     {IDM_CHECK_FOR_UPDATES_NOW, "Check for updates now"},
     {IDM_TRAY_ICON, "Display Icon in System Tray"},
+    {IDM_SHOW_NOTICES, "Show Printer Change Notices"},
     {0, nullptr},
     {IDM_ACTIVE_NETWORKS, "View List of Active Networks"},
     {IDM_KNOWN_NETWORKS, "View List of Known Networks"},
@@ -50,8 +51,26 @@ const MenuItem HelpMenu[] = {
     {IDM_ABOUT, "About"},
 };
 
-bool IsOptionItem(UINT id) {
-    return id == IDM_AUTOMATIC_UPDATE_CHECK || id == IDM_TRAY_ICON;
+// The check items and the yes/no options they show.
+struct OptionItem {
+    UINT id;
+    const char* valueName;
+};
+
+const OptionItem OptionItems[] = {
+    {IDM_AUTOMATIC_UPDATE_CHECK, CheckForUpdatesValueName},
+    {IDM_TRAY_ICON, SystemTrayValueName},
+    {IDM_SHOW_NOTICES, ShowNoticesValueName},
+};
+
+// The option a check item shows; null for any other item.
+const char* OptionValueName(UINT id) {
+    for (const OptionItem& item : OptionItems) {
+        if (item.id == id) {
+            return item.valueName;
+        }
+    }
+    return nullptr;
 }
 
 void CheckItem(HWND window, UINT id, bool checked) {
@@ -63,8 +82,8 @@ bool IsItemChecked(HWND window, UINT id) {
 }
 
 // Stores the flipped option, then flips the item's check; true when it is on now.
-bool ToggleOptionItem(HWND window, UINT id, Registry& registry, const char* valueName) {
-    const bool checked = ToggleOption(registry, valueName, IsItemChecked(window, id));
+bool ToggleOptionItem(HWND window, UINT id, Registry& registry) {
+    const bool checked = ToggleOption(registry, OptionValueName(id), IsItemChecked(window, id));
     CheckItem(window, id, checked);
     return checked;
 }
@@ -92,8 +111,7 @@ void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
             OpenWithShell(platform.processes, OnlineHelpUrl);
             break;
         case IDM_AUTOMATIC_UPDATE_CHECK:
-            ToggleOptionItem(window, IDM_AUTOMATIC_UPDATE_CHECK, platform.registry,
-                             CheckForUpdatesValueName);
+            ToggleOptionItem(window, IDM_AUTOMATIC_UPDATE_CHECK, platform.registry);
             break;
         case IDM_CHECK_FOR_UPDATES_NOW:
             platform.messageBoxes.MessageBoxW(UpdateCheckNotice, mainCaption, MB_OK);
@@ -102,10 +120,13 @@ void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
                 UpdateCheckProgram{mainCaption, ConsoleVersion, UpdateCheckForm::Console});
             break;
         case IDM_TRAY_ICON:
-            if (ToggleOptionItem(window, IDM_TRAY_ICON, platform.registry, SystemTrayValueName)) {
+            if (ToggleOptionItem(window, IDM_TRAY_ICON, platform.registry)) {
                 platform.messageBoxes.MessageBoxW(TrayIconNotice, mainCaption,
                                                   MB_OK | MB_ICONEXCLAMATION);
             }
+            break;
+        case IDM_SHOW_NOTICES:
+            ToggleOptionItem(window, IDM_SHOW_NOTICES, platform.registry);
             break;
         case IDM_ACTIVE_NETWORKS:
             ShowNetworkReport(window, NetworkListText(ConnectedNetworkList(platform.networks)),
@@ -138,16 +159,15 @@ void AttachMenuBar(HWND window, ConsolePlatform& platform) {
         if (item.id == 0) {
             AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuA(help, MF_STRING | (IsOptionItem(item.id) ? MF_CHECKED : 0), item.id,
-                        item.text);
+            AppendMenuA(help, MF_STRING, item.id, item.text);
         }
     }
     AppendMenuA(menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help");
     // From here on the window owns the menus and destroys them with itself.
     SetMenu(window, menuBar);
-    CheckItem(window, IDM_AUTOMATIC_UPDATE_CHECK,
-              IsOptionEnabled(platform.registry, CheckForUpdatesValueName));
-    CheckItem(window, IDM_TRAY_ICON, IsOptionEnabled(platform.registry, SystemTrayValueName));
+    for (const OptionItem& item : OptionItems) {
+        CheckItem(window, item.id, IsOptionEnabled(platform.registry, item.valueName));
+    }
 }
 
 void HandleMainCommand(HWND window, int id, int notification, ConsolePlatform& platform,

@@ -50,8 +50,8 @@ public:
         }
     }
 
-    bool RunMainWindow(const std::string& mainCaption) override {
-        return ::RunMainWindow(platform_, mainCaption);
+    bool RunMainWindow(const std::string& mainCaption, bool showLastRun) override {
+        return ::RunMainWindow(platform_, mainCaption, showLastRun);
     }
 
 private:
@@ -60,7 +60,7 @@ private:
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Win32Registry registry;
     Win32NetworkList networks;
     Win32Spooler spooler;
@@ -70,6 +70,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32Processes processes;
     ConsolePlatform platform{registry, networks, spooler, clock, versions, messageBoxes, processes};
     Win32ConsoleWindows windows(platform);
-    RunConsole(registry, versions, messageBoxes, processes, windows);
+    RunConsole(registry, versions, messageBoxes, processes, windows, commandLine);
     return 0;
 }

@@ -43,6 +43,7 @@ constexpr int BottomControls[] = {IDC_REMOVE, IDC_CANCEL, IDC_OK, IDC_CHANGE_DEF
 struct MainWindow {
     ConsolePlatform* platform = nullptr;
     std::string caption;
+    bool showLastRun = false;
     // The control that had the focus when the window last lost activation.
     HWND focusMemory = nullptr;
     UniqueIcon bigIcon;
@@ -132,7 +133,7 @@ void DispatchCommand(HWND window, WPARAM wParam) {
         case IDC_REMOVE:
         case IDC_CHANGE_DEFAULT:
             if (IsClick(wParam)) {
-                HandleMappingCommand(window, id, *mainWindow.platform);
+                HandleMappingCommand(window, id, *mainWindow.platform, mainWindow.caption);
             }
             break;
         default:
@@ -150,6 +151,14 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             FillMainWindow(window, *mainWindow.platform);
             InitialiseMainWindow(window, *mainWindow.platform);
             return TRUE;
+        case WM_SHOWWINDOW:
+            // The dialog manager shows the window only once its queue is first empty, so the
+            // record is asked for from here: asked for earlier, it would open over a hidden window.
+            if (wParam != FALSE && mainWindow.showLastRun) {
+                mainWindow.showLastRun = false;
+                PostMessageA(window, WM_COMMAND, IDM_LAST_RUN, 0);
+            }
+            return FALSE;
         case WM_NCACTIVATE:
             RememberOrRestoreFocus(wParam != 0);
             return FALSE;
@@ -181,9 +190,10 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 
 }  // namespace
 
-bool RunMainWindow(ConsolePlatform& platform, const std::string& caption) {
+bool RunMainWindow(ConsolePlatform& platform, const std::string& caption, bool showLastRun) {
     mainWindow.platform = &platform;
     mainWindow.caption = caption;
+    mainWindow.showLastRun = showLastRun;
     const INT_PTR result =
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
                         MainWindowProcedure, 0);

@@ -93,6 +93,17 @@ LRESULT CALLBACK MappingListProcedure(HWND list, UINT message, WPARAM wParam, LP
     return CallWindowProcA(listProcedure, list, message, wParam, lParam);
 }
 
+// The label shows the default printer afterwards; a refusal is told in words.
+void ChangeDefaultPrinterTo(HWND window, const std::string& printerName, ConsolePlatform& platform,
+                            const std::string& mainCaption) {
+    const DefaultPrinterChange change =
+        ChangeDefaultPrinter(platform.spooler, platform.clock, printerName);
+    SetDlgItemTextA(window, IDC_DEFAULT_PRINTER, change.label.c_str());
+    if (!change.failure.empty()) {
+        platform.messageBoxes.MessageBoxW(change.failure, mainCaption, MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
 }  // namespace
 
 void SetUpMappingList(HWND window, Registry& registry) {
@@ -170,7 +181,8 @@ void EndMappingListMenu(HWND window) {
     menuOwner = nullptr;
 }
 
-bool HandleMappingCommand(HWND window, int id, ConsolePlatform& platform) {
+bool HandleMappingCommand(HWND window, int id, ConsolePlatform& platform,
+                          const std::string& mainCaption) {
     switch (id) {
         case IDC_ADD:
             AddOrReplaceMapping(platform.registry, ControlText(window, IDC_NETWORK_BOX),
@@ -183,10 +195,8 @@ bool HandleMappingCommand(HWND window, int id, ConsolePlatform& platform) {
             }
             return true;
         case IDC_CHANGE_DEFAULT:
-            SetDlgItemTextA(window, IDC_DEFAULT_PRINTER,
-                            ChangeDefaultPrinter(platform.spooler, platform.clock,
-                                                 ControlText(window, IDC_PRINTER_BOX))
-                                .c_str());
+            ChangeDefaultPrinterTo(window, ControlText(window, IDC_PRINTER_BOX), platform,
+                                   mainCaption);
             return true;
         default:
             return false;

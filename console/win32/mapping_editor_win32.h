@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "console/win32/console_platform_win32.h"
 
 // The mapping editor of the main window: the mapping list (1012) with its popup menu, the
@@ -31,5 +33,7 @@ void SubclassMappingList(HWND window);
 void EndMappingListMenu(HWND window);
 
 // "Add" (1006), "Remove" (1007) and "Change Default Printer To Selected Printer" (1020), from
-// the buttons or the popup menu. False for any other id.
-bool HandleMappingCommand(HWND window, int id, ConsolePlatform& platform);
+// the buttons or the popup menu; a message captioned mainCaption tells why the spooler refused a
+// printer. False for any other id.
+bool HandleMappingCommand(HWND window, int id, ConsolePlatform& platform,
+                          const std::string& mainCaption);

@@ -7,7 +7,9 @@
 
 #include <filesystem>
 
+#include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "console/console_ids.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
 #include "support/ui/test_folder.h"
@@ -57,6 +59,17 @@ TEST_F(ConsoleStartTest, TheTrayOptionSwitchedOffStartsNothing) {
     ASSERT_TRUE(console.CloseWithCloseBox());
 
     EXPECT_FALSE(WaitForFile(TrayMark(), 2000));
+}
+
+// A click on the tray program's notice starts the Console with the switch.
+TEST_F(ConsoleStartTest, TheLastRunSwitchOpensTheRecordOverTheMainWindow) {
+    const std::vector<std::string> record{"Started on 2026-03-14 at 09:30:00.", "Set Laser."};
+    WriteRegistryLines(registry_, SettingsKeyPath, LastRunValueName, record);
+    RunningConsole console(Console(), {}, "/LastRun");
+    ASSERT_NE(console.Window(), nullptr);
+    const HWND shown = console.WaitForDialog();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(ui::ListBoxItems(GetDlgItem(shown, IDC_NETWORK_NAMES)), record);
 }
 
 // Wine reports the Windows version set for a program under AppDefaults.

@@ -38,18 +38,22 @@ protected:
     void SetLegacyMode(std::uint32_t mode) { SetLegacyDefaultPrinterMode(registry_, mode); }
 };
 
-TEST_F(HelpMenuTest, AutomaticUpdateCheckItemStoresNoThenYes) {
+TEST_F(HelpMenuTest, UpdateCheckAndNoticeItemsStoreNoThenYesSilently) {
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", CheckForUpdatesValueName);
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    // Missing means on, so the item starts checked and the first click switches it off.
-    console.PostCommand(IDM_AUTOMATIC_UPDATE_CHECK);
-    EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "NO"));
-    console.PostCommand(IDM_AUTOMATIC_UPDATE_CHECK);
-    EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "YES"));
-    console.PostCommand(IDM_AUTOMATIC_UPDATE_CHECK);
-    EXPECT_TRUE(SettingBecomes(CheckForUpdatesValueName, "NO"));
+    // Missing means on, so each item starts checked and the first click switches it off.
+    for (const auto& [item, valueName] :
+         {std::pair{IDM_AUTOMATIC_UPDATE_CHECK, CheckForUpdatesValueName},
+          std::pair{IDM_SHOW_NOTICES, ShowNoticesValueName}}) {
+        console.PostCommand(item);
+        EXPECT_TRUE(SettingBecomes(valueName, "NO"));
+        console.PostCommand(item);
+        EXPECT_TRUE(SettingBecomes(valueName, "YES"));
+        console.PostCommand(item);
+        EXPECT_TRUE(SettingBecomes(valueName, "NO"));
+    }
     EXPECT_EQ(console.WaitForDialog(500), nullptr);
 }
 

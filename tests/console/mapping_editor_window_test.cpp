@@ -189,24 +189,32 @@ TEST_F(MappingEditorWindowTest, ChangeDefaultPrinterMakesTheBoxPrinterTheDefault
     EXPECT_EQ(console.Text(IDC_DEFAULT_PRINTER), "Console_Inkjet");
 
     console.SetText(IDC_PRINTER_BOX, "Console_Plotter");
-    console.Click(IDC_CHANGE_DEFAULT);
+    console.PostClick(IDC_CHANGE_DEFAULT);
 
+    EXPECT_TRUE(
+        ui::WaitUntil([&] { return console.Text(IDC_DEFAULT_PRINTER) == "Console_Plotter"; }));
     EXPECT_EQ(DefaultPrinter(), "Console_Plotter");
-    EXPECT_EQ(console.Text(IDC_DEFAULT_PRINTER), "Console_Plotter");
+    EXPECT_EQ(console.WaitForDialog(500), nullptr);
 }
 
-TEST_F(MappingEditorWindowTest, ANameThatIsNoPrinterLeavesTheDefault) {
+TEST_F(MappingEditorWindowTest, ANameThatIsNoPrinterLeavesTheDefaultAndSaysWhy) {
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    console.SetText(IDC_PRINTER_BOX, std::string(300, 'P'));
-    console.Click(IDC_CHANGE_DEFAULT);
-    console.SetText(IDC_PRINTER_BOX, "No such printer");
-    console.Click(IDC_CHANGE_DEFAULT);
-
+    for (const std::string& name : {std::string(300, 'P'), std::string("No such printer")}) {
+        console.SetText(IDC_PRINTER_BOX, name);
+        console.PostClick(IDC_CHANGE_DEFAULT);
+        const HWND box = console.WaitForMessageBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(ui::MessageBoxText(box), "Lumivo could not make " + name.substr(0, 255) +
+                                               " your default printer: no printer of that name "
+                                               "is installed.");
+        EXPECT_EQ(ui::WindowText(box), console.Caption());
+        ui::PressButton(box, IDOK);
+        ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(box); }));
+    }
     EXPECT_EQ(DefaultPrinter(), "Console_Inkjet");
     EXPECT_EQ(console.Text(IDC_DEFAULT_PRINTER), "Console_Inkjet");
-    EXPECT_FALSE(console.WaitForExit(0));
 }
 
 TEST_F(MappingEditorWindowTest, SetToDefaultInARowsPopupMenuUsesThePrinterBox) {

@@ -84,8 +84,13 @@ std::filesystem::path ConsoleProgram() {
     return ui::BuildFolder() / "Lumivo Console.exe";
 }
 
-RunningConsole::RunningConsole(const std::filesystem::path& program, const std::string& desktop) {
-    if (process_.Start(program.string(), {}, program.parent_path().string(), desktop)) {
+RunningConsole::RunningConsole(const std::filesystem::path& program, const std::string& desktop,
+                               const std::string& arguments) {
+    std::string commandLine;
+    if (!arguments.empty()) {
+        commandLine.append("\"").append(program.string()).append("\" ").append(arguments);
+    }
+    if (process_.Start(program.string(), commandLine, program.parent_path().string(), desktop)) {
         WaitForFirstWindow();
     }
 }
@@ -97,11 +102,13 @@ RunningConsole::RunningConsole(DWORD processId) {
 }
 
 void RunningConsole::WaitForFirstWindow() {
-    HWND shown = nullptr;
-    ui::WaitUntil([&] { return (shown = FindDialog(nullptr)) != nullptr || !process_.IsRunning(); },
+    ui::WaitUntil([&] { return FindDialog(nullptr) != nullptr || !process_.IsRunning(); },
                   StartTimeout);
-    if (shown != nullptr && GetDlgItem(shown, IDC_MAPPING_LIST) != nullptr) {
-        window_ = shown;
+    // A window shown over the main window at the start may come first in the list.
+    for (const HWND dialog : ui::TopLevelWindows(process_.Id(), ui::DialogClass)) {
+        if (IsWindowVisible(dialog) && GetDlgItem(dialog, IDC_MAPPING_LIST) != nullptr) {
+            window_ = dialog;
+        }
     }
 }
 

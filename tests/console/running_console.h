@@ -50,10 +50,10 @@ std::filesystem::path ConsoleProgram();
 
 class RunningConsole {
 public:
-    // Starts the program on the named desktop (the test's when empty) and waits until it shows a
-    // window: its main window or a message box.
+    // Starts the program on the named desktop (the test's when empty), with the arguments after
+    // its name, and waits until it shows a window: its main window or a message box.
     explicit RunningConsole(const std::filesystem::path& program = ConsoleProgram(),
-                            const std::string& desktop = {});
+                            const std::string& desktop = {}, const std::string& arguments = {});
     // Takes over a Console that another program started and waits likewise.
     explicit RunningConsole(DWORD processId);
     RunningConsole(const RunningConsole&) = delete;

@@ -29,8 +29,8 @@ public:
         steps.push_back("update check: " + mainCaption);
     }
     void InitialiseCommonControls() override { steps.push_back("common controls"); }
-    bool RunMainWindow(const std::string& mainCaption) override {
-        steps.push_back("main window: " + mainCaption);
+    bool RunMainWindow(const std::string& mainCaption, bool showLastRun) override {
+        steps.push_back("main window: " + mainCaption + (showLastRun ? ", last run" : ""));
         whileOpen();
         return closedWithOk;
     }
@@ -42,7 +42,9 @@ protected:
         WriteRegistryText(registry_, SettingsKeyPath, name, text);
     }
 
-    void Run() { RunConsole(registry_, versions_, messageBoxes_, processes_, windows_); }
+    void Run(const std::string& commandLine = "") {
+        RunConsole(registry_, versions_, messageBoxes_, processes_, windows_, commandLine);
+    }
 
     InMemoryRegistry registry_;
     // Windows 10 as the plain query reports it to a program without a supported-versions list.
@@ -93,6 +95,17 @@ TEST_F(ConsoleRunTest, OkOnAChangedTableStartsTheManagerInsteadOfTheTray) {
               "\"LMVTray.exe\" /handover");
     SetOption(SystemTrayValueName, "NO");
     EXPECT_EQ(startedAfter(true, replace), "");
+}
+
+// A click on the tray program's notice starts the Console with the switch.
+TEST_F(ConsoleRunTest, TheLastRunSwitchAloneOpensTheRecordOverTheWindow) {
+    const auto opensRecord = [&](const std::string& commandLine) {
+        Run(commandLine);
+        return windows_.steps.back() ==
+               "main window: Lumivo Console - v1.19 - Windows 10, last run";
+    };
+    EXPECT_TRUE(opensRecord("/lastrun") && opensRecord("x \t/LastRUN "));
+    EXPECT_FALSE(opensRecord("") || opensRecord("/lastrun2 lastrun"));
 }
 
 TEST_F(ConsoleRunTest, UpdateCheckIsOffOnlyForNo) {

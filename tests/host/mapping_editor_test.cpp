@@ -91,18 +91,21 @@ TEST(ChangeDefaultPrinter, SetsTheNamedPrinterAndReportsTheNewDefault) {
     spooler.defaultPrinter = "Inkjet";
     VirtualClock clock;
 
-    EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, "Laser"), "Laser");
+    EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, "Laser"), (DefaultPrinterChange{"Laser", ""}));
     EXPECT_EQ(spooler.setDefaultCalls, (Names{"Laser"}));
     EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{0}));
 }
 
-TEST(ChangeDefaultPrinter, ARefusedNameLeavesTheLabelOnTheOldDefault) {
+TEST(ChangeDefaultPrinter, ARefusedNameLeavesTheLabelOnTheOldDefaultAndSaysWhy) {
     FakeSpooler spooler;
     spooler.printers = {"Inkjet"};
     spooler.defaultPrinter = "Inkjet";
     VirtualClock clock;
 
-    EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, "No such printer"), "Inkjet");
+    EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, "No such printer"),
+              (DefaultPrinterChange{"Inkjet",
+                                    "Lumivo could not make No such printer your default "
+                                    "printer: no printer of that name is installed."}));
 }
 
 TEST(ChangeDefaultPrinter, LongNamesReachTheSpoolerCutTo255Characters) {
@@ -112,7 +115,7 @@ TEST(ChangeDefaultPrinter, LongNamesReachTheSpoolerCutTo255Characters) {
     spooler.printers = {cut};
     VirtualClock clock;
 
-    EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, longName), cut);
+    EXPECT_EQ(ChangeDefaultPrinter(spooler, clock, longName).label, cut);
     EXPECT_EQ(spooler.setDefaultCalls, (Names{cut}));
     ChangeDefaultPrinter(spooler, clock, std::string(255, 'Q'));
     EXPECT_EQ(spooler.setDefaultCalls.back(), std::string(255, 'Q'));
