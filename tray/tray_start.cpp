@@ -1,7 +1,5 @@
 #include "tray/tray_start.h"
 
-#include <sstream>
-
 #include "common/services/program_names.h"
 #include "common/settings/applied_networks.h"
 #include "common/text/text_helpers.h"
@@ -22,12 +20,5 @@ NetworkWatch TrayStart::Watch(Registry& registry) const {
 }
 
 TrayStart TrayStartFromCommandLine(const std::string& commandLine) {
-    std::istringstream words(commandLine);
-    std::string word;
-    while (words >> word) {
-        if (UpperCaseAscii(word) == UpperCaseAscii(TrayHandOverSwitch)) {
-            return {true};
-        }
-    }
-    return {false};
+    return {HasSwitch(commandLine, TrayHandOverSwitch)};
 }
