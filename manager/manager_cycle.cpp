@@ -72,6 +72,8 @@ std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord&
     if (!lumivoManages) {
         return std::nullopt;
     }
+    // Asked only where the Manager may change the printer, as the question loads the spooler.
+    const std::string defaultBefore = platform.spooler.PresentDefaultPrinter();
     std::optional<LastMatch> last;
     for (int n = 1; n <= count; ++n) {
         // A missing entry would read as an empty network name, which matches every network.
@@ -84,6 +86,7 @@ std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord&
         record.Entry(n, entry, connected);
         if (connected) {
             last = SetMappedPrinter(platform, record, entry);
+            last->defaultBefore = defaultBefore;
         }
         platform.clock.Sleep(EntryPause);
     }
@@ -93,10 +96,10 @@ std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord&
 
 // What the tray program and the next runs learn of this one.
 void HandOverOutcome(Registry& registry, const std::string& connected,
-                     const std::optional<LastMatch>& last, const std::string& defaultBefore) {
+                     const std::optional<LastMatch>& last) {
     WriteAppliedNetworks(registry, connected, !last || last->status == SpoolerSuccess);
     WriteAppliedEntry(registry, last ? std::optional<MappingEntry>(last->entry) : std::nullopt);
-    WritePrinterNotice(registry, NoticeOfRun(last, defaultBefore));
+    WritePrinterNotice(registry, NoticeOfRun(last));
 }
 
 }  // namespace
@@ -120,9 +123,7 @@ void ManagerCycle(ManagerPlatform& platform) {
     const std::optional<std::string> connected = WaitForConnectedNetwork(platform);
     if (connected) {
         record.NetworkConnected(*connected);
-        const std::string defaultBefore = platform.spooler.PresentDefaultPrinter();
-        HandOverOutcome(platform.registry, *connected, ApplyMappingTable(platform, record),
-                        defaultBefore);
+        HandOverOutcome(platform.registry, *connected, ApplyMappingTable(platform, record));
     }
     // The tray program it starts may hand over at once, when the networks changed during this
     // run; the Manager it starts then must find the name free.

@@ -1,7 +1,6 @@
 #include "manager/run_outcome.h"
 
-std::optional<PrinterNotice> NoticeOfRun(const std::optional<LastMatch>& last,
-                                         const std::string& defaultBefore) {
+std::optional<PrinterNotice> NoticeOfRun(const std::optional<LastMatch>& last) {
     if (!last) {
         return std::nullopt;
     }
@@ -12,7 +11,7 @@ std::optional<PrinterNotice> NoticeOfRun(const std::optional<LastMatch>& last,
     if (last->reported != printer) {
         return OtherPrinterNotice(printer, last->reported);
     }
-    if (defaultBefore == printer) {
+    if (last->defaultBefore == printer) {
         return std::nullopt;
     }
     return PrinterChangedNotice(printer, last->entry.networkName);

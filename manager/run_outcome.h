@@ -12,11 +12,11 @@
 struct LastMatch {
     MappingEntry entry;  // as applied, the printer name cut to what the spooler takes
     SpoolerStatus status = SpoolerSuccess;
-    std::string reported;  // the default printer Windows reports after a successful change
+    std::string reported;       // the default printer Windows reports after a successful change
+    std::string defaultBefore;  // the default printer before the run changed any
 };
 
 // The notice of a run for the user: the printer it made the default, the printer it could not
 // set or the other printer Windows kept; nothing when no entry applied or the mapped printer was
 // the default already.
-std::optional<PrinterNotice> NoticeOfRun(const std::optional<LastMatch>& last,
-                                         const std::string& defaultBefore);
+std::optional<PrinterNotice> NoticeOfRun(const std::optional<LastMatch>& last);

@@ -12,9 +12,9 @@
 namespace {
 
 // The network to learn for: the one whose entry Lumivo applied last, else the first connected.
-std::string LearningNetwork(Registry& registry, const std::string& connected) {
-    const std::string applied = ReadAppliedEntry(registry).networkName;
-    return applied.empty() ? connected.substr(0, connected.find(", ")) : applied;
+std::string LearningNetwork(const MappingEntry& applied, const std::string& connected) {
+    return applied.networkName.empty() ? connected.substr(0, connected.find(", "))
+                                       : applied.networkName;
 }
 
 bool IsInstalled(Spooler& spooler, const std::string& printer) {
@@ -34,15 +34,15 @@ std::optional<MappingEntry> PrinterLearning::OfferFor(const std::string& printer
                                                       NetworkList& networks) {
     const std::string previous = std::exchange(default_, printer);
     if (printer == previous || printer.empty() || !IsLegacyDefaultPrinterMode(registry) ||
-        !IsOptionEnabled(registry, ShowNoticesValueName) ||
-        printer == ReadAppliedEntry(registry).printerName) {
+        !IsOptionEnabled(registry, ShowNoticesValueName)) {
         return std::nullopt;
     }
+    const MappingEntry applied = ReadAppliedEntry(registry);
     const std::string connected = ConnectedNetworkList(networks);
-    if (connected.empty()) {
+    if (printer == applied.printerName || connected.empty()) {
         return std::nullopt;
     }
-    const std::string network = LearningNetwork(registry, connected);
+    const std::string network = LearningNetwork(applied, connected);
     if (TableMaps(registry, network, printer) || !IsInstalled(spooler, previous) ||
         !offered_.emplace(network, printer).second) {
         return std::nullopt;
