@@ -32,10 +32,10 @@ void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& mess
         windows.StartUpdateCheck(caption);
     }
     windows.InitialiseCommonControls();
-    const std::vector<MappingEntry> table = MappingRows(registry);
+    const std::vector<MappingEntry> table = MappingRows(registry, processes);
     const bool confirmed =
         windows.RunMainWindow(caption, HasSwitch(commandLine, ConsoleLastRunSwitch));
-    if (confirmed && MappingRows(registry) != table &&
+    if (confirmed && MappingRows(registry, processes) != table &&
         IsOptionEnabled(registry, SystemTrayValueName)) {
         StartProgram(processes, ManagerFileName);
     } else {

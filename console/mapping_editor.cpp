@@ -1,6 +1,7 @@
 #include "console/mapping_editor.h"
 
 #include "common/services/spooler_error_text.h"
+#include "common/services/table_change_text.h"
 #include "common/settings/registry_access.h"
 #include "common/text/text_helpers.h"
 
@@ -19,21 +20,19 @@ std::vector<std::string> NetworkChoices(const std::string& nameList) {
     }
 }
 
-std::vector<MappingEntry> MappingRows(Registry& registry) {
-    std::vector<MappingEntry> rows;
-    const int count = ReadMappingCount(registry);
-    for (int n = 1; n <= count; ++n) {
-        rows.push_back(ReadMapping(registry, n));
-    }
-    return rows;
+std::vector<MappingEntry> MappingRows(Registry& registry, Processes& processes) {
+    return ReadMappingTable(registry, processes);
 }
 
-bool RemoveMappingRow(Registry& registry, Clock& clock, int row) {
-    if (row < 1 || row > ReadMappingCount(registry)) {
-        return false;
-    }
-    RemoveMapping(registry, clock, row);
-    return true;
+std::string AddMappingRow(Registry& registry, Processes& processes, const std::string& networkName,
+                          const std::string& printerName) {
+    return TableChangeFailureText(
+        AddOrReplaceMapping(registry, processes, networkName, printerName));
+}
+
+std::string RemoveMappingRow(Registry& registry, Processes& processes, Clock& clock,
+                             const MappingEntry& shown) {
+    return TableChangeFailureText(RemoveMapping(registry, processes, clock, shown));
 }
 
 std::string GetPresentDefaultPrinter(Spooler& spooler) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/platform/clock.h"
+#include "common/platform/processes.h"
 #include "common/platform/registry.h"
 #include "common/platform/spooler.h"
 #include "common/settings/mapping_table.h"
@@ -18,12 +19,15 @@ extern const std::string NoDefaultPrinterText;
 // piece removed. Every piece counts, so an empty list offers one empty name.
 std::vector<std::string> NetworkChoices(const std::string& nameList);
 
-// The rows of the mapping list: entries 1 to N as the store holds them now.
-std::vector<MappingEntry> MappingRows(Registry& registry);
+// The rows of the mapping list: the table as the store holds it now.
+std::vector<MappingEntry> MappingRows(Registry& registry, Processes& processes);
 
-// "Remove" of the first selected row (counted from 1; 0 when no row is selected). Rows outside
-// the stored table remove nothing. True when an entry was removed.
-bool RemoveMappingRow(Registry& registry, Clock& clock, int row);
+// "Add" and "Remove" of the row the list showed: what to tell the user, empty when the table
+// holds the change.
+std::string AddMappingRow(Registry& registry, Processes& processes, const std::string& networkName,
+                          const std::string& printerName);
+std::string RemoveMappingRow(Registry& registry, Processes& processes, Clock& clock,
+                             const MappingEntry& shown);
 
 // The present default printer as label 1022 shows it.
 std::string GetPresentDefaultPrinter(Spooler& spooler);

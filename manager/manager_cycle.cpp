@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/network/name_lists.h"
 #include "common/services/process_helpers.h"
@@ -66,7 +67,8 @@ LastMatch SetMappedPrinter(ManagerPlatform& platform, RunRecord& record,
 // Makes the printer of each connected entry the default and returns the outcome for the last
 // one, whose printer is meant to stay the default; nothing when no entry's network is connected.
 std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
-    const int count = ReadMappingCount(platform.registry);
+    const std::vector<MappingEntry> table = ReadMappingTable(platform.registry, platform.processes);
+    const int count = static_cast<int>(table.size());
     const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
     record.Management(lumivoManages, count);
     if (!lumivoManages) {
@@ -76,13 +78,10 @@ std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord&
     const std::string defaultBefore = platform.spooler.PresentDefaultPrinter();
     std::optional<LastMatch> last;
     for (int n = 1; n <= count; ++n) {
-        // A missing entry would read as an empty network name, which matches every network.
-        if (!RegistryKeyExists(platform.registry, MappingKeyPath(n))) {
-            record.MissingEntry(n);
-            continue;
-        }
-        const MappingEntry entry = ReadMapping(platform.registry, n);
-        const bool connected = IsNetworkConnected(platform.networks, entry.networkName);
+        const MappingEntry& entry = table[static_cast<std::size_t>(n - 1)];
+        // Every list of connected networks contains the empty name.
+        const bool connected =
+            !entry.networkName.empty() && IsNetworkConnected(platform.networks, entry.networkName);
         record.Entry(n, entry, connected);
         if (connected) {
             last = SetMappedPrinter(platform, record, entry);

@@ -100,25 +100,14 @@ void RunRecord::Management(bool lumivoManages, int entryCount) {
 }
 
 void RunRecord::Entry(int n, const MappingEntry& entry, bool connected) {
-    lines_.push_back("Entry " + std::to_string(n) + ": network " + Quoted(entry.networkName) +
-                     ", printer " + Quoted(entry.printerName) + ": " +
-                     (connected ? "connected." : "not connected."));
+    const std::string what = entry.networkName.empty()
+                                 ? "no network name, so it matches no network."
+                                 : "network " + Quoted(entry.networkName) + ", printer " +
+                                       Quoted(entry.printerName) + ": " +
+                                       (connected ? "connected." : "not connected.");
+    lines_.push_back("Entry " + std::to_string(n) + ": " + what);
     ++entries_;
     matches_ += connected ? 1 : 0;
-}
-
-void RunRecord::MissingEntry(int n) {
-    // A run of missing entries (a count above the stored entries) takes one line.
-    const bool extendsRun = missingTo_ != 0 && missingTo_ == n - 1;
-    if (!extendsRun) {
-        missingFrom_ = n;
-        lines_.emplace_back();
-    }
-    missingTo_ = n;
-    lines_.back() = (missingFrom_ == missingTo_
-                         ? "Entry " + std::to_string(n)
-                         : "Entries " + std::to_string(missingFrom_) + " to " + std::to_string(n)) +
-                    ": missing from the table, skipped.";
 }
 
 void RunRecord::PrinterSet(const std::string& printerName, SpoolerStatus status) {

@@ -27,9 +27,8 @@ public:
     // Who manages the default printer; when Windows does, the Manager changes nothing.
     void Management(bool lumivoManages, int entryCount);
 
+    // An entry without a network name is told as one that matches no network.
     void Entry(int n, const MappingEntry& entry, bool connected);
-    // Entry n is counted but not stored, so it was skipped.
-    void MissingEntry(int n);
     void PrinterSet(const std::string& printerName, SpoolerStatus status);
     // After a change that the spooler took, Windows still reports another default printer.
     void OtherDefaultReported(const std::string& printerName);
@@ -56,8 +55,6 @@ private:
     Clock& clock_;
     std::vector<std::string> lines_;
     std::uint64_t waitStart_ = 0;
-    int missingFrom_ = 0;
-    int missingTo_ = 0;
     int entries_ = 0;
     int matches_ = 0;
     int printersSet_ = 0;

@@ -26,8 +26,11 @@ inline constexpr std::uint32_t KeyWrite = 0x20006;
 
 // Registry value types.
 inline constexpr std::uint32_t RegSz = 1;
+inline constexpr std::uint32_t RegExpandSz = 2;
+inline constexpr std::uint32_t RegBinary = 3;
 inline constexpr std::uint32_t RegDword = 4;
 inline constexpr std::uint32_t RegMultiSz = 7;
+inline constexpr std::uint32_t RegQword = 11;
 
 // The predefined keys, with the values Windows gives their handles. None stands for "no key".
 enum class RootKey : std::uint32_t {

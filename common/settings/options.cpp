@@ -9,9 +9,9 @@ bool IsOptionEnabled(Registry& registry, const std::string& valueName) {
 }
 
 bool IsLegacyDefaultPrinterMode(Registry& registry) {
-    std::uint32_t mode = 0;
-    ReadRegistryDword(registry, WindowsPrinterKeyPath, LegacyDefaultPrinterModeValueName, mode);
-    return mode != 0;
+    // Deployment tools also store it as text: "0" is Windows managing, as 0 is.
+    return ReadRegistryNumber(registry, WindowsPrinterKeyPath, LegacyDefaultPrinterModeValueName)
+               .value_or(0) != 0;
 }
 
 void SetLegacyDefaultPrinterMode(Registry& registry, std::uint32_t mode) {

@@ -10,7 +10,8 @@
 bool IsOptionEnabled(Registry& registry, const std::string& valueName);
 
 // True when Windows' "LegacyDefaultPrinterMode" is nonzero, so this system may choose the default
-// printer; a missing value counts as 0.
+// printer; stored as a number or as text, it counts as its number, and a missing value or one of
+// another type counts as 0.
 bool IsLegacyDefaultPrinterMode(Registry& registry);
 
 // Stores 1 (this system chooses the default printer) or 0 (Windows does). Nothing is written when

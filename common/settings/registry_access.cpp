@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <utility>
 
+#include "common/settings/decimal_text.h"
 #include "common/text/text_helpers.h"
 
 namespace {
@@ -106,24 +108,85 @@ void DeleteRegistryKey(Registry& registry, const std::string& path) {
     }
 }
 
-std::string ReadRegistryText(Registry& registry, const std::string& path,
-                             const std::string& valueName) {
+namespace {
+
+// A value as the registry gave it: its type and at most TextBufferSize bytes of data.
+struct StoredValue {
+    std::uint32_t type = 0;
+    std::array<std::uint8_t, TextBufferSize> data{};
+    std::uint32_t size = TextBufferSize;
+
+    // The data up to its first NUL, without leading and trailing spaces.
+    std::string Text() const {
+        const auto* bytes = reinterpret_cast<const char*>(data.data());
+        return TrimSpaces(std::string(bytes, strnlen(bytes, data.size())));
+    }
+};
+
+// Nothing on any failure, a value longer than TextBufferSize included.
+std::optional<StoredValue> QueryStoredValue(Registry& registry, const std::string& path,
+                                            const std::string& valueName) {
     const auto split = SplitRegistryPath(path);
     if (!split) {
-        return std::string();
+        return std::nullopt;
     }
     const RegistryKey key = OpenKey(registry, *split, ReadNameLimit, KeyRead);
     if (!key) {
-        return std::string();
+        return std::nullopt;
     }
-    std::array<std::uint8_t, TextBufferSize> buffer{};
-    std::uint32_t size = TextBufferSize;
-    if (registry.QueryValue(key.get(), Cut(valueName, ReadNameLimit), nullptr, buffer.data(),
-                            &size) != ErrorSuccess) {
-        return std::string();
+    StoredValue value;
+    if (registry.QueryValue(key.get(), Cut(valueName, ReadNameLimit), &value.type,
+                            value.data.data(), &value.size) != ErrorSuccess) {
+        return std::nullopt;
     }
-    const auto* bytes = reinterpret_cast<const char*>(buffer.data());
-    return TrimSpaces(std::string(bytes, strnlen(bytes, buffer.size())));
+    return value;
+}
+
+bool IsTextType(std::uint32_t type) {
+    return type == RegSz || type == RegExpandSz;
+}
+
+// A REG_DWORD or REG_QWORD, little-endian, capped at the 32-bit range.
+std::int32_t NumberOf(const StoredValue& value) {
+    std::uint64_t number = 0;
+    for (std::uint32_t i = value.size; i-- > 0;) {
+        number = (number << 8) | value.data[i];
+    }
+    return static_cast<std::int32_t>(
+        std::min<std::uint64_t>(number, std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+std::string ReadRegistryText(Registry& registry, const std::string& path,
+                             const std::string& valueName) {
+    const auto value = QueryStoredValue(registry, path, valueName);
+    return value ? value->Text() : std::string();
+}
+
+std::optional<std::string> ReadRegistryStoredText(Registry& registry, const std::string& path,
+                                                  const std::string& valueName) {
+    const auto value = QueryStoredValue(registry, path, valueName);
+    if (!value || !IsTextType(value->type)) {
+        return std::nullopt;
+    }
+    return value->Text();
+}
+
+std::optional<std::int32_t> ReadRegistryNumber(Registry& registry, const std::string& path,
+                                               const std::string& valueName) {
+    const auto value = QueryStoredValue(registry, path, valueName);
+    if (!value) {
+        return std::nullopt;
+    }
+    if (IsTextType(value->type)) {
+        return LeadingDecimalNumber(value->Text());
+    }
+    if ((value->type == RegDword && value->size == 4) ||
+        (value->type == RegQword && value->size == 8)) {
+        return NumberOf(*value);
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -195,11 +258,11 @@ void WriteRegistryDword(Registry& registry, const std::string& path, const std::
                       static_cast<std::uint32_t>(bytes.size()));
 }
 
-void WriteRegistryLines(Registry& registry, const std::string& path, const std::string& valueName,
-                        const std::vector<std::string>& lines) {
+bool WriteRegistryLines(Registry& registry, const std::string& path, const std::string& valueName,
+                        const std::vector<std::string>& lines, std::uint32_t maxSize) {
     const RegistryKey key = OpenKeyToWrite(registry, path);
     if (!key) {
-        return;
+        return false;
     }
     std::string stored;
     for (const std::string& line : lines) {
@@ -208,20 +271,20 @@ void WriteRegistryLines(Registry& registry, const std::string& path, const std::
             continue;
         }
         // Room for this line's NUL and the one that ends the list.
-        if (stored.size() + text.size() + 2 > MaxLinesValueSize) {
+        if (stored.size() + text.size() + 2 > maxSize) {
             break;
         }
         stored += text;
         stored += '\0';
     }
     stored += '\0';
-    registry.SetValue(key.get(), Cut(valueName, WriteNameLimit), RegMultiSz,
-                      reinterpret_cast<const std::uint8_t*>(stored.data()),
-                      static_cast<std::uint32_t>(stored.size()));
+    return registry.SetValue(key.get(), Cut(valueName, WriteNameLimit), RegMultiSz,
+                             reinterpret_cast<const std::uint8_t*>(stored.data()),
+                             static_cast<std::uint32_t>(stored.size())) == ErrorSuccess;
 }
 
 std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string& path,
-                                           const std::string& valueName) {
+                                           const std::string& valueName, std::uint32_t maxSize) {
     std::vector<std::string> lines;
     const auto split = SplitRegistryPath(path);
     if (!split) {
@@ -240,7 +303,7 @@ std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string
     }
     std::vector<std::uint8_t> buffer(size);
     if (registry.QueryValue(key.get(), name, nullptr, buffer.data(), &size) != ErrorSuccess ||
-        size > MaxLinesValueSize) {
+        size > maxSize) {
         return lines;
     }
     const std::string data(reinterpret_cast<const char*>(buffer.data()), size);

@@ -38,6 +38,18 @@ void DeleteRegistryKey(Registry& registry, const std::string& path);
 std::string ReadRegistryText(Registry& registry, const std::string& path,
                              const std::string& valueName);
 
+// The text of a value stored as text (REG_SZ or REG_EXPAND_SZ), read as ReadRegistryText reads
+// it; nothing when the value is missing, longer than ReadRegistryText takes, or of another type.
+// Deployment tools write values of any type, and a number read as bytes is no name.
+std::optional<std::string> ReadRegistryStoredText(Registry& registry, const std::string& path,
+                                                  const std::string& valueName);
+
+// A number as deployment tools store it: REG_DWORD and REG_QWORD as their number (beyond the
+// 32-bit range, its nearest end), a text as its leading decimal number. Nothing when the value
+// is missing or of any other type.
+std::optional<std::int32_t> ReadRegistryNumber(Registry& registry, const std::string& path,
+                                               const std::string& valueName);
+
 // Stores the text, up to its first NUL and at most 2046 characters, as REG_SZ. A missing key is
 // created once.
 void WriteRegistryText(Registry& registry, const std::string& path, const std::string& valueName,
@@ -55,12 +67,14 @@ void WriteRegistryDword(Registry& registry, const std::string& path, const std::
 inline constexpr std::uint32_t MaxLinesValueSize = 8192;
 
 // Stores the lines as REG_MULTI_SZ, each up to its first NUL; an empty line cannot be stored
-// there and is left out, and lines that would make the value larger than MaxLinesValueSize are
-// left out from the end. A missing key is created once.
-void WriteRegistryLines(Registry& registry, const std::string& path, const std::string& valueName,
-                        const std::vector<std::string>& lines);
+// there and is left out, and lines that would make the value larger than maxSize are left out
+// from the end. A missing key is created once. True when the registry took the value.
+bool WriteRegistryLines(Registry& registry, const std::string& path, const std::string& valueName,
+                        const std::vector<std::string>& lines,
+                        std::uint32_t maxSize = MaxLinesValueSize);
 
-// The lines of a value of at most MaxLinesValueSize bytes, cut at each NUL, empty ones left out;
-// no lines on any failure.
+// The lines of a value of at most maxSize bytes, cut at each NUL, empty ones left out; no lines
+// on any failure.
 std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string& path,
-                                           const std::string& valueName);
+                                           const std::string& valueName,
+                                           std::uint32_t maxSize = MaxLinesValueSize);

@@ -20,6 +20,10 @@ inline constexpr char WindowHeightValueName[] = "WHeight";
 // When the Manager or the tray program last started an update check by itself (REG_SZ, UTC).
 inline constexpr char LastUpdateCheckValueName[] = "LastUpdateCheck";
 
+// In the settings key, REG_MULTI_SZ, written by a change of the mapping table before it stores
+// the table in the numbered subkeys, and emptied once they hold it.
+inline constexpr char TableChangeValueName[] = "TableChange";
+
 // In each numbered mapping subkey, REG_SZ.
 inline constexpr char NetworkNameValueName[] = "NetworkName";
 inline constexpr char PrinterNameValueName[] = "PrinterName";

@@ -56,7 +56,7 @@ MainWindow mainWindow;
 // default printer, the list's popup menu.
 void FillMainWindow(HWND window, ConsolePlatform& platform) {
     AttachMenuBar(window, platform);
-    SetUpMappingList(window, platform.registry);
+    SetUpMappingList(window, platform.registry, platform.processes);
     FillNetworkBox(window, platform.networks);
     FillPrinterBox(window, platform.spooler);
     CheckRadioButton(

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ constexpr int PrinterColumnWidth = 208;
 
 // The list's popup menu and the procedure the list had before it was subclassed.
 UniqueMenu listMenu;
+// The rows as the list shows them: "Remove" acts on the row the user saw, whatever another
+// program has stored since.
+std::vector<MappingEntry> shownRows;
 WNDPROC listProcedure = nullptr;
 HWND menuOwner = nullptr;
 
@@ -55,11 +59,23 @@ void FillComboBox(HWND window, int id, const std::vector<std::string>& items) {
     SendMessageA(box, CB_SETCURSEL, 0, 0);
 }
 
-// The row number of the first selected row, counted from 1; 0 when none is selected.
-int FirstSelectedRow(HWND window) {
+// The entry that the first selected row shows; nothing when no row is selected.
+std::optional<MappingEntry> FirstSelectedRow(HWND window) {
     const LRESULT index =
         SendMessageA(MappingList(window), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
-    return static_cast<int>(index) + 1;
+    if (index < 0 || static_cast<std::size_t>(index) >= shownRows.size()) {
+        return std::nullopt;
+    }
+    return shownRows[static_cast<std::size_t>(index)];
+}
+
+// A change that did not go through is told, and the list shows the stored table either way.
+void ShowTableChange(HWND window, ConsolePlatform& platform, const std::string& failure,
+                     const std::string& mainCaption) {
+    RefreshMappingList(window, platform.registry, platform.processes);
+    if (!failure.empty()) {
+        platform.messageBoxes.MessageBoxW(failure, mainCaption, MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 // Where the menu opens when the keyboard asks for it (Shift+F10, the context-menu key): on the
@@ -106,14 +122,14 @@ void ChangeDefaultPrinterTo(HWND window, const std::string& printerName, Console
 
 }  // namespace
 
-void SetUpMappingList(HWND window, Registry& registry) {
+void SetUpMappingList(HWND window, Registry& registry, Processes& processes) {
     const HWND list = MappingList(window);
     const DialogBaseUnits base = BaseUnitsOf(window);
     InsertColumn(list, 0, "Network", HorizontalPixels(NetworkColumnWidth, base));
     InsertColumn(list, 1, "Default Printer", HorizontalPixels(PrinterColumnWidth, base));
     const LPARAM look = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(look), look);
-    RefreshMappingList(window, registry);
+    RefreshMappingList(window, registry, processes);
 }
 
 void SizeMappingListColumns(HWND window) {
@@ -123,11 +139,12 @@ void SizeMappingListColumns(HWND window) {
     SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, HorizontalPixels(PrinterColumnWidth, base));
 }
 
-void RefreshMappingList(HWND window, Registry& registry) {
+void RefreshMappingList(HWND window, Registry& registry, Processes& processes) {
     const HCURSOR previousCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     const HWND list = MappingList(window);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    const std::vector<MappingEntry> rows = MappingRows(registry);
+    shownRows = MappingRows(registry, processes);
+    const std::vector<MappingEntry>& rows = shownRows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         LVITEMA row{};
         row.mask = LVIF_TEXT | LVIF_PARAM;
@@ -185,13 +202,18 @@ bool HandleMappingCommand(HWND window, int id, ConsolePlatform& platform,
                           const std::string& mainCaption) {
     switch (id) {
         case IDC_ADD:
-            AddOrReplaceMapping(platform.registry, ControlText(window, IDC_NETWORK_BOX),
-                                ControlText(window, IDC_PRINTER_BOX));
-            RefreshMappingList(window, platform.registry);
+            ShowTableChange(window, platform,
+                            AddMappingRow(platform.registry, platform.processes,
+                                          ControlText(window, IDC_NETWORK_BOX),
+                                          ControlText(window, IDC_PRINTER_BOX)),
+                            mainCaption);
             return true;
         case IDC_REMOVE:
-            if (RemoveMappingRow(platform.registry, platform.clock, FirstSelectedRow(window))) {
-                RefreshMappingList(window, platform.registry);
+            if (const std::optional<MappingEntry> shown = FirstSelectedRow(window)) {
+                ShowTableChange(
+                    window, platform,
+                    RemoveMappingRow(platform.registry, platform.processes, platform.clock, *shown),
+                    mainCaption);
             }
             return true;
         case IDC_CHANGE_DEFAULT:

@@ -11,13 +11,13 @@
 // Printer" and the default printer's label (1022).
 
 // The list's columns and look, and its first filling from the store.
-void SetUpMappingList(HWND window, Registry& registry);
+void SetUpMappingList(HWND window, Registry& registry, Processes& processes);
 
 // The columns' widths (157 and 208 units) in the dialog's present units.
 void SizeMappingListColumns(HWND window);
 
 // Rebuilds the mapping list from the stored table.
-void RefreshMappingList(HWND window, Registry& registry);
+void RefreshMappingList(HWND window, Registry& registry, Processes& processes);
 
 // The known networks and the printers, each box with its first item selected.
 void FillNetworkBox(HWND window, NetworkList& networks);

@@ -88,7 +88,7 @@ TEST_F(ConsoleRunTest, OkOnAChangedTableStartsTheManagerInsteadOfTheTray) {
     EXPECT_EQ(startedAfter(true, replace), "\"Lumivo Manager.exe\"");
     EXPECT_EQ(startedAfter(true, [&] { AddMapping(registry_, "Office", "C"); }),
               "\"Lumivo Manager.exe\"");
-    EXPECT_EQ(startedAfter(true, [&] { RemoveMapping(registry_, clock_, 2); }),
+    EXPECT_EQ(startedAfter(true, [&] { RemoveMapping(registry_, processes_, clock_, {"Office", "C"}); }),
               "\"Lumivo Manager.exe\"");
     EXPECT_EQ(startedAfter(true, [] {}), "\"LMVTray.exe\" /handover");
     EXPECT_EQ(startedAfter(false, [&] { SetMappingPrinter(registry_, 1, "D"); }),

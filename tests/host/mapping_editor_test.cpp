@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "common/settings/mapping_table.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "common/services/table_change_text.h"
 #include "console/mapping_editor.h"
 #include "tests/support/fakes/fake_spooler.h"
 #include "tests/support/fakes/in_memory_registry.h"
+#include "tests/support/fakes/recording_processes.h"
 #include "tests/support/fakes/virtual_clock.h"
 
 namespace {
@@ -29,52 +36,150 @@ TEST(NetworkChoices, EmptyPiecesStayAsEmptyNames) {
 
 class MappingEditorTest : public ::testing::Test {
 protected:
-    void Store(const std::vector<MappingEntry>& entries) {
+    using Table = std::vector<MappingEntry>;
+
+    static void Store(InMemoryRegistry& registry, const Table& entries) {
         for (const MappingEntry& entry : entries) {
-            AddMapping(registry_, entry.networkName, entry.printerName);
+            AddMapping(registry, entry.networkName, entry.printerName);
         }
     }
+    void Store(const Table& entries) { Store(registry_, entries); }
 
-    std::vector<MappingEntry> Stored() { return MappingRows(registry_); }
+    Table Stored() { return MappingRows(registry_, processes_); }
+
+    // The numbered subkeys hold the table as it reads, with nothing left pending.
+    static void ExpectStoredEntries(InMemoryRegistry& registry, const Table& table) {
+        ASSERT_EQ(ReadMappingCount(registry), static_cast<int>(table.size()));
+        for (std::size_t n = 1; n <= table.size(); ++n) {
+            EXPECT_EQ(ReadMapping(registry, static_cast<int>(n)), table[n - 1]) << "entry " << n;
+        }
+        EXPECT_TRUE(ReadRegistryLines(registry, SettingsKeyPath, TableChangeValueName).empty());
+    }
 
     InMemoryRegistry registry_;
+    RecordingProcesses processes_;
     VirtualClock clock_;
 };
 
-TEST_F(MappingEditorTest, RowsFollowTheStoredTableAndItsCount) {
+TEST_F(MappingEditorTest, RowsFollowTheTableAsDeploymentToolsStoreIt) {
     EXPECT_TRUE(Stored().empty());
-    Store({{"Home", "Inkjet"}, {"Office", "Laser"}});
-    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Home", "Inkjet"}, {"Office", "Laser"}}));
+    Store({{"Home", "Inkjet"}, {"Office", "Laser"}, {"Lab", "Plotter"}});
+    WriteRegistryDword(registry_, SettingsKeyPath, NumberofNetworksValueName, 3);
+    EXPECT_EQ(Stored(), (Table{{"Home", "Inkjet"}, {"Office", "Laser"}, {"Lab", "Plotter"}}));
 
-    // A count that runs past the subkeys gives rows with empty names.
-    WriteRegistryText(registry_, SettingsKeyPath, NumberofNetworksValueName, "3");
-    EXPECT_EQ(Stored(),
-              (std::vector<MappingEntry>{{"Home", "Inkjet"}, {"Office", "Laser"}, {"", ""}}));
+    // Add appends after them, and the count is text again.
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Cafe", "Receipts"), "");
+    ExpectStoredEntries(
+        registry_,
+        {{"Home", "Inkjet"}, {"Office", "Laser"}, {"Lab", "Plotter"}, {"Cafe", "Receipts"}});
+    EXPECT_EQ(ReadRegistryStoredText(registry_, SettingsKeyPath, NumberofNetworksValueName), "4");
+
+    // A count that runs past the subkeys adds no rows.
+    WriteRegistryText(registry_, SettingsKeyPath, NumberofNetworksValueName, "6");
+    EXPECT_EQ(Stored().size(), 4u);
 }
 
 TEST_F(MappingEditorTest, AddAppendsANewNetworkAndReplacesTheKnownOnesPrinter) {
-    AddOrReplaceMapping(registry_, "Home", "Inkjet");
-    AddOrReplaceMapping(registry_, "Office", "Laser");
-    AddOrReplaceMapping(registry_, " Home  ", "Plotter");
+    AddMappingRow(registry_, processes_, "Home", "Inkjet");
+    AddMappingRow(registry_, processes_, "Office", "Laser");
+    AddMappingRow(registry_, processes_, " Home  ", "Plotter");
+    EXPECT_EQ(Stored(), (Table{{"Home", "Plotter"}, {"Office", "Laser"}}));
 
-    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Home", "Plotter"}, {"Office", "Laser"}}));
+    AddMappingRow(registry_, processes_, "", "");
+    AddMappingRow(registry_, processes_, "", "Laser");
+    EXPECT_EQ(Stored(), (Table{{"Home", "Plotter"}, {"Office", "Laser"}, {"", "Laser"}}));
 }
 
-TEST_F(MappingEditorTest, AddStoresEmptyNamesAsTheyAre) {
-    AddOrReplaceMapping(registry_, "", "");
-    AddOrReplaceMapping(registry_, "", "Laser");
+// Two Consoles show Home, Office and Lab; one removes Home, the other then Office.
+TEST_F(MappingEditorTest, RemoveTakesTheRowShownWhateverItsPlaceNow) {
+    Store({{"Home", "A"}, {"Office", "B"}, {"Lab", "C"}});
+    const Table shown = Stored();
+    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, shown[0]), "");
+    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, shown[1]), "");
+    ExpectStoredEntries(registry_, {{"Lab", "C"}});
 
-    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"", "Laser"}}));
+    // A row that another program removed or changed since is left, and the user told so.
+    AddMappingRow(registry_, processes_, "Lab", "D");
+    for (const MappingEntry& stale : {shown[0], shown[2]}) {
+        EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, stale),
+                  TableChangeFailureText(TableChange::RowChanged));
+    }
+    EXPECT_EQ(Stored(), (Table{{"Lab", "D"}}));
 }
 
-TEST_F(MappingEditorTest, RemoveWithoutASelectedRowOrPastTheTableDoesNothing) {
-    Store({{"A", "1"}, {"B", "2"}});
+TEST_F(MappingEditorTest, ChangesHoldTheTableLockOrSayWhyNot) {
+    processes_.waitResults["LMV-Table"] = WaitTimeout;
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Home", "A"),
+              TableChangeFailureText(TableChange::Busy));
+    EXPECT_TRUE(Stored().empty());
+    // A holder that was stopped leaves the mutex abandoned, and with it the lock.
+    processes_.waitResults["LMV-Table"] = WaitAbandoned;
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Home", "A"), "");
+    EXPECT_EQ(processes_.mutexesReleased.size(), processes_.mutexWaits.size());
 
-    EXPECT_FALSE(RemoveMappingRow(registry_, clock_, 0));
-    EXPECT_FALSE(RemoveMappingRow(registry_, clock_, 3));
-    EXPECT_FALSE(RemoveMappingRow(registry_, clock_, -1));
-    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"B", "2"}}));
-    EXPECT_TRUE(clock_.Pauses().empty());
+    registry_.writesLeft = 0;
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Office", "B"),
+              TableChangeFailureText(TableChange::Refused));
+    registry_.writesLeft = SIZE_MAX;
+
+    Table full;
+    for (int n = 2; n <= MaxMappingCount; ++n) {
+        full.push_back({"Network " + std::to_string(n), "P"});
+    }
+    Store(full);
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Cafe", "C"),
+              TableChangeFailureText(TableChange::TableFull));
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Home", "Z"), "");
+}
+
+// Rows that an older program left twice count once, where the later one stands; an Add changes
+// every row of its network.
+TEST_F(MappingEditorTest, RepeatedRowsCountOnceAndAddChangesEveryRowOfItsNetwork) {
+    Store({{"Office", "B"}, {"Home", "A"}, {"Office", "B"}, {"Lab", "C"}, {"Lab", "D"}});
+    EXPECT_EQ(Stored(), (Table{{"Home", "A"}, {"Office", "B"}, {"Lab", "C"}, {"Lab", "D"}}));
+
+    AddMappingRow(registry_, processes_, "Lab", "E");
+    ExpectStoredEntries(registry_, {{"Home", "A"}, {"Office", "B"}, {"Lab", "E"}});
+}
+
+// Whatever write a change is stopped after, readers see the table before or after it, and the
+// next change stores a whole table.
+TEST_F(MappingEditorTest, AChangeStoppedAfterAnyWriteLeavesAWholeTable) {
+    const Table before{{"Home", "A"}, {"Office", "B"}, {"Lab", "C"}};
+    struct Change {
+        std::function<void(InMemoryRegistry&)> run;
+        Table after;
+    };
+    const std::vector<Change> changes = {
+        {[&](InMemoryRegistry& r) {
+             RemoveMapping(r, processes_, clock_, {"Home", "A"});
+         },
+         {{"Office", "B"}, {"Lab", "C"}}},
+        {[&](InMemoryRegistry& r) { AddOrReplaceMapping(r, processes_, "Cafe", "D"); },
+         {{"Home", "A"}, {"Office", "B"}, {"Lab", "C"}, {"Cafe", "D"}}},
+        {[&](InMemoryRegistry& r) { AddOrReplaceMapping(r, processes_, "Office", "E"); },
+         {{"Home", "A"}, {"Office", "E"}, {"Lab", "C"}}},
+    };
+    for (const Change& change : changes) {
+        InMemoryRegistry whole;
+        Store(whole, before);
+        whole.writesDone = 0;
+        change.run(whole);
+        for (std::size_t stop = 0; stop < whole.writesDone; ++stop) {
+            SCOPED_TRACE("stopped after " + std::to_string(stop) + " writes");
+            InMemoryRegistry registry;
+            Store(registry, before);
+            registry.writesLeft = stop;
+            change.run(registry);
+            registry.writesLeft = SIZE_MAX;
+
+            Table read = ReadMappingTable(registry, processes_);
+            EXPECT_TRUE(read == before || read == change.after);
+            ASSERT_EQ(AddOrReplaceMapping(registry, processes_, "Next", "N"), TableChange::Stored);
+            read.push_back({"Next", "N"});
+            ExpectStoredEntries(registry, read);
+        }
+    }
 }
 
 TEST(PresentDefaultPrinter, NamesTheDefaultOrSaysThereIsNone) {

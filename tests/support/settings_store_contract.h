@@ -19,6 +19,7 @@
 #include "common/settings/options.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/window_placement.h"
+#include "support/fakes/recording_processes.h"
 #include "support/fakes/virtual_clock.h"
 #include "support/registry_contract.h"
 
@@ -74,8 +75,13 @@ inline void ExpectStoredTable(Registry& registry, const std::vector<MappingEntry
 inline const std::vector<MappingEntry> FourEntries = {
     {"Home", "Laser"}, {"Office", "Colour"}, {"Lab", "Plotter"}, {"Cafe", "Receipts"}};
 
+// The table's lock is a mutex of the processes seam; its fake grants it at once.
 template <typename Backend>
-class SettingsStoreContract : public RegistryTest<Backend> {};
+class SettingsStoreContract : public RegistryTest<Backend> {
+protected:
+    RecordingProcesses processes;
+    VirtualClock clock;
+};
 TYPED_TEST_SUITE_P(SettingsStoreContract);
 
 TYPED_TEST_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite) {
@@ -91,7 +97,8 @@ TYPED_TEST_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite) 
     EXPECT_FALSE(Exists(registry, SettingsSubKey));
 }
 
-TYPED_TEST_P(SettingsStoreContract, CountTexts) {
+// Deployment tools store numbers as numbers and names of any type.
+TYPED_TEST_P(SettingsStoreContract, CountsAndNamesAsTheyAreStored) {
     Registry& registry = this->registry();
     SetRawText(registry, SettingsSubKey, "NumberofNetworks", "abc");
     EXPECT_EQ(ReadMappingCount(registry), 0);
@@ -99,6 +106,23 @@ TYPED_TEST_P(SettingsStoreContract, CountTexts) {
     EXPECT_EQ(ReadMappingCount(registry), 3);
     SetRawText(registry, SettingsSubKey, "NumberofNetworks", "");
     EXPECT_EQ(ReadMappingCount(registry), 0);
+    SetRaw(registry, SettingsSubKey, "NumberofNetworks", RegDword, {3, 0, 0, 0});
+    EXPECT_EQ(ReadMappingCount(registry), 3);
+    SetRaw(registry, SettingsSubKey, "NumberofNetworks", RegQword, {5, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(ReadMappingCount(registry), 5);
+    SetRaw(registry, SettingsSubKey, "NumberofNetworks", RegBinary, {'7', 0});
+    EXPECT_EQ(ReadMappingCount(registry), 0);
+
+    SetRaw(registry, EntrySubKey(1), "NetworkName", RegDword, {'H', 0, 0, 0});
+    SetRaw(registry, EntrySubKey(1), "PrinterName", RegExpandSz, Bytes(Sz("Laser")));
+    EXPECT_EQ(ReadMapping(registry, 1), (MappingEntry{"", "Laser"}));
+
+    for (const auto& [text, on] : {std::pair{"0", false}, {" 1", true}, {"", false}}) {
+        SetRawText(registry, WindowsSubKey, "LegacyDefaultPrinterMode", text);
+        EXPECT_EQ(IsLegacyDefaultPrinterMode(registry), on) << '"' << text << '"';
+    }
+    SetRaw(registry, WindowsSubKey, "LegacyDefaultPrinterMode", RegBinary, {1, 0, 0, 0});
+    EXPECT_FALSE(IsLegacyDefaultPrinterMode(registry));
 }
 
 TYPED_TEST_P(SettingsStoreContract, OnlyNoSwitchesAnOptionOff) {
@@ -141,22 +165,22 @@ TYPED_TEST_P(SettingsStoreContract, BadCountsAndFailedDeletesCannotDamageTheTabl
     ExpectStoredTable(registry, {{"Home", "Laser"}});
     EXPECT_FALSE(Exists(registry, EntrySubKey(0)));
 
-    // Entries 3 and 4 are missing: closing the gap creates no entry from them.
+    // Entries 3 and 4 are missing: they are no entries, and the next change drops them.
     StoreTable(registry, {{"Home", "Laser"}, {"Office", "Colour"}});
     SetRawText(registry, SettingsSubKey, "NumberofNetworks", "4");
-    VirtualClock clock;
-    RemoveMapping(registry, clock, 1);
-    EXPECT_EQ(ReadMapping(registry, 1), (MappingEntry{"Office", "Colour"}));
-    EXPECT_EQ(ReadMappingCount(registry), 3);
-    EXPECT_FALSE(Exists(registry, EntrySubKey(2)));
-    EXPECT_FALSE(Exists(registry, EntrySubKey(3)));
+    EXPECT_EQ(ReadMappingTable(registry, this->processes),
+              (std::vector<MappingEntry>{{"Home", "Laser"}, {"Office", "Colour"}}));
+    EXPECT_EQ(RemoveMapping(registry, this->processes, this->clock, {"Home", "Laser"}),
+              TableChange::Stored);
+    ExpectStoredTable(registry, {{"Office", "Colour"}});
 
-    // An entry whose subkey has a subkey of its own cannot be deleted: nothing changes.
+    // A subkey that has a subkey of its own cannot be deleted, but can take the next entry.
     ClearEntries(registry, 4);
     StoreTable(registry, FourEntries);
     SetRawText(registry, EntrySubKey(2) + "\\Extra", "Note", "kept");
-    RemoveMapping(registry, clock, 2);
-    ExpectStoredTable(registry, FourEntries);
+    EXPECT_EQ(RemoveMapping(registry, this->processes, this->clock, FourEntries[1]),
+              TableChange::Stored);
+    ExpectStoredTable(registry, {FourEntries[0], FourEntries[2], FourEntries[3]});
     registry.DeleteKey(RootKey::CurrentUser, EntrySubKey(2) + "\\Extra");
 }
 
@@ -196,13 +220,13 @@ TYPED_TEST_P(SettingsStoreContract, ChangingThePrinterOfAnEntry) {
 
 TYPED_TEST_P(SettingsStoreContract, RemovingTheOnlyEntry) {
     Registry& registry = this->registry();
-    VirtualClock clock;
     StoreTable(registry, {{"Home", "Laser"}});
 
-    RemoveMapping(registry, clock, 1);
+    EXPECT_EQ(RemoveMapping(registry, this->processes, this->clock, {"Home", "Laser"}),
+              TableChange::Stored);
     ExpectStoredTable(registry, {});
     EXPECT_FALSE(Exists(registry, EntrySubKey(1)));
-    EXPECT_EQ(clock.Pauses(), std::vector<std::uint32_t>{250});
+    EXPECT_EQ(this->clock.Pauses(), std::vector<std::uint32_t>{250});
 }
 
 TYPED_TEST_P(SettingsStoreContract, RemovingClosesTheGap) {
@@ -218,12 +242,12 @@ TYPED_TEST_P(SettingsStoreContract, RemovingClosesTheGap) {
                                           FourEntries.begin() + removal.entryCount);
         ClearEntries(registry, FourEntries.size());
         StoreTable(registry, entries);
-        VirtualClock clock;
+        VirtualClock removalClock;
 
-        RemoveMapping(registry, clock, removal.removed);
+        RemoveMapping(registry, this->processes, removalClock, entries[removal.removed - 1]);
         entries.erase(entries.begin() + (removal.removed - 1));
         ExpectStoredTable(registry, entries);
-        EXPECT_EQ(clock.Pauses(), std::vector<std::uint32_t>{250});
+        EXPECT_EQ(removalClock.Pauses(), std::vector<std::uint32_t>{250});
         for (std::size_t n = 1; n <= entries.size(); ++n) {
             EXPECT_EQ(ReadMapping(registry, static_cast<int>(n)), entries[n - 1]);
         }
@@ -233,9 +257,8 @@ TYPED_TEST_P(SettingsStoreContract, RemovingClosesTheGap) {
 TYPED_TEST_P(SettingsStoreContract, MovedEntriesComeOutTrimmed) {
     Registry& registry = this->registry();
     StoreTable(registry, {{"Home", "Laser"}, {"  Lab ", " Plotter  "}});
-    VirtualClock clock;
 
-    RemoveMapping(registry, clock, 1);
+    RemoveMapping(registry, this->processes, this->clock, {" Home", "Laser"});
     ExpectStoredTable(registry, {{"Lab", "Plotter"}});
 }
 
@@ -278,7 +301,6 @@ TYPED_TEST_P(SettingsStoreContract, WindowPlacementRoundTrip) {
 // checking the whole stored table after every step.
 TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
     Registry& registry = this->registry();
-    VirtualClock clock;
     std::mt19937 random(50);
     std::vector<MappingEntry> expected;
     int created = 0;
@@ -286,7 +308,9 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
         ++created;
         const MappingEntry entry{"Network " + std::to_string(created),
                                  "Printer " + std::to_string(created)};
-        AddMapping(registry, entry.networkName, entry.printerName);
+        ASSERT_EQ(
+            AddOrReplaceMapping(registry, this->processes, entry.networkName, entry.printerName),
+            TableChange::Stored);
         expected.push_back(entry);
     };
     const auto pick = [&] {
@@ -301,12 +325,12 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
         const int action = std::uniform_int_distribution<int>(0, 3)(random);
         if (action <= 1 && !expected.empty()) {
             const int n = pick();
-            RemoveMapping(registry, clock, n);
+            RemoveMapping(registry, this->processes, this->clock, expected[n - 1]);
             expected.erase(expected.begin() + (n - 1));
         } else if (action == 2 && !expected.empty()) {
             const int n = pick();
             const std::string printer = "Changed " + std::to_string(step);
-            SetMappingPrinter(registry, n, printer);
+            AddOrReplaceMapping(registry, this->processes, expected[n - 1].networkName, printer);
             expected[n - 1].printerName = printer;
         } else if (expected.size() < 50) {
             add();
@@ -321,8 +345,8 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite,
-                            CountTexts, OnlyNoSwitchesAnOptionOff, AddingAppendsEntries,
-                            BadCountsAndFailedDeletesCannotDamageTheTable,
+                            CountsAndNamesAsTheyAreStored, OnlyNoSwitchesAnOptionOff,
+                            AddingAppendsEntries, BadCountsAndFailedDeletesCannotDamageTheTable,
                             FindingComparesTrimmedNamesExactly, ChangingThePrinterOfAnEntry,
                             RemovingTheOnlyEntry, RemovingClosesTheGap, MovedEntriesComeOutTrimmed,
                             LegacyDefaultPrinterMode, WindowPlacementRoundTrip,

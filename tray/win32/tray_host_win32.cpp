@@ -80,9 +80,11 @@ void OnNoticeClick(HWND window, TrayHost& host) {
     if (clicked == TrayHost::Notice::RunNotice) {
         HandOver(window, host, ConsoleFileName, ConsoleLastRunSwitch);
     } else if (clicked == TrayHost::Notice::LearnOffer) {
-        AddOrReplaceMapping(host.registry, host.offer.networkName, host.offer.printerName);
-        ShowNotice(host, PrinterLearnedNotice(host.offer.printerName, host.offer.networkName),
-                   TrayHost::Notice::None);
+        if (AddOrReplaceMapping(host.registry, host.processes, host.offer.networkName,
+                                host.offer.printerName) == TableChange::Stored) {
+            ShowNotice(host, PrinterLearnedNotice(host.offer.printerName, host.offer.networkName),
+                       TrayHost::Notice::None);
+        }
     }
 }
 

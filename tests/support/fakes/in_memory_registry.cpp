@@ -123,6 +123,9 @@ RegistryStatus InMemoryRegistry::OpenKey(RootKey root, const std::string& subKey
 
 RegistryStatus InMemoryRegistry::CreateKey(RootKey root, const std::string& subKey,
                                            RegistryHandle& key) {
+    if (!TakeWrite()) {
+        return ErrorAccessDenied;
+    }
     // A key is created with the most rights the caller may have.
     if (readOnlyRoots_.count(root) != 0) {
         const RegistryStatus status = OpenKey(root, subKey, KeyRead, key);
@@ -181,6 +184,9 @@ RegistryStatus InMemoryRegistry::SetValue(RegistryHandle key, const std::string&
     if (handle == handles_.end()) {
         return ErrorInvalidHandle;
     }
+    if (!TakeWrite()) {
+        return ErrorAccessDenied;
+    }
     if ((handle->second.access & KeySetValue) == 0) {
         return ErrorAccessDenied;
     }
@@ -195,6 +201,9 @@ RegistryStatus InMemoryRegistry::SetValue(RegistryHandle key, const std::string&
 }
 
 RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subKey) {
+    if (!TakeWrite()) {
+        return ErrorAccessDenied;
+    }
     std::shared_ptr<Node> node;
     std::shared_ptr<Node> parent;
     std::string leafName;
@@ -212,4 +221,13 @@ RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subK
 
 RegistryStatus InMemoryRegistry::CloseKey(RegistryHandle key) {
     return handles_.erase(key) == 1 ? ErrorSuccess : ErrorInvalidHandle;
+}
+
+bool InMemoryRegistry::TakeWrite() {
+    if (writesLeft == 0) {
+        return false;
+    }
+    --writesLeft;
+    ++writesDone;
+    return true;
 }

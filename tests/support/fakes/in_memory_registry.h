@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <set>
@@ -36,6 +37,11 @@ public:
 
     void MakeReadOnly(RootKey root);
 
+    // Writes (key creations, value stores, key deletions) so far, and how many more are taken:
+    // past that every write is denied, as if the writer had been stopped there.
+    std::size_t writesDone = 0;
+    std::size_t writesLeft = SIZE_MAX;
+
     // Handles handed out and not yet closed.
     std::size_t OpenKeyCount() const { return handles_.size(); }
 
@@ -46,6 +52,7 @@ private:
         std::uint32_t access = 0;
     };
 
+    bool TakeWrite();
     std::shared_ptr<Node> Root(RootKey root) const;
     RegistryStatus Find(RootKey root, const std::string& subKey, bool create,
                         std::shared_ptr<Node>& found, std::shared_ptr<Node>* parent,
