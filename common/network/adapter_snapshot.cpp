@@ -7,7 +7,7 @@ namespace {
 // A loopback adapter is up on every machine, so a range of its addresses would say nothing
 // about where the machine is.
 bool CountsForPlaces(const AdapterAddresses& adapter) {
-    return adapter.operStatus == IfOperStatusUp && adapter.ifType != IfTypeSoftwareLoopback;
+    return adapter.operStatus == OperStatusUp && adapter.ifType != IfTypeSoftwareLoopback;
 }
 
 }  // namespace
@@ -15,10 +15,8 @@ bool CountsForPlaces(const AdapterAddresses& adapter) {
 AdapterSnapshot TakeAdapterSnapshot(Adapters& adapters) {
     std::vector<AdapterAddresses> listed;
     AdapterSnapshot snapshot;
+    // A failed look fills nothing in, so it gives no addresses.
     snapshot.status = adapters.GetAdaptersAddresses(listed);
-    if (snapshot.status != AdapterListOk) {
-        return snapshot;
-    }
     for (const AdapterAddresses& adapter : listed) {
         if (CountsForPlaces(adapter)) {
             snapshot.addresses.insert(snapshot.addresses.end(), adapter.unicastAddresses.begin(),

@@ -103,9 +103,7 @@ std::optional<IpAddress> ParseIpv6(std::string_view text) {
     constexpr std::size_t GroupCount = 8;
     const std::size_t gap = text.find("::");
     const bool compressed = gap != std::string_view::npos;
-    if (compressed && text.find("::", gap + 1) != std::string_view::npos) {
-        return std::nullopt;
-    }
+    // A second "::" leaves an empty group in the tail, which Ipv6Groups refuses.
     const auto head = Ipv6Groups(compressed ? text.substr(0, gap) : text);
     const auto tail = Ipv6Groups(compressed ? text.substr(gap + 2) : std::string_view());
     if (!head || !tail) {
@@ -206,8 +204,8 @@ AddressRange RangeAround(const IpAddress& address, std::uint8_t prefixLength) {
 }
 
 bool RangeContains(const AddressRange& range, const IpAddress& address) {
-    return address.family == range.base.family &&
-           RangeAround(address, range.prefixLength).base == range.base;
+    // Equal bases have equal families, so no IPv6 address falls into an IPv4 range.
+    return RangeAround(address, range.prefixLength).base == range.base;
 }
 
 std::string AddressText(const IpAddress& address) {

@@ -12,7 +12,7 @@ using AdapterListStatus = std::uint32_t;
 inline constexpr AdapterListStatus AdapterListOk = 0;        // ERROR_SUCCESS
 inline constexpr AdapterListStatus AdapterListNoData = 232;  // ERROR_NO_DATA: no adapter
 
-inline constexpr std::uint32_t IfOperStatusUp = 1;           // IfOperStatusUp
+inline constexpr std::uint32_t OperStatusUp = 1;             // IfOperStatusUp
 inline constexpr std::uint32_t IfTypeSoftwareLoopback = 24;  // IF_TYPE_SOFTWARE_LOOPBACK
 
 // IP_ADAPTER_UNICAST_ADDRESS

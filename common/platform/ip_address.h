@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 enum class AddressFamily : std::uint8_t { Ipv4, Ipv6 };

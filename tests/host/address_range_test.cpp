@@ -41,13 +41,13 @@ TEST(AddressRanges, WellFormedRangesReadAsTheyAreWritten) {
 
 TEST(AddressRanges, MalformedRangesAreNetworkNames) {
     // Texts that look like ranges but are none: the Console refuses these.
-    for (const char* text : {"10.20.0.0/33",         "10.20.0.256/16",        "10.20.0/16",
-                             "10.20.0.0.0/16",       "010.20.0.0/16",         "10.20.0.0/016",
-                             "10.20.0.0/",           "10.20.0.0 /16",         "10.20. 0.0/16",
-                             "10.20.0.0/1 6",        "10.20.0.0/16/8",        "2001:db8::/129",
-                             "2001:db8::5::/48",     "2001:db8:12345::/48",   "2001:db8:::/48",
-                             ":2001:db8::/48",       "1:2:3:4:5:6:7:8:9/128", "1:2:3:4:5:6:7/128",
-                             "::ffff:192.0.2.1/128", "2001:db8:5:/48"}) {
+    for (const char* text : {"10.20.0.0/33",      "10.20.0.256/16",        "10.20.0/16",
+                             "10.20.0.0.0/16",    "010.20.0.0/16",         "10.20.0.0/016",
+                             "10.20.0.0/",        "10.20.0.0 /16",         "10.20. 0.0/16",
+                             "10.20.0.0/1 6",     "10.20.0.0/16/8",        "2001:db8::/129",
+                             "2001:db8::5::/48",  "2001:db8:12345::/48",   "2001:db8:::/48",
+                             ":2001:db8::/48",    "1:2:3:4:5:6:7:8:9/128", "1:2:3:4:5:6:7:8::/128",
+                             "1:2:3:4:5:6:7/128", "::ffff:192.0.2.1/128",  "2001:db8:5:/48"}) {
         EXPECT_FALSE(ParseAddressRange(text)) << text;
         EXPECT_TRUE(LooksLikeAddressRange(text)) << text;
     }
@@ -69,15 +69,15 @@ AdapterAddresses Adapter(std::uint32_t operStatus, std::uint32_t ifType,
 }
 
 constexpr std::uint32_t Ethernet = 6;
-constexpr std::uint32_t IfOperStatusDown = 2;
+constexpr std::uint32_t OperStatusDown = 2;
 
 TEST(AddressRanges, MatchOnlyAdaptersThatAreUpAndNotLoopback) {
     ScriptedAdapters adapters;
     adapters.adapters = {
-        Adapter(IfOperStatusUp, IfTypeSoftwareLoopback, {"127.0.0.1", "::1"}),
-        Adapter(IfOperStatusDown, Ethernet, {"203.0.113.9"}),
-        Adapter(IfOperStatusUp, Ethernet, {"fe80::1", "198.51.100.7", "2001:db8:5::7"}),
-        Adapter(IfOperStatusUp, Ethernet, {"198.51.100.8"}),
+        Adapter(OperStatusUp, IfTypeSoftwareLoopback, {"127.0.0.1", "::1"}),
+        Adapter(OperStatusDown, Ethernet, {"203.0.113.9"}),
+        Adapter(OperStatusUp, Ethernet, {"fe80::1", "198.51.100.7", "2001:db8:5::7"}),
+        Adapter(OperStatusUp, Ethernet, {"198.51.100.8"}),
     };
     const AdapterSnapshot snapshot = TakeAdapterSnapshot(adapters);
     const auto match = [&snapshot](const char* range) {
@@ -99,7 +99,7 @@ TEST(AddressRanges, MatchOnlyAdaptersThatAreUpAndNotLoopback) {
 
 TEST(AddressRanges, AFailedLookMatchesNothing) {
     ScriptedAdapters adapters;
-    adapters.adapters = {Adapter(IfOperStatusUp, Ethernet, {"198.51.100.7"})};
+    adapters.adapters = {Adapter(OperStatusUp, Ethernet, {"198.51.100.7"})};
     adapters.status = AdapterListNoData;
     const AdapterSnapshot snapshot = TakeAdapterSnapshot(adapters);
     EXPECT_EQ(snapshot.status, AdapterListNoData);
