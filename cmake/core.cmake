@@ -13,5 +13,5 @@ target_include_directories(lumivo_core PUBLIC ${CMAKE_SOURCE_DIR} ${LUMIVO_GENER
 target_link_libraries(lumivo_core PUBLIC lumivo_warnings lumivo_sanitizers)
 if(WIN32)
     target_link_libraries(lumivo_core PUBLIC
-        ole32 oleaut32 uuid advapi32 wininet winspool comdlg32 shell32 user32 ntdll)
+        ole32 oleaut32 uuid advapi32 wininet winspool comdlg32 shell32 user32 ntdll iphlpapi)
 endif()

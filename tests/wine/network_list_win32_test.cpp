@@ -8,12 +8,15 @@
 #include <netlistmgr.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "common/network/adapter_snapshot.h"
 #include "common/network/name_lists.h"
 #include "common/network/network_report.h"
 #include "common/network/wide_to_ansi.h"
+#include "common/platform/win32/adapters_win32.h"
 #include "common/platform/win32/com_ptr.h"
 #include "common/platform/win32/network_list_win32.h"
 #include "tests/support/network_samples.h"
@@ -372,6 +375,68 @@ TEST(WineNetworkListManager, GivesAWellFormedReport) {
         return;
     }
     ExpectWellFormedReport(report, walk.networks);
+}
+
+// The words of an environment variable that wine-run --netns sets for the namespace it makes.
+std::vector<std::string> EnvironmentWords(const char* name) {
+    char value[512] = "";
+    GetEnvironmentVariableA(name, value, sizeof value);
+    std::vector<std::string> words;
+    for (const char* word = std::strtok(value, " "); word != nullptr;
+         word = std::strtok(nullptr, " ")) {
+        words.emplace_back(word);
+    }
+    return words;
+}
+
+// The adapter that lists the address "ADDRESS/ON-LINK-PREFIX"; nullptr when none does.
+const AdapterAddresses* AdapterListing(const std::vector<AdapterAddresses>& adapters,
+                                       const std::string& address) {
+    for (const AdapterAddresses& adapter : adapters) {
+        for (const UnicastAddress& unicast : adapter.unicastAddresses) {
+            if (AddressText(unicast.address) + "/" + std::to_string(unicast.onLinkPrefixLength) ==
+                address) {
+                return &adapter;
+            }
+        }
+    }
+    return nullptr;
+}
+
+TEST(NamespaceAdapters, RangesMatchTheAddressesOfAdaptersThatAreUp) {
+    const std::vector<std::string> up = EnvironmentWords("LUMIVO_TEST_UP_ADDRESSES");
+    const std::vector<std::string> down = EnvironmentWords("LUMIVO_TEST_DOWN_ADDRESS");
+    ASSERT_FALSE(up.empty()) << "runs inside wine-run --netns";
+    ASSERT_EQ(down.size(), 1u);
+    Win32Adapters adapters;
+    std::vector<AdapterAddresses> listed;
+    ASSERT_EQ(adapters.GetAdaptersAddresses(listed), AdapterListOk);
+    for (const AdapterAddresses& adapter : listed) {
+        std::printf("adapter: IfType %u, OperStatus %u:", adapter.ifType, adapter.operStatus);
+        for (const UnicastAddress& unicast : adapter.unicastAddresses) {
+            std::printf(" %s/%u", AddressText(unicast.address).c_str(), unicast.onLinkPrefixLength);
+        }
+        std::printf("\n");
+    }
+
+    const AdapterSnapshot snapshot = TakeAdapterSnapshot(adapters);
+    for (const std::string& address : up) {
+        const AdapterAddresses* adapter = AdapterListing(listed, address);
+        ASSERT_NE(adapter, nullptr) << address;
+        EXPECT_EQ(adapter->operStatus, OperStatusUp) << address;
+        const auto match = MatchingAddress(snapshot, ParseAddressRange(address).value());
+        ASSERT_TRUE(match) << address;
+        EXPECT_EQ(AddressText(*match), address.substr(0, address.find('/')));
+    }
+    // The loopback adapter and the one that is down list their addresses; ranges skip them.
+    const AdapterAddresses* downAdapter = AdapterListing(listed, down[0]);
+    ASSERT_NE(downAdapter, nullptr);
+    EXPECT_NE(downAdapter->operStatus, OperStatusUp);
+    EXPECT_FALSE(MatchingAddress(snapshot, ParseAddressRange(down[0]).value()));
+    const AdapterAddresses* loopback = AdapterListing(listed, "127.0.0.1/8");
+    ASSERT_NE(loopback, nullptr);
+    EXPECT_EQ(loopback->ifType, IfTypeSoftwareLoopback);
+    EXPECT_FALSE(MatchingAddress(snapshot, ParseAddressRange("127.0.0.0/8").value()));
 }
 
 }  // namespace

@@ -64,3 +64,7 @@ lumivo_wine_test(tray_program --display $<TARGET_FILE:lumivo_program_tests>)
 # The icon at 150 % scale (144 DPI): loaded at the small-icon size of that scale.
 lumivo_wine_test(tray_icon_144dpi --dpi 144 --display $<TARGET_FILE:lumivo_program_tests>
     --gtest_filter=TrayResources.Icon*)
+
+# The adapters as Wine lists them inside a private network namespace that the run makes.
+lumivo_wine_test(adapters_in_namespace --netns $<TARGET_FILE:lumivo_wine_tests>
+    --gtest_filter=NamespaceAdapters.*)
