@@ -104,11 +104,11 @@ void HandOverOutcome(Registry& registry, const std::string& connected,
 
 }  // namespace
 
-void ManagerCycle(ManagerPlatform& platform) {
+void ManagerCycle(ManagerPlatform& platform, std::uint32_t patience) {
     if (!IsWindows8OrLater(platform.versions)) {
         return;
     }
-    if (CheckSingleInstance(platform.processes, ManagerMutexName)) {
+    if (CheckSingleInstance(platform.processes, ManagerMutexName, patience)) {
         return;
     }
     RunRecord record(platform.registry, platform.clock);
