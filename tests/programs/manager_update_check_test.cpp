@@ -25,7 +25,7 @@ namespace {
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
-TEST(ManagerUpdateCheck, QuestionStaysAfterTheRunWhileTheNameIsFree) {
+TEST(ManagerUpdateCheck, QuestionStaysAfterTheRunWhileTheNameIsFreeUntilAskedToEnd) {
     ui::VirtualDesktop& desktop = ProgramDesktop();
     ASSERT_TRUE(desktop.IsReady());
     ProgramFolder folder("ManagerUpdateCheck");

@@ -8,6 +8,8 @@
 //   probe processes FILE         prints the full path of each running process of that file name
 //   probe hold-event NAME        keeps the named event open until it is ended, as a program that
 //                                waits on it does
+//   probe tray-lookalike         shows a dialog captioned as the tray program's host window until
+//                                it is cancelled
 #include <windows.h>
 #include <tlhelp32.h>
 #include <winspool.h>
@@ -78,6 +80,28 @@ int HoldEvent(const char* name) {
     }
 }
 
+INT_PTR CALLBACK LookalikeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        SetWindowTextA(dialog, "Select Icon");
+        return TRUE;
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+int ShowTrayLookalike() {
+    // A template without controls: menu, class and caption words all zero.
+    struct alignas(4) {
+        DLGTEMPLATE dialog;
+        WORD none[3];
+    } source{{WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 0, 0, 100, 40}, {}};
+    return static_cast<int>(
+        DialogBoxIndirectParamA(nullptr, &source.dialog, nullptr, LookalikeProcedure, 0));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,9 +121,12 @@ int main(int argc, char** argv) {
     if (command == "hold-event" && argc > 2) {
         return HoldEvent(argv[2]);
     }
+    if (command == "tray-lookalike") {
+        return ShowTrayLookalike();
+    }
     std::fputs(
         "usage: probe default-printer | keep-spooler | mutex NAME | processes FILE | "
-        "hold-event NAME\n",
+        "hold-event NAME | tray-lookalike\n",
         stderr);
     return 2;
 }
