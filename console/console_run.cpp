@@ -37,7 +37,7 @@ void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& mess
         windows.RunMainWindow(caption, HasSwitch(commandLine, ConsoleLastRunSwitch));
     if (confirmed && MappingRows(registry, processes) != table &&
         IsOptionEnabled(registry, SystemTrayValueName)) {
-        StartProgram(processes, ManagerFileName);
+        StartProgram(processes, ManagerFileName, ManagerTableChangedSwitch);
     } else {
         StartTrayProgram(registry, processes);
     }

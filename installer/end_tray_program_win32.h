@@ -1,5 +1,6 @@
 #pragma once
 
-// Ends a running tray program the way its "Exit Lumivo Tray" command does, so the icon leaves the
-// notification area and LMVTray.exe is no longer in use. False when none was running.
+// Ends every tray program of this session (a process whose image is LMVTray.exe) the way its
+// "Exit Lumivo Tray" command does, so the icon leaves the notification area and LMVTray.exe is no
+// longer in use. False when none was running.
 bool EndTrayProgram();

@@ -61,19 +61,22 @@ string(APPEND payload "!macroend\n")
 set(payload_file ${CMAKE_BINARY_DIR}/installer/payload.nsh)
 file(CONFIGURE OUTPUT ${payload_file} CONTENT "${payload}" @ONLY)
 
-# The action that ends running programs before the files change: a custom action of the MSI
-# package, which the NSIS installer and uninstaller call too.
+# The actions that end running programs before the files change and start the tray program
+# again after them: custom actions of the MSI package, which the NSIS installer and uninstaller
+# call too.
 add_library(lumivo_end_programs_action SHARED
     ${CMAKE_CURRENT_LIST_DIR}/end_programs_win32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/end_manager_win32.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/end_tray_program_win32.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/end_tray_program_win32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/session_processes_win32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/start_tray_program_win32.cpp)
 set_target_properties(lumivo_end_programs_action PROPERTIES
     OUTPUT_NAME EndPrograms PREFIX ""
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
 target_include_directories(lumivo_end_programs_action PRIVATE ${CMAKE_SOURCE_DIR})
 # The package names the action's entry point undecorated; nothing here needs symbols.
 target_link_options(lumivo_end_programs_action PRIVATE -Wl,--kill-at -s)
-target_link_libraries(lumivo_end_programs_action PRIVATE lumivo_warnings user32)
+target_link_libraries(lumivo_end_programs_action PRIVATE lumivo_core)
 
 set(script ${CMAKE_CURRENT_LIST_DIR}/lumivo.nsi)
 add_custom_command(

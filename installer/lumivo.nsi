@@ -67,18 +67,33 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PRODUCT}"
 
 ; A running tray program holds LMVTray.exe open, and a Manager that waits for a network holds
 ; "Lumivo Manager.exe" open for as long as it waits. The MSI package's custom action ends both, and
-; the files are touched only once they have ended (or its bounded wait is over).
+; the files are touched only once they have ended (or its bounded wait is over). The DLL stays
+; loaded until FinishInstall: it holds the request to end for as long as the files change, then
+; withdraws it and, given the folder of an install that ended a program, starts the tray program
+; from there.
+Var EndProgramsDll
 !macro EndPrograms un
 Function ${un}EndPrograms
     InitPluginsDir
     File "/oname=$PLUGINSDIR\EndPrograms.dll" "${END_PROGRAMS}"
     System::Call 'kernel32::LoadLibraryW(w "$PLUGINSDIR\EndPrograms.dll") p .r0'
+    StrCpy $EndProgramsDll $0
     ${If} $0 P<> 0
         System::Call 'kernel32::GetProcAddress(p r0, m "EndProgramsAction") p .r1'
         ${If} $1 P<> 0
             System::Call '::$1(i 0) i'
         ${EndIf}
-        System::Call 'kernel32::FreeLibrary(p r0)'
+    ${EndIf}
+FunctionEnd
+
+Function ${un}FinishInstall ; $0: the installation's folder, or empty
+    ${If} $EndProgramsDll P<> 0
+        System::Call 'kernel32::GetProcAddress(p $EndProgramsDll, m "FinishInstall") p .r1'
+        ${If} $1 P<> 0
+            System::Call '::$1(w r0)'
+        ${EndIf}
+        System::Call 'kernel32::FreeLibrary(p $EndProgramsDll)'
+        StrCpy $EndProgramsDll 0
     ${EndIf}
 FunctionEnd
 !macroend
@@ -112,6 +127,9 @@ Section "Lumivo" SectionLumivo
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+    StrCpy $0 "$INSTDIR"
+    Call FinishInstall
 SectionEnd
 
 ; The user's settings stay unless the user asks for their removal: /REMOVESETTINGS on the command
@@ -126,6 +144,8 @@ Section "Uninstall"
     Delete "${SHORTCUT}"
     DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    StrCpy $0 ""
+    Call un.FinishInstall
 
     ${GetParameters} $0
     ClearErrors

@@ -1,6 +1,8 @@
-// "Lumivo Manager.exe": no window, no command line; one cycle per start, exit code 0 always.
-// An update check started by the cycle is waited for after it, so that its question stays up
-// until the user answers; by then the Manager has let go of its single-instance name.
+// "Lumivo Manager.exe": no window; one cycle per start, exit code 0 always. Its one switch,
+// ManagerTableChangedSwitch, lets it wait a little for another Manager's name. An update check
+// started by the cycle is waited for after it, so that its question stays up until the user
+// answers or an installer asks the Manager to end; by then the Manager has let go of its
+// single-instance name.
 #include <windows.h>
 
 #include "common/platform/win32/clock_win32.h"
@@ -13,8 +15,9 @@
 #include "common/services/program_names.h"
 #include "common/services/update_check_thread.h"
 #include "manager/manager_cycle.h"
+#include "manager/manager_start.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Win32VersionQueries versions;
     Win32Processes processes;
     Win32Registry registry;
@@ -28,9 +31,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     };
     ManagerPlatform platform{versions, processes, registry,   networks,
                              spooler,  clock,     endRequest, startUpdateCheck};
-    ManagerCycle(platform);
+    ManagerCycle(platform, ManagerSingleInstancePatience(commandLine));
+    // Asked to end, the Manager does not wait for the answer: its question goes with the process.
     if (updateCheck) {
-        WaitForSingleObject(updateCheck.get(), INFINITE);
+        endRequest.WaitForObjectOrEndRequest(updateCheck.get());
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "manager/manager_cycle.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -103,15 +104,19 @@ void HandOverOutcome(Registry& registry, const std::string& connected,
 
 }  // namespace
 
-void ManagerCycle(ManagerPlatform& platform) {
+void ManagerCycle(ManagerPlatform& platform, std::uint32_t patience) {
     if (!IsWindows8OrLater(platform.versions)) {
         return;
     }
-    if (CheckSingleInstance(platform.processes, ManagerMutexName)) {
+    const std::uint64_t started = platform.clock.TickCount();
+    if (CheckSingleInstance(platform.processes, ManagerMutexName, patience)) {
         return;
     }
     RunRecord record(platform.registry, platform.clock);
-    platform.clock.Sleep(SettlePause);
+    // The time spent waiting for another Manager's name has let the session settle too.
+    const std::uint64_t waited = platform.clock.TickCount() - started;
+    platform.clock.Sleep(SettlePause -
+                         static_cast<std::uint32_t>(std::min<std::uint64_t>(waited, SettlePause)));
     // The tray program starts the Manager at each change of networks, so the check runs only when
     // the last automatic one is a day old.
     if (IsOptionEnabled(platform.registry, CheckForUpdatesValueName) &&

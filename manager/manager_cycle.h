@@ -36,6 +36,7 @@ extern const std::uint32_t NetworkPollPause;
 // applied for the tray program ("AppliedNetworks"), let go of the single-instance name and start
 // the tray program. Asked to end, it stops waiting and starts no tray program. What it did is
 // kept as the settings value "LastRun", written when it starts waiting for a network and at the
-// end. Returns at once, doing nothing, before Windows 8 or when another Manager runs. An update
-// check that it started may still be running when it returns.
-void ManagerCycle(ManagerPlatform& platform);
+// end. Returns at once, doing nothing, before Windows 8 or when another Manager still holds the
+// single-instance name after `patience` milliseconds. An update check that it started may still
+// be running when it returns.
+void ManagerCycle(ManagerPlatform& platform, std::uint32_t patience = 0);

@@ -47,7 +47,10 @@ void OpenWithShell(Processes& processes, const std::string& target) {
 
 bool CheckSingleInstance(Processes& processes, const std::string& mutexName,
                          std::uint32_t patience) {
-    return processes.CreateMutexAndWait(mutexName, patience) == WaitTimeout;
+    // A name that cannot be had as a mutex (another kind of object holds it, or an instance that
+    // this process may not open) counts as another instance: two of a program must not run.
+    const std::uint32_t wait = processes.CreateMutexAndWait(mutexName, patience);
+    return wait != WaitObject0 && wait != WaitAbandoned;
 }
 
 void ReleaseSingleInstance(Processes& processes, const std::string& mutexName) {

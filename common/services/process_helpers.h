@@ -23,7 +23,8 @@ std::uint32_t StartTrayProgram(Registry& registry, Processes& processes);
 void OpenWithShell(Processes& processes, const std::string& target);
 
 // True when another process already holds the named single-instance mutex, or still holds it
-// after `patience` milliseconds. Otherwise this process now holds it, until it ends or lets go.
+// after `patience` milliseconds, or when the name cannot be created or opened as a mutex.
+// Otherwise this process now holds it, until it ends or lets go.
 bool CheckSingleInstance(Processes& processes, const std::string& mutexName,
                          std::uint32_t patience = 0);
 

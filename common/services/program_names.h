@@ -15,8 +15,12 @@ inline constexpr const char* TrayMutexName = "LMV-Tray";
 // ("AppliedNetworks") rather than starting from an empty list.
 inline constexpr const char* TrayHandOverSwitch = "/handover";
 
+// The Console starts the Manager with this argument when OK closes it on a changed table: the
+// Manager then waits a few seconds for another Manager that still holds its single-instance name.
+inline constexpr const char* ManagerTableChangedSwitch = "/tablechanged";
+
 // Name of the event on which an installer asks a running Manager to end before it replaces or
-// removes the programs.
+// removes the programs; it resets the event when it is done.
 inline constexpr const char* ManagerEndEventName = "LMV-Manager-End";
 
 

@@ -9,6 +9,7 @@
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/spooler_win32.h"
+#include "common/platform/win32/system_library_win32.h"
 #include "common/platform/win32/version_queries_win32.h"
 #include "common/services/update_check_thread.h"
 #include "console/console_run.h"
@@ -33,7 +34,7 @@ public:
     void InitialiseCommonControls() override {
         // The program also imports COMCTL32.DLL (InitCommonControls below), so releasing this
         // load keeps the classes registered.
-        const UniqueLibrary comctl32(LoadLibraryA("COMCTL32.DLL"));
+        const UniqueLibrary comctl32 = LoadSystemLibrary(L"COMCTL32.DLL");
         if (comctl32.get() == nullptr) {
             return;
         }

@@ -1,6 +1,7 @@
 #include "console/win32/window_dpi_win32.h"
 
 #include "common/platform/win32/sized_icon_win32.h"
+#include "common/platform/win32/system_library_win32.h"
 #include "common/platform/win32/unique_handles_win32.h"
 
 namespace {
@@ -15,7 +16,7 @@ Function SystemFunction(HMODULE library, const char* name) {
 }  // namespace
 
 UINT MonitorDpi(HMONITOR monitor) {
-    const UniqueLibrary shcore(LoadLibraryA("shcore.dll"));
+    const UniqueLibrary shcore = LoadSystemLibrary(L"shcore.dll");
     using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     const auto dpiForMonitor = SystemFunction<DpiForMonitor>(shcore.get(), "GetDpiForMonitor");
     constexpr int EffectiveDpi = 0;

@@ -85,11 +85,12 @@ TEST_F(ConsoleRunTest, OkOnAChangedTableStartsTheManagerInsteadOfTheTray) {
         return processes_.starts.size() == 1 ? processes_.starts[0].start.commandLine : "";
     };
     const auto replace = [&] { SetMappingPrinter(registry_, 1, "B"); };
-    EXPECT_EQ(startedAfter(true, replace), "\"Lumivo Manager.exe\"");
-    EXPECT_EQ(startedAfter(true, [&] { AddMapping(registry_, "Office", "C"); }),
-              "\"Lumivo Manager.exe\"");
-    EXPECT_EQ(startedAfter(true, [&] { RemoveMapping(registry_, processes_, clock_, {"Office", "C"}); }),
-              "\"Lumivo Manager.exe\"");
+    const std::string manager = "\"Lumivo Manager.exe\" /tablechanged";
+    EXPECT_EQ(startedAfter(true, replace), manager);
+    EXPECT_EQ(startedAfter(true, [&] { AddMapping(registry_, "Office", "C"); }), manager);
+    EXPECT_EQ(startedAfter(true,
+                           [&] { RemoveMapping(registry_, processes_, clock_, {"Office", "C"}); }),
+              manager);
     EXPECT_EQ(startedAfter(true, [] {}), "\"LMVTray.exe\" /handover");
     EXPECT_EQ(startedAfter(false, [&] { SetMappingPrinter(registry_, 1, "D"); }),
               "\"LMVTray.exe\" /handover");

@@ -13,6 +13,7 @@
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "manager/manager_cycle.h"
+#include "manager/manager_start.h"
 #include "manager/run_record.h"
 #include "tests/support/fakes/fake_spooler.h"
 #include "tests/support/fakes/in_memory_registry.h"
@@ -454,6 +455,12 @@ TEST_F(ManagerCycleTest, SecondInstanceEndsBeforeReadingAnything) {
     EXPECT_TRUE(PrintersSet().empty());
     EXPECT_TRUE(ProgramsStarted().empty());
     EXPECT_EQ(networks.Calls().size(), 0u);
+    // The Console's Manager for a changed table waits a while for the name; others do not.
+    ManagerCycle(platform, ManagerSingleInstancePatience("/TableChanged"));
+    ASSERT_EQ(processes.mutexWaits.size(), 2u);
+    EXPECT_EQ(processes.mutexWaits[0].timeout, 0u);
+    EXPECT_EQ(processes.mutexWaits[1].timeout, 10000u);
+    EXPECT_TRUE(PrintersSet().empty());
 }
 
 TEST_F(ManagerCycleTest, BeforeWindows8NothingHappens) {

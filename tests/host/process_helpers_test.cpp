@@ -114,7 +114,7 @@ TEST(OpenWithShell, TargetEndsAtItsFirstNul) {
     EXPECT_EQ(processes.shellActions[0].file, "first.txt");
 }
 
-TEST(CheckSingleInstance, OnlyATimedOutWaitMeansAnotherInstance) {
+TEST(CheckSingleInstance, OnlyAnOwnedMutexMeansNoOtherInstance) {
     RecordingProcesses processes;
     processes.waitResults = {{"owned elsewhere", WaitTimeout},
                              {"free", WaitObject0},
@@ -123,7 +123,7 @@ TEST(CheckSingleInstance, OnlyATimedOutWaitMeansAnotherInstance) {
     EXPECT_TRUE(CheckSingleInstance(processes, "owned elsewhere"));
     EXPECT_FALSE(CheckSingleInstance(processes, "free"));
     EXPECT_FALSE(CheckSingleInstance(processes, "abandoned"));
-    EXPECT_FALSE(CheckSingleInstance(processes, "not a mutex"));
+    EXPECT_TRUE(CheckSingleInstance(processes, "not a mutex"));
 }
 
 TEST(CheckSingleInstance, WaitsNotAtAll) {

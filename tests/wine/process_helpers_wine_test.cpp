@@ -124,11 +124,11 @@ TEST(CheckSingleInstanceAcrossProcesses, KilledLastHolderLeavesNothingBehind) {
     EXPECT_EQ(CheckInAnotherProcess(mutexName), 0u);
 }
 
-TEST(CheckSingleInstanceAcrossProcesses, NameOfAnotherKindOfObjectLetsTheProgramRun) {
+TEST(CheckSingleInstanceAcrossProcesses, NameOfAnotherKindOfObjectCountsAsAnotherInstance) {
     const std::string name = UniqueName("LMV-Test");
     const UniqueHandle event(CreateEventA(nullptr, TRUE, FALSE, name.c_str()));
     ASSERT_TRUE(event);
-    EXPECT_EQ(CheckInAnotherProcess(name), 0u);
+    EXPECT_EQ(CheckInAnotherProcess(name), 1u);
 }
 
 // A starter program alone in its folder, run from another current folder.

@@ -60,9 +60,10 @@ std::intptr_t Win32Processes::ShellExecuteA(const std::string& operation, const 
 std::uint32_t Win32Processes::CreateMutexAndWait(const std::string& name,
                                                  std::uint32_t timeoutMilliseconds) {
     HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
-    if (mutex != nullptr) {
-        HeldMutexes().emplace(name, mutex);
+    if (mutex == nullptr) {
+        return WaitFailed;
     }
+    HeldMutexes().emplace(name, mutex);
     return ::WaitForSingleObject(mutex, timeoutMilliseconds);
 }
 

@@ -31,7 +31,7 @@ struct LibraryFreer {
     using pointer = HMODULE;
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
-// A module loaded by name with LoadLibraryA.
+// A loaded module (LoadLibraryA, LoadLibraryExW).
 using UniqueLibrary = UniqueOwner<LibraryFreer>;
 
 struct GlobalFreer {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/platform/win32/system_library_win32.h"
 #include "common/platform/win32/unique_handles_win32.h"
 
 namespace {
@@ -51,7 +52,7 @@ bool Win32VersionQueries::GetVersionExW(WindowsVersionRecord& record) {
 
 bool Win32VersionQueries::RtlGetVersion(WindowsVersionRecord& record) {
     using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOEXW*);
-    const UniqueLibrary ntdll(LoadLibraryA("NtDll.dll"));
+    const UniqueLibrary ntdll = LoadSystemLibrary(L"NtDll.dll");
     const auto rtlGetVersion = LookUp<RtlGetVersionFunction>(ntdll.get(), "RtlGetVersion");
     if (rtlGetVersion == nullptr) {
         return false;

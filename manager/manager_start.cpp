@@ -1,0 +1,16 @@
+#include "manager/manager_start.h"
+
+#include "common/services/program_names.h"
+#include "common/text/text_helpers.h"
+
+namespace {
+
+// A Manager at work holds the name for its settle pause and about 2.25 s for each connected
+// entry of the table.
+constexpr std::uint32_t TableChangePatience = 10000;
+
+}  // namespace
+
+std::uint32_t ManagerSingleInstancePatience(const std::string& commandLine) {
+    return HasSwitch(commandLine, ManagerTableChangedSwitch) ? TableChangePatience : 0;
+}
