@@ -10,6 +10,7 @@
 
 #include "common/settings/mapping_table.h"
 #include "common/settings/registry_access.h"
+#include "common/settings/settings_keys.h"
 #include "console/console_ids.h"
 #include "console/console_test_fixture.h"
 #include "console/running_console.h"
@@ -113,20 +114,45 @@ TEST_F(MappingEditorWindowTest, RemovingTheSecondOfFourRowsKeepsTheOldOrder) {
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"C", "3"}, {"D", "4"}}));
 }
 
-TEST_F(MappingEditorWindowTest, RemoveWithNoRowSelectedOrOnAnUndeletableEntryDoesNothing) {
-    Store({{"A", "1"}, {"B", "2"}, {"C", "3"}});
-    // Windows cannot delete a key that has a subkey.
-    CreateRegistryKey(registry_, MappingKeyPath(2) + "\\Extra");
+// Two Consoles show Home, Office and Lab: one removes Home, the other then Office, which has
+// moved up a place since, and then Home, which is gone.
+TEST_F(MappingEditorWindowTest, TwoConsolesRemoveTheRowsTheyShow) {
+    Store({{"Home", "1"}, {"Office", "2"}, {"Lab", "3"}});
+    RunningConsole first;
+    RunningConsole second;
+    ASSERT_NE(first.Window(), nullptr);
+    ASSERT_NE(second.Window(), nullptr);
+
+    first.SelectRow(-1);
+    first.Click(IDC_REMOVE);
+    EXPECT_EQ(Stored().size(), 3u) << "no row selected";
+    first.SelectRow(0);
+    first.Click(IDC_REMOVE);
+    second.SelectRow(1);
+    second.Click(IDC_REMOVE);
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Lab", "3"}}));
+
+    second.SelectRow(0);
+    second.PostClick(IDC_REMOVE);
+    const HWND box = second.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(ui::MessageBoxText(box).find("changed or removed this row"), std::string::npos);
+    ui::PressButton(box, IDOK);
+    EXPECT_TRUE(ui::WaitUntil([&] { return second.Rows() == Rows{{"Lab", "3", 1}}; }));
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Lab", "3"}}));
+}
+
+// A count that a deployment tool stored as a number: Add appends after the entries it counts.
+TEST_F(MappingEditorWindowTest, AddAfterACountStoredAsANumberKeepsEveryEntry) {
+    Store({{"Home", "1"}, {"Office", "2"}, {"Lab", "3"}});
+    WriteRegistryDword(registry_, SettingsKeyPath, NumberofNetworksValueName, 3);
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
+    EXPECT_EQ(console.Rows().size(), 3u);
 
-    console.SelectRow(-1);
-    console.Click(IDC_REMOVE);
-    console.SelectRow(1);
-    console.Click(IDC_REMOVE);
-
-    EXPECT_EQ(console.Rows(), (Rows{{"A", "1", 1}, {"B", "2", 2}, {"C", "3", 3}}));
-    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"A", "1"}, {"B", "2"}, {"C", "3"}}));
+    Add(console, "Cafe", "4");
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{
+                            {"Home", "1"}, {"Office", "2"}, {"Lab", "3"}, {"Cafe", "4"}}));
 }
 
 TEST_F(MappingEditorWindowTest, NamesTypedIntoTheListAreDiscarded) {

@@ -115,8 +115,10 @@ TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
                      "Started the tray program."}));
 }
 
-TEST_F(ManagerProgramTest, AnEndlessCountStillEndsSoonWithThePrinterSet) {
+// An entry with a printer but no network name would match every network and win.
+TEST_F(ManagerProgramTest, AnEndlessCountAndAnEntryWithoutANetworkKeepTheMappedPrinter) {
     AddMapping(registry_, "Office", PrinterB);
+    SetMappingPrinter(registry_, 2, PrinterA);
     WriteRegistryText(registry_, SettingsKeyPath, NumberofNetworksValueName, "99999999999");
     ConnectNetwork("Office");
 
