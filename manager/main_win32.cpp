@@ -1,4 +1,5 @@
-// "Lumivo Manager.exe": no window, no command line; one cycle per start, exit code 0 always.
+// "Lumivo Manager.exe": no window; one cycle per start, exit code 0 always. The tray program
+// adds ManagerRetrySwitch to the command line to have the last run's failed printers retried.
 // An update check started by the cycle is waited for after it, so that its question stays up
 // until the user answers; by then the Manager has let go of its single-instance name.
 #include <windows.h>
@@ -14,7 +15,7 @@
 #include "common/services/update_check_thread.h"
 #include "manager/manager_cycle.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Win32VersionQueries versions;
     Win32Processes processes;
     Win32Registry registry;
@@ -28,7 +29,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     };
     ManagerPlatform platform{versions, processes, registry,   networks,
                              spooler,  clock,     endRequest, startUpdateCheck};
-    ManagerCycle(platform);
+    ManagerCycle(platform, ManagerStartFromCommandLine(commandLine));
     if (updateCheck) {
         WaitForSingleObject(updateCheck.get(), INFINITE);
     }

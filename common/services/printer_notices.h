@@ -37,6 +37,13 @@ PrinterNotice LearnPrinterOffer(const std::string& printerName, const std::strin
 // The confirmation once the table holds the printer for the network.
 PrinterNotice PrinterLearnedNotice(const std::string& printerName, const std::string& networkName);
 
+// Why the table did not take a printer the user asked to remember.
+enum class NotLearnedReason { TableFull, WriteRefused };
+
+// "Lumivo could not remember HP_Color for Office: the table is full."
+PrinterNotice PrinterNotLearnedNotice(const std::string& printerName,
+                                      const std::string& networkName, NotLearnedReason reason);
+
 // The Manager leaves the notice of its run as "PrinterNotice" for the tray program it starts;
 // nothing to tell leaves the value empty.
 void WritePrinterNotice(Registry& registry, const std::optional<PrinterNotice>& notice);

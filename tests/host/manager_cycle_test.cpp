@@ -263,13 +263,15 @@ TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
     AddMapping(registry, "Office", "Office Printer");
     AddMapping(registry, "Office", "Gone Printer");
     Run();
-    EXPECT_EQ(ReadAppliedNetworks(registry), "");
+    EXPECT_EQ(ReadPrinterRetry(registry),
+              (PrinterRetry{"Office Printer", {{"Office", "Gone Printer"}}}));
 
     SetMappingPrinter(registry, 1, "Gone Printer");
     SetMappingPrinter(registry, 2, "Office Printer");
     spooler.setDefaultCalls.clear();
     processes.starts.clear();
     Run();
+    EXPECT_EQ(ReadPrinterRetry(registry), PrinterRetry{});
     EXPECT_EQ(ReadAppliedNetworks(registry), "Office");
     EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Gone Printer", "Office Printer"}));
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
@@ -279,6 +281,58 @@ TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
     EXPECT_EQ(record[5],
               "Printer \"Gone Printer\" was not set: no printer of that name is "
               "installed (error 1801).");
+}
+
+// The retry applies only the failed matches after the last printer set, tells their failure no
+// more, and ends once the last one is set, the user picks another printer or the networks change.
+// Each printer is named in "RunPrinters" before the spooler is asked, for the tray program.
+TEST_F(ManagerCycleTest, ARetryAppliesOnlyTheFailedMatchesUntilSetOrTheUserPicksAPrinter) {
+    Connect(u"Office");
+    Connect(u"VPN");
+    AddMapping(registry, "Office", "Gone Printer");
+    AddMapping(registry, "Office", "Office Printer");
+    AddMapping(registry, "VPN", "Late Printer");
+    spooler.beforeSetDefault = [this](const std::string& printer) {
+        const Lines named = ReadRunPrinters(registry);
+        EXPECT_NE(std::find(named.begin(), named.end(), printer), named.end()) << printer;
+    };
+    const PrinterRetry pending{"Office Printer", {{"VPN", "Late Printer"}}};
+    const auto retry = [this] {
+        spooler.setDefaultCalls.clear();
+        ManagerCycle(platform, ManagerStartFromCommandLine(" /RETRY"));
+    };
+    Run();
+    EXPECT_EQ(ReadPrinterRetry(registry), pending);
+    EXPECT_EQ(TakePrinterNotice(registry)->title, "Default printer not changed");
+    retry();
+    EXPECT_EQ(PrintersSet(), Lines{"Late Printer"});
+    EXPECT_EQ(ReadPrinterRetry(registry), pending);
+    EXPECT_EQ(TakePrinterNotice(registry), std::nullopt) << "told once";
+    EXPECT_EQ(ReadRunPrinters(registry), (Lines{"Gone Printer", "Office Printer", "Late Printer"}));
+    EXPECT_EQ(Record().at(3), "Tried again the entries whose printers could not be set.");
+
+    spooler.printers.push_back("Late Printer");
+    retry();
+    EXPECT_EQ(spooler.defaultPrinter, "Late Printer");
+    EXPECT_EQ(TakePrinterNotice(registry)->title, "Default printer changed");
+    EXPECT_EQ(ReadPrinterRetry(registry), PrinterRetry{});
+
+    spooler.printers.pop_back();
+    Run();
+    spooler.defaultPrinter = "Cafe Printer";  // picked by hand
+    retry();
+    EXPECT_TRUE(PrintersSet().empty());
+    EXPECT_EQ(spooler.defaultPrinter, "Cafe Printer");
+    EXPECT_EQ(ReadPrinterRetry(registry), PrinterRetry{});
+    EXPECT_EQ(Record().end()[-2],
+              "The default printer is now \"Cafe Printer\", not \"Office Printer\" as Lumivo "
+              "left it: that choice stays, and Lumivo tries no more until the networks or the "
+              "table change.");
+
+    Run();
+    Connect(u"Cafe");
+    retry();
+    EXPECT_EQ(PrintersSet().size(), 3u) << "the networks changed: a whole run";
 }
 
 // The notice left for the tray program: none when the printer was the default already, the

@@ -20,6 +20,7 @@ protected:
         SetLegacyDefaultPrinterMode(registry_, 1);
         AddMapping(registry_, "Office", "Laser");
         WriteAppliedEntry(registry_, MappingEntry{"Office", "Laser"});
+        WriteRunPrinters(registry_, {"Laser"});
     }
 
     std::optional<MappingEntry> Offer(const std::string& printer) {
@@ -41,6 +42,31 @@ TEST_F(PrinterLearningTest, OffersThePickedPrinterOnceForTheNetworkLumivoApplied
     WriteAppliedEntry(registry_, std::nullopt);
     EXPECT_EQ(Offer("Photo"), (MappingEntry{"Home", "Photo"})) << "the first connected network";
     EXPECT_EQ(DefaultPrinterOfDevice("Color,winspool,Ne00:"), "Color");
+}
+
+// A Manager runs while the program runs: the changes it makes, heard of after it went on to the
+// next entry, are its own; neither offered nor taken for the user's pick.
+TEST_F(PrinterLearningTest, NoOfferForThePrintersTheManagerSets) {
+    WriteRunPrinters(registry_, {"Photo", "Color"});
+    EXPECT_EQ(Offer("Photo"), std::nullopt);
+    EXPECT_EQ(Offer("Color"), std::nullopt);
+    EXPECT_FALSE(learning_.PickedByOthers());
+    EXPECT_EQ(Offer("Draft"), (MappingEntry{"Office", "Draft"}));
+    EXPECT_TRUE(learning_.PickedByOthers());
+}
+
+// "Printer remembered" only when the table holds it; otherwise the notice says why.
+TEST_F(PrinterLearningTest, RememberingSaysWhetherTheTableTookThePrinter) {
+    EXPECT_EQ(RememberPrinter(registry_, {"Office", "Color"}), std::nullopt);
+    EXPECT_EQ(ReadMapping(registry_, 1), (MappingEntry{"Office", "Color"}));
+    WriteRegistryText(registry_, SettingsKeyPath, NumberofNetworksValueName, "1000");
+    EXPECT_EQ(RememberPrinter(registry_, {"Home", "Color"}), NotLearnedReason::TableFull);
+    EXPECT_EQ(PrinterNotLearnedNotice("Color", "Home", NotLearnedReason::TableFull),
+              (PrinterNotice{"Printer not remembered",
+                             "Lumivo could not remember Color for Home: the table is full (1000 "
+                             "entries)."}));
+    registry_.MakeReadOnly(RootKey::CurrentUser);
+    EXPECT_EQ(RememberPrinter(registry_, {"Office", "Photo"}), NotLearnedReason::WriteRefused);
 }
 
 TEST_F(PrinterLearningTest, NoOfferWhereThePickIsNoNewsOrNotTheUsers) {

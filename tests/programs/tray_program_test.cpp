@@ -50,8 +50,9 @@ protected:
     }
 
     void TearDown() override {
-        for (const char* value : {AppliedNetworksValueName, AppliedEntryValueName,
-                                  PrinterNoticeValueName, NumberofNetworksValueName}) {
+        for (const char* value :
+             {AppliedNetworksValueName, AppliedEntryValueName, PrinterNoticeValueName,
+              NumberofNetworksValueName, PrinterRetryValueName}) {
             RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", value);
         }
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper\\1");
@@ -363,7 +364,7 @@ TEST_F(TrayProgram, BurstOfNetworkEventsRunsTheWatchOnceAfterItsLastEvent) {
 // changed before the program was back hand over at once.
 TEST_F(TrayProgram, HandOverHandsOverAgainOnlyWhenTheAppliedNetworksChanged) {
     Win32Registry registry;
-    WriteAppliedNetworks(registry, "Office", true);
+    WriteAppliedNetworks(registry, "Office");
     SetConnectedNetworks("Office");
     StartTray(TrayHandOverSwitch);
     WriteScenario(
@@ -376,7 +377,7 @@ TEST_F(TrayProgram, HandOverHandsOverAgainOnlyWhenTheAppliedNetworksChanged) {
     PostMessageA(host_, WM_CLOSE, 0, 0);
     ExpectEnded();
 
-    WriteAppliedNetworks(registry, "Home", true);
+    WriteAppliedNetworks(registry, "Home");
     ASSERT_TRUE(StartTray(tray_, TrayHandOverSwitch));
     ExpectPromptHandOver();
 }
@@ -442,7 +443,7 @@ TEST_F(TrayProgram, APrinterPickedByHandIsOfferedAndAClickRemembersIt) {
     ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_A"));
     AddMapping(registry, "Office", "Lumivo_Test_A");
     WriteAppliedEntry(registry, MappingEntry{"Office", "Lumivo_Test_A"});
-    WriteAppliedNetworks(registry, "Office", true);
+    WriteAppliedNetworks(registry, "Office");
     SetConnectedNetworks("Office");
     StartTray(TrayHandOverSwitch);
     Settle();
@@ -524,7 +525,7 @@ protected:
 // Handed over with the network that stays connected, so that the tick does not hand over.
 TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
     Win32Registry registry;
-    WriteAppliedNetworks(registry, "Office", true);
+    WriteAppliedNetworks(registry, "Office");
     SetConnectedNetworks("Office");
     for (const char* yes : {" yes ", "YES"}) {
         SCOPED_TRACE(yes);
@@ -599,6 +600,29 @@ TEST_F(TrayWatchTimer, WithoutNetworkEventsHandsOverOneTickAfterItStarts) {
     EXPECT_LE(ranFor, Tick + 10s);
     ExpectEnded();
     EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
+}
+
+// While the printer meant to stay the default is missing, each tick has the Manager retry it; a
+// printer picked by hand ends that.
+TEST_F(TrayWatchTimer, RetriesAMissingPrinterAtEachTickUntilAPrinterIsPickedByHand) {
+    Win32Registry registry;
+    ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_A"));
+    WriteAppliedNetworks(registry, "Office");
+    WritePrinterRetry(registry, {"Lumivo_Test_A", {{"Office", "Lumivo_Missing"}}});
+    SetConnectedNetworks("Office");
+    StartTray(TrayHandOverSwitch);
+    ASSERT_TRUE(tray_.WaitForExit(Tick + 10s)) << "no retry at the tick";
+    ExpectEnded();
+    ASSERT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
+    EXPECT_EQ(folder_->Starts()[0].commandLine, "\"Lumivo Manager.exe\" /retry");
+
+    StartTray(TrayHandOverSwitch);
+    ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_B"));
+    EXPECT_FALSE(tray_.WaitForExit(Tick * 3)) << "retried after a printer picked by hand";
+    EXPECT_EQ(folder_->StartedFileNames().size(), 1u);
+    PostMessageA(host_, WM_CLOSE, 0, 0);
+    ExpectEnded();
+    SetDefaultPrinterA("Lumivo_Test_A");
 }
 
 }  // namespace
