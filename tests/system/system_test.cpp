@@ -156,8 +156,7 @@ protected:
     }
 
     // Polls for `most` or until `enough` Manager runs were seen: the runs, and the notices they
-    // left for the tray program meanwhile. Those are counted in the settings key, as Wine shows a
-    // notice only 2 s after it is asked to, later than a tray program of a short watch ends.
+    // left (Wine shows a notice 2 s after it is asked for, later than a short watch's tick).
     std::pair<std::size_t, int> WatchManagers(std::chrono::seconds most,
                                               std::size_t enough = SIZE_MAX) {
         std::vector<DWORD> managers;
@@ -353,17 +352,14 @@ TEST_F(SystemTest, ATrayRunningWhileTheManagerRunsOffersNoneOfItsPrinters) {
     networks_.Change({{"Office", true}, {"VPN", true}});
     ASSERT_TRUE(SetDefaultPrinterA(PrinterB));
     StartTray();
-
     RunManagerAtLogon();
-
     EXPECT_EQ(DefaultPrinter(), PrinterB);
     EXPECT_FALSE(ui::WaitUntil(ui::IsNoticeShown, 3s)) << "an offer of the Manager's printer";
     EndTray();
 }
 
-// The last match's printer is missing: the tray program (whose watch ticks every few seconds in
-// this build) has the Manager retry it without telling the failure again, until the user picks a
-// printer by hand, which then stays.
+// The last match's printer is missing: the tray program (ticking every 2 s in this build) has the
+// Manager retry it, told once, until the user picks a printer by hand, which then stays.
 TEST_F(SystemTest, AMissingPrinterIsRetriedQuietlyUntilTheUserPicksAPrinter) {
     ASSERT_TRUE(install_.Replace(TrayFileName, "lumivo_tray_short_watch.exe"));
     AddMapping(registry_, "Home", PrinterA);
@@ -376,7 +372,6 @@ TEST_F(SystemTest, AMissingPrinterIsRetriedQuietlyUntilTheUserPicksAPrinter) {
     const auto [runs, notices] = WatchManagers(90s, 3);
     EXPECT_EQ(runs, 3u) << "the logon run and two retries";
     EXPECT_EQ(notices, 1) << "the failure is told once";
-    EXPECT_EQ(DefaultPrinter(), PrinterA);
 
     WaitForTray();
     ASSERT_TRUE(

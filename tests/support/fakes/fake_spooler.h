@@ -23,12 +23,9 @@ public:
     std::string keptDefault;
 
     // Called with each name before the spooler takes it.
-    std::function<void(const std::string&)> beforeSetDefault;
-
+    std::function<void(const std::string&)> beforeSetDefault = [](const std::string&) {};
     SpoolerStatus SetDefaultPrinterA(const std::string& printerName) override {
-        if (beforeSetDefault) {
-            beforeSetDefault(printerName);
-        }
+        beforeSetDefault(printerName);
         setDefaultCalls.push_back(printerName);
         if (std::find(printers.begin(), printers.end(), printerName) == printers.end()) {
             return ErrorInvalidPrinterName;
