@@ -1,8 +1,7 @@
-// "Lumivo Manager.exe": no window; one cycle per start, exit code 0 always. Its one switch,
-// ManagerTableChangedSwitch, lets it wait a little for another Manager's name. An update check
-// started by the cycle is waited for after it, so that its question stays up until the user
-// answers or an installer asks the Manager to end; by then the Manager has let go of its
-// single-instance name.
+// "Lumivo Manager.exe": no window; one cycle per start, exit code 0 always. Its switches say how
+// it was started (ManagerStartFromCommandLine). An update check started by the cycle is waited
+// for after it, so that its question stays up until the user answers or an installer asks the
+// Manager to end; by then the Manager has let go of its single-instance name.
 #include <windows.h>
 
 #include "common/platform/win32/clock_win32.h"
@@ -31,7 +30,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     };
     ManagerPlatform platform{versions, processes, registry,   networks,
                              spooler,  clock,     endRequest, startUpdateCheck};
-    ManagerCycle(platform, ManagerSingleInstancePatience(commandLine));
+    ManagerCycle(platform, ManagerStartFromCommandLine(commandLine));
     // Asked to end, the Manager does not wait for the answer: its question goes with the process.
     if (updateCheck) {
         endRequest.WaitForObjectOrEndRequest(updateCheck.get());

@@ -17,6 +17,7 @@
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "manager/manager_identity.h"
+#include "manager/printer_run.h"
 #include "manager/run_outcome.h"
 #include "manager/run_record.h"
 
@@ -49,10 +50,11 @@ std::optional<std::string> WaitForConnectedNetwork(ManagerPlatform& platform) {
 
 // Windows may keep another printer as the default although the spooler took the name, so the
 // Manager asks once the change has had its pause.
-LastMatch SetMappedPrinter(ManagerPlatform& platform, RunRecord& record,
+LastMatch SetMappedPrinter(ManagerPlatform& platform, RunRecord& record, PrinterRun& run,
                            const MappingEntry& entry) {
     LastMatch match;
     match.entry = {entry.networkName, entry.printerName.substr(0, MaxPrinterNameLength)};
+    run.BeforeChange(platform.registry, match.entry.printerName);
     match.status = platform.spooler.SetDefaultPrinterA(match.entry.printerName);
     record.PrinterSet(match.entry.printerName, match.status);
     platform.clock.Sleep(PrinterChangePause);
@@ -62,12 +64,14 @@ LastMatch SetMappedPrinter(ManagerPlatform& platform, RunRecord& record,
             record.OtherDefaultReported(match.reported);
         }
     }
+    run.AfterChange(match);
     return match;
 }
 
 // Makes the printer of each connected entry the default and returns the outcome for the last
 // one, whose printer is meant to stay the default; nothing when no entry's network is connected.
-std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
+std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord& record,
+                                           PrinterRun& run) {
     const std::vector<MappingEntry> table = ReadMappingTable(platform.registry, platform.processes);
     const int count = static_cast<int>(table.size());
     const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
@@ -80,12 +84,15 @@ std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord&
     std::optional<LastMatch> last;
     for (int n = 1; n <= count; ++n) {
         const MappingEntry& entry = table[static_cast<std::size_t>(n - 1)];
+        if (!run.Applies(entry)) {
+            continue;
+        }
         // Every list of connected networks contains the empty name.
         const bool connected =
             !entry.networkName.empty() && IsNetworkConnected(platform.networks, entry.networkName);
         record.Entry(n, entry, connected);
         if (connected) {
-            last = SetMappedPrinter(platform, record, entry);
+            last = SetMappedPrinter(platform, record, run, entry);
             last->defaultBefore = defaultBefore;
         }
         platform.clock.Sleep(EntryPause);
@@ -95,21 +102,38 @@ std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord&
 }
 
 // What the tray program and the next runs learn of this one.
-void HandOverOutcome(Registry& registry, const std::string& connected,
+void HandOverOutcome(Registry& registry, const std::string& connected, const PrinterRun& run,
                      const std::optional<LastMatch>& last) {
-    WriteAppliedNetworks(registry, connected, !last || last->status == SpoolerSuccess);
+    WriteAppliedNetworks(registry, connected);
     WriteAppliedEntry(registry, last ? std::optional<MappingEntry>(last->entry) : std::nullopt);
-    WritePrinterNotice(registry, NoticeOfRun(last));
+    WritePrinterRetry(registry, run.NextRetry(last));
+    WritePrinterNotice(registry, run.Notice(last));
+}
+
+// Applies the table, or on a retry the entries to retry; a retry that finds the user picked
+// another printer since changes nothing and retries no more.
+void ApplyPrinters(ManagerPlatform& platform, RunRecord& record, const ManagerStart& start,
+                   const std::string& connected) {
+    PrinterRun run(platform.registry, platform.spooler, start, connected);
+    if (run.kind() == PrinterRun::Kind::UsersChoice) {
+        record.UsersChoiceKept(run.PresentDefault(), run.Pending().leftDefault);
+        WritePrinterRetry(platform.registry, {});
+        return;
+    }
+    if (run.kind() == PrinterRun::Kind::Retry) {
+        record.Retrying();
+    }
+    HandOverOutcome(platform.registry, connected, run, ApplyMappingTable(platform, record, run));
 }
 
 }  // namespace
 
-void ManagerCycle(ManagerPlatform& platform, std::uint32_t patience) {
+void ManagerCycle(ManagerPlatform& platform, const ManagerStart& start) {
     if (!IsWindows8OrLater(platform.versions)) {
         return;
     }
     const std::uint64_t started = platform.clock.TickCount();
-    if (CheckSingleInstance(platform.processes, ManagerMutexName, patience)) {
+    if (CheckSingleInstance(platform.processes, ManagerMutexName, start.patience)) {
         return;
     }
     RunRecord record(platform.registry, platform.clock);
@@ -127,7 +151,7 @@ void ManagerCycle(ManagerPlatform& platform, std::uint32_t patience) {
     const std::optional<std::string> connected = WaitForConnectedNetwork(platform);
     if (connected) {
         record.NetworkConnected(*connected);
-        HandOverOutcome(platform.registry, *connected, ApplyMappingTable(platform, record));
+        ApplyPrinters(platform, record, start, *connected);
     }
     // The tray program it starts may hand over at once, when the networks changed during this
     // run; the Manager it starts then must find the name free.

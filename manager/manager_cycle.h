@@ -11,6 +11,7 @@
 #include "common/platform/spooler.h"
 #include "common/platform/version_queries.h"
 #include "common/services/update_check.h"
+#include "manager/printer_run.h"
 
 // What the Manager reaches the system through; built once by the program's entry.
 struct ManagerPlatform {
@@ -34,9 +35,11 @@ extern const std::uint32_t NetworkPollPause;
 // One run of the Manager: wait until a network is connected, make the printer of every mapping
 // entry whose network is connected the default (the last match wins), keep the networks it
 // applied for the tray program ("AppliedNetworks"), let go of the single-instance name and start
-// the tray program. Asked to end, it stops waiting and starts no tray program. What it did is
+// the tray program. Started to retry, it applies only the matches whose printers the last run
+// could not set ("PrinterRetry"), unless the networks changed since or the user picked another
+// default printer. Asked to end, it stops waiting and starts no tray program. What it did is
 // kept as the settings value "LastRun", written when it starts waiting for a network and at the
 // end. Returns at once, doing nothing, before Windows 8 or when another Manager still holds the
-// single-instance name after `patience` milliseconds. An update check that it started may still
-// be running when it returns.
-void ManagerCycle(ManagerPlatform& platform, std::uint32_t patience = 0);
+// single-instance name after the start's patience. An update check that it started may still be
+// running when it returns.
+void ManagerCycle(ManagerPlatform& platform, const ManagerStart& start = {});

@@ -11,6 +11,7 @@ constexpr std::uint32_t TableChangePatience = 10000;
 
 }  // namespace
 
-std::uint32_t ManagerSingleInstancePatience(const std::string& commandLine) {
-    return HasSwitch(commandLine, ManagerTableChangedSwitch) ? TableChangePatience : 0;
+ManagerStart ManagerStartFromCommandLine(const std::string& commandLine) {
+    return {HasSwitch(commandLine, ManagerRetrySwitch),
+            HasSwitch(commandLine, ManagerTableChangedSwitch) ? TableChangePatience : 0};
 }

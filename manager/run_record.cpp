@@ -125,6 +125,16 @@ void RunRecord::OtherDefaultReported(const std::string& printerName) {
     lines_.push_back("Windows reports " + Quoted(printerName) + " as the default printer instead.");
 }
 
+void RunRecord::Retrying() {
+    lines_.push_back("Tried again the entries whose printers could not be set.");
+}
+
+void RunRecord::UsersChoiceKept(const std::string& present, const std::string& left) {
+    lines_.push_back("The default printer is now " + Quoted(present) + ", not " + Quoted(left) +
+                     " as Lumivo left it: that choice stays, and Lumivo tries no more until the "
+                     "networks or the table change.");
+}
+
 void RunRecord::TableApplied() {
     if (entries_ == 0) {
         return;

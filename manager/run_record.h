@@ -33,6 +33,11 @@ public:
     // After a change that the spooler took, Windows still reports another default printer.
     void OtherDefaultReported(const std::string& printerName);
 
+    // A retry of the printers that the last run could not set.
+    void Retrying();
+    // A retry found another default printer than the one Lumivo left: the user's choice.
+    void UsersChoiceKept(const std::string& present, const std::string& left);
+
     // After the last entry: what the entries came to.
     void TableApplied();
 

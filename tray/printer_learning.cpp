@@ -27,27 +27,43 @@ bool TableMaps(Registry& registry, const std::string& network, const std::string
     return n != 0 && ReadMapping(registry, n).printerName == printer;
 }
 
+// The Manager names each printer it sets before it sets it, so a change heard of late is still
+// known for its own.
+bool IsLumivosOwn(Registry& registry, const std::string& printer) {
+    const std::vector<std::string> printers = ReadRunPrinters(registry);
+    return std::find(printers.begin(), printers.end(), printer) != printers.end();
+}
+
 }  // namespace
 
 std::optional<MappingEntry> PrinterLearning::OfferFor(const std::string& printer,
                                                       Registry& registry, Spooler& spooler,
                                                       NetworkList& networks) {
     const std::string previous = std::exchange(default_, printer);
-    if (printer == previous || printer.empty() || !IsLegacyDefaultPrinterMode(registry) ||
-        !IsOptionEnabled(registry, ShowNoticesValueName)) {
+    if (printer == previous || printer.empty() || IsLumivosOwn(registry, printer)) {
         return std::nullopt;
     }
-    const MappingEntry applied = ReadAppliedEntry(registry);
+    pickedByOthers_ = true;
+    if (!IsLegacyDefaultPrinterMode(registry) || !IsOptionEnabled(registry, ShowNoticesValueName)) {
+        return std::nullopt;
+    }
     const std::string connected = ConnectedNetworkList(networks);
-    if (printer == applied.printerName || connected.empty()) {
+    if (connected.empty()) {
         return std::nullopt;
     }
-    const std::string network = LearningNetwork(applied, connected);
+    const std::string network = LearningNetwork(ReadAppliedEntry(registry), connected);
     if (TableMaps(registry, network, printer) || !IsInstalled(spooler, previous) ||
         !offered_.emplace(network, printer).second) {
         return std::nullopt;
     }
     return MappingEntry{network, printer};
+}
+
+std::optional<TableChange> RememberPrinter(Registry& registry, Processes& processes,
+                                           const MappingEntry& offer) {
+    const TableChange result =
+        AddOrReplaceMapping(registry, processes, offer.networkName, offer.printerName);
+    return result == TableChange::Stored ? std::nullopt : std::optional(result);
 }
 
 std::string DefaultPrinterOfDevice(const std::string& device) {

@@ -1,9 +1,12 @@
 #include "common/services/printer_notices.h"
 
+#include "common/services/table_change_text.h"
+
 #include <algorithm>
 #include <vector>
 
 #include "common/services/spooler_error_text.h"
+#include "common/settings/mapping_table.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 
@@ -14,6 +17,7 @@ constexpr char ChangedTitle[] = "Default printer changed";
 constexpr char NotChangedTitle[] = "Default printer not changed";
 constexpr char OfferTitle[] = "Remember this printer?";
 constexpr char LearnedTitle[] = "Printer remembered";
+constexpr char NotLearnedTitle[] = "Printer not remembered";
 
 std::string Cut(const std::string& name, std::size_t room) {
     if (name.size() <= room) {
@@ -73,6 +77,13 @@ PrinterNotice LearnPrinterOffer(const std::string& printerName, const std::strin
 PrinterNotice PrinterLearnedNotice(const std::string& printerName, const std::string& networkName) {
     return Notice(LearnedTitle, FitTwoNames("Lumivo will use ", printerName, " whenever ",
                                             networkName, " is connected.", MaxNoticeTextLength));
+}
+
+PrinterNotice PrinterNotLearnedNotice(const std::string& printerName,
+                                      const std::string& networkName, TableChange refusal) {
+    const std::string why = ". " + TableChangeFailureText(refusal);
+    return Notice(NotLearnedTitle, FitTwoNames("Lumivo could not remember ", printerName, " for ",
+                                               networkName, why, MaxNoticeTextLength));
 }
 
 void WritePrinterNotice(Registry& registry, const std::optional<PrinterNotice>& notice) {

@@ -6,6 +6,7 @@
 
 #include "common/platform/registry.h"
 #include "common/platform/spooler.h"
+#include "common/settings/mapping_table.h"
 
 // The notices the tray program shows in the notification area when the default printer changes,
 // and its offer to learn a printer the user picked. The shell takes a title of at most
@@ -36,6 +37,10 @@ PrinterNotice LearnPrinterOffer(const std::string& printerName, const std::strin
 
 // The confirmation once the table holds the printer for the network.
 PrinterNotice PrinterLearnedNotice(const std::string& printerName, const std::string& networkName);
+
+// "Lumivo could not remember HP_Color for Office." and why the table did not take it.
+PrinterNotice PrinterNotLearnedNotice(const std::string& printerName,
+                                      const std::string& networkName, TableChange refusal);
 
 // The Manager leaves the notice of its run as "PrinterNotice" for the tray program it starts;
 // nothing to tell leaves the value empty.

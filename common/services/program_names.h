@@ -19,10 +19,14 @@ inline constexpr const char* TrayHandOverSwitch = "/handover";
 // Manager then waits a few seconds for another Manager that still holds its single-instance name.
 inline constexpr const char* ManagerTableChangedSwitch = "/tablechanged";
 
+// The tray program starts the Manager with this argument at its minute tick while the printer
+// meant to stay the default could not be set: the Manager then retries only the printers it could
+// not set ("PrinterRetry").
+inline constexpr const char* ManagerRetrySwitch = "/retry";
+
 // Name of the event on which an installer asks a running Manager to end before it replaces or
 // removes the programs; it resets the event when it is done.
 inline constexpr const char* ManagerEndEventName = "LMV-Manager-End";
-
 
 // The tray program starts the Console with this argument when the user clicks a notice of a
 // printer change: the Console then shows what the Manager did ("View Last Printer Change").

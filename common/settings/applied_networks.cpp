@@ -1,16 +1,12 @@
 #include "common/settings/applied_networks.h"
 
-#include <vector>
-
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 
 // Kept as one line of a list value: a text value would lose the spaces around a network's name,
 // and the list would then never compare equal.
-void WriteAppliedNetworks(Registry& registry, const std::string& connectedNetworks,
-                          bool printerSet) {
-    WriteRegistryLines(registry, SettingsKeyPath, AppliedNetworksValueName,
-                       {printerSet ? connectedNetworks : std::string()});
+void WriteAppliedNetworks(Registry& registry, const std::string& connectedNetworks) {
+    WriteRegistryLines(registry, SettingsKeyPath, AppliedNetworksValueName, {connectedNetworks});
 }
 
 std::string ReadAppliedNetworks(Registry& registry) {
@@ -29,4 +25,52 @@ MappingEntry ReadAppliedEntry(Registry& registry) {
     const std::vector<std::string> lines =
         ReadRegistryLines(registry, SettingsKeyPath, AppliedEntryValueName);
     return lines.size() == 2 ? MappingEntry{lines[0], lines[1]} : MappingEntry{};
+}
+
+void WriteRunPrinters(Registry& registry, const std::vector<std::string>& printers) {
+    WriteRegistryLines(registry, SettingsKeyPath, RunPrintersValueName, printers);
+}
+
+std::vector<std::string> ReadRunPrinters(Registry& registry) {
+    return ReadRegistryLines(registry, SettingsKeyPath, RunPrintersValueName);
+}
+
+namespace {
+
+// A list value cannot hold an empty line, and an empty name (no default printer) would shift
+// every name after it: each name is stored behind this mark.
+constexpr char NameMark = '>';
+
+}  // namespace
+
+// One value, so that a reader never finds the entries of one run beside the default of another.
+void WritePrinterRetry(Registry& registry, const PrinterRetry& retry) {
+    std::vector<std::string> lines;
+    if (!retry.entries.empty()) {
+        lines.push_back(NameMark + retry.leftDefault);
+        for (const MappingEntry& entry : retry.entries) {
+            lines.push_back(NameMark + entry.networkName);
+            lines.push_back(NameMark + entry.printerName);
+        }
+    }
+    WriteRegistryLines(registry, SettingsKeyPath, PrinterRetryValueName, lines);
+}
+
+PrinterRetry ReadPrinterRetry(Registry& registry) {
+    std::vector<std::string> names;
+    for (const std::string& line :
+         ReadRegistryLines(registry, SettingsKeyPath, PrinterRetryValueName)) {
+        if (line.front() != NameMark) {
+            return {};
+        }
+        names.push_back(line.substr(1));
+    }
+    PrinterRetry retry;
+    for (std::size_t i = 1; i + 1 < names.size(); i += 2) {
+        retry.entries.push_back({names[i], names[i + 1]});
+    }
+    if (!retry.entries.empty()) {
+        retry.leftDefault = names[0];
+    }
+    return retry;
 }

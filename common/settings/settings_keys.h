@@ -49,3 +49,9 @@ inline constexpr char AppliedNetworksValueName[] = "AppliedNetworks";
 // (title and text), which the tray program shows once.
 inline constexpr char AppliedEntryValueName[] = "AppliedEntry";
 inline constexpr char PrinterNoticeValueName[] = "PrinterNotice";
+
+// In the settings key, REG_MULTI_SZ, written by the Manager: the printers it makes the default in
+// its run, each written before the change; and, while the printer meant to stay the default is
+// missing, the default printer it left followed by the network and printer of each entry to retry.
+inline constexpr char RunPrintersValueName[] = "RunPrinters";
+inline constexpr char PrinterRetryValueName[] = "PrinterRetry";

@@ -256,7 +256,6 @@ TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
     AddMapping(registry, "Office", "Office Printer");
     AddMapping(registry, "Office", "Gone Printer");
     Run();
-    EXPECT_EQ(ReadAppliedNetworks(registry), "");
 
     SetMappingPrinter(registry, 1, "Gone Printer");
     SetMappingPrinter(registry, 2, "Office Printer");
@@ -272,6 +271,53 @@ TEST_F(ManagerCycleTest, AMissingPrinterIsIgnoredAndTheRunGoesOn) {
     EXPECT_EQ(record[5],
               "Printer \"Gone Printer\" was not set: no printer of that name is "
               "installed (error 1801).");
+}
+
+// A retry applies only the failed matches after the last printer set, quietly, until the last is
+// set, the user picks a printer or the networks change. Printers are named before they are set.
+TEST_F(ManagerCycleTest, ARetryAppliesOnlyTheFailedMatchesUntilSetOrTheUserPicksAPrinter) {
+    Connect(u"Office");
+    Connect(u"VPN");
+    AddMapping(registry, "Office", "Gone Printer");
+    AddMapping(registry, "Office", "Office Printer");
+    AddMapping(registry, "VPN", "Late Printer");
+    spooler.beforeSetDefault = [this](const std::string& printer) {
+        const Lines named = ReadRunPrinters(registry);
+        EXPECT_NE(std::find(named.begin(), named.end(), printer), named.end()) << printer;
+    };
+    const PrinterRetry pending{"Office Printer", {{"VPN", "Late Printer"}}};
+    const auto retry = [this] {
+        spooler.setDefaultCalls.clear();
+        ManagerCycle(platform, ManagerStartFromCommandLine(" /RETRY"));
+    };
+    Run();
+    EXPECT_EQ(ReadPrinterRetry(registry), pending);
+    EXPECT_EQ(TakePrinterNotice(registry)->title, "Default printer not changed");
+    retry();
+    EXPECT_EQ(PrintersSet(), Lines{"Late Printer"});
+    EXPECT_EQ(ReadPrinterRetry(registry), pending);
+    EXPECT_EQ(TakePrinterNotice(registry), std::nullopt) << "told once";
+    EXPECT_EQ(Record().at(3), "Tried again the entries whose printers could not be set.");
+
+    spooler.printers.push_back("Late Printer");
+    retry();
+    EXPECT_EQ(spooler.defaultPrinter, "Late Printer");
+    EXPECT_EQ(TakePrinterNotice(registry)->title, "Default printer changed");
+    EXPECT_EQ(ReadPrinterRetry(registry), PrinterRetry{});
+
+    spooler.printers.pop_back();
+    Run();
+    spooler.defaultPrinter = "Cafe Printer";  // picked by hand
+    retry();
+    EXPECT_TRUE(PrintersSet().empty());
+    EXPECT_EQ(ReadPrinterRetry(registry), PrinterRetry{});
+    EXPECT_EQ(Record().end()[-2].substr(0, 73),
+              "The default printer is now \"Cafe Printer\", not \"Office Printer\" as Lumivo");
+
+    Run();
+    Connect(u"Cafe");
+    retry();
+    EXPECT_EQ(PrintersSet().size(), 3u) << "the networks changed: a whole run";
 }
 
 // The notice left for the tray program: none when the printer was the default already, the
@@ -456,7 +502,7 @@ TEST_F(ManagerCycleTest, SecondInstanceEndsBeforeReadingAnything) {
     EXPECT_TRUE(ProgramsStarted().empty());
     EXPECT_EQ(networks.Calls().size(), 0u);
     // The Console's Manager for a changed table waits a while for the name; others do not.
-    ManagerCycle(platform, ManagerSingleInstancePatience("/TableChanged"));
+    ManagerCycle(platform, ManagerStartFromCommandLine("/TableChanged"));
     ASSERT_EQ(processes.mutexWaits.size(), 2u);
     EXPECT_EQ(processes.mutexWaits[0].timeout, 0u);
     EXPECT_EQ(processes.mutexWaits[1].timeout, 10000u);

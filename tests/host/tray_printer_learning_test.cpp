@@ -7,6 +7,7 @@
 #include "common/settings/settings_keys.h"
 #include "tests/support/fakes/fake_spooler.h"
 #include "tests/support/fakes/in_memory_registry.h"
+#include "tests/support/fakes/recording_processes.h"
 #include "tests/support/fakes/scenario_text.h"
 #include "tests/support/fakes/scripted_network_list.h"
 #include "tray/printer_learning.h"
@@ -20,6 +21,7 @@ protected:
         SetLegacyDefaultPrinterMode(registry_, 1);
         AddMapping(registry_, "Office", "Laser");
         WriteAppliedEntry(registry_, MappingEntry{"Office", "Laser"});
+        WriteRunPrinters(registry_, {"Laser"});
     }
 
     std::optional<MappingEntry> Offer(const std::string& printer) {
@@ -27,6 +29,7 @@ protected:
     }
 
     InMemoryRegistry registry_;
+    RecordingProcesses processes_;
     FakeSpooler spooler_{{"Laser", "Color", "Photo", "Draft"}, "Laser"};
     ScriptedNetworkList networks_{ScenarioFromText(
         "network\nname = Home\nconnected = yes\nnetwork\nname = Office\nconnected = yes\n")};
@@ -41,6 +44,30 @@ TEST_F(PrinterLearningTest, OffersThePickedPrinterOnceForTheNetworkLumivoApplied
     WriteAppliedEntry(registry_, std::nullopt);
     EXPECT_EQ(Offer("Photo"), (MappingEntry{"Home", "Photo"})) << "the first connected network";
     EXPECT_EQ(DefaultPrinterOfDevice("Color,winspool,Ne00:"), "Color");
+}
+
+// A Manager's changes, heard of after it went on to its next entry, are neither offered nor picks.
+TEST_F(PrinterLearningTest, NoOfferForThePrintersTheManagerSets) {
+    WriteRunPrinters(registry_, {"Photo", "Color"});
+    EXPECT_EQ(Offer("Photo"), std::nullopt);
+    EXPECT_FALSE(learning_.PickedByOthers());
+    EXPECT_EQ(Offer("Draft"), (MappingEntry{"Office", "Draft"}));
+    EXPECT_TRUE(learning_.PickedByOthers());
+}
+
+// "Printer remembered" only when the table holds it; otherwise the notice says why.
+TEST_F(PrinterLearningTest, RememberingSaysWhetherTheTableTookThePrinter) {
+    EXPECT_EQ(RememberPrinter(registry_, processes_, {"Office", "Color"}), std::nullopt);
+    for (int n = 2; n <= MaxMappingCount; ++n) {
+        AddMapping(registry_, "Network " + std::to_string(n), "Laser");
+    }
+    EXPECT_EQ(RememberPrinter(registry_, processes_, {"Home", "Color"}), TableChange::TableFull);
+    EXPECT_EQ(PrinterNotLearnedNotice("Color", "Home", TableChange::TableFull),
+              (PrinterNotice{"Printer not remembered",
+                             "Lumivo could not remember Color for Home. The table is full: it "
+                             "holds 1000 networks. Remove one before adding another."}));
+    registry_.MakeReadOnly(RootKey::CurrentUser);
+    EXPECT_EQ(RememberPrinter(registry_, processes_, {"Office", "Photo"}), TableChange::Refused);
 }
 
 TEST_F(PrinterLearningTest, NoOfferWhereThePickIsNoNewsOrNotTheUsers) {

@@ -50,8 +50,9 @@ protected:
     }
 
     void TearDown() override {
-        for (const char* value : {AppliedNetworksValueName, AppliedEntryValueName,
-                                  PrinterNoticeValueName, NumberofNetworksValueName}) {
+        for (const char* value :
+             {AppliedNetworksValueName, AppliedEntryValueName, PrinterNoticeValueName,
+              NumberofNetworksValueName, PrinterRetryValueName}) {
             RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", value);
         }
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper\\1");
@@ -363,7 +364,7 @@ TEST_F(TrayProgram, BurstOfNetworkEventsRunsTheWatchOnceAfterItsLastEvent) {
 // changed before the program was back hand over at once.
 TEST_F(TrayProgram, HandOverHandsOverAgainOnlyWhenTheAppliedNetworksChanged) {
     Win32Registry registry;
-    WriteAppliedNetworks(registry, "Office", true);
+    WriteAppliedNetworks(registry, "Office");
     SetConnectedNetworks("Office");
     StartTray(TrayHandOverSwitch);
     WriteScenario(
@@ -376,7 +377,7 @@ TEST_F(TrayProgram, HandOverHandsOverAgainOnlyWhenTheAppliedNetworksChanged) {
     PostMessageA(host_, WM_CLOSE, 0, 0);
     ExpectEnded();
 
-    WriteAppliedNetworks(registry, "Home", true);
+    WriteAppliedNetworks(registry, "Home");
     ASSERT_TRUE(StartTray(tray_, TrayHandOverSwitch));
     ExpectPromptHandOver();
 }
@@ -442,7 +443,7 @@ TEST_F(TrayProgram, APrinterPickedByHandIsOfferedAndAClickRemembersIt) {
     ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_A"));
     AddMapping(registry, "Office", "Lumivo_Test_A");
     WriteAppliedEntry(registry, MappingEntry{"Office", "Lumivo_Test_A"});
-    WriteAppliedNetworks(registry, "Office", true);
+    WriteAppliedNetworks(registry, "Office");
     SetConnectedNetworks("Office");
     StartTray(TrayHandOverSwitch);
     Settle();
@@ -524,7 +525,7 @@ protected:
 // Handed over with the network that stays connected, so that the tick does not hand over.
 TEST_F(TrayDailyTimer, YesInAnyCaseWithSpacesStartsTheCheck) {
     Win32Registry registry;
-    WriteAppliedNetworks(registry, "Office", true);
+    WriteAppliedNetworks(registry, "Office");
     SetConnectedNetworks("Office");
     for (const char* yes : {" yes ", "YES"}) {
         SCOPED_TRACE(yes);
@@ -568,6 +569,27 @@ TEST_F(TrayDailyTimer, NoOtherTextOrMissingValueNorATickOfflineStartsNoCheck) {
         PostMessageA(host_, WM_CLOSE, 0, 0);
         ExpectEnded();
     }
+}
+
+// While the printer meant to stay the default is missing, the minute tick has the Manager retry
+// it; a printer picked by hand, which is offered, ends that.
+TEST_F(TrayProgram, MinuteTickRetriesAMissingPrinterUntilAPrinterIsPickedByHand) {
+    Win32Registry registry;
+    SetLegacyDefaultPrinterMode(registry, 1);
+    ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_A"));
+    WriteAppliedNetworks(registry, "Office");
+    WritePrinterRetry(registry, {"Lumivo_Test_A", {{"Office", "Lumivo_Missing"}}});
+    SetConnectedNetworks("Office");
+    StartTray(TrayHandOverSwitch);
+    PostTimer(NetworkWatchTimer);
+    ASSERT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
+    EXPECT_EQ(folder_->Starts()[0].commandLine, "\"Lumivo Manager.exe\" /retry");
+
+    StartTray(TrayHandOverSwitch);
+    ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_B"));
+    EXPECT_TRUE(ui::WaitUntil(ui::IsNoticeShown)) << "no offer";
+    PostTimer(NetworkWatchTimer);
+    ExpectStillRunningAndHidden();
 }
 
 // The network watch's timer, in a test build of the tray program whose watch ticks every

@@ -5,7 +5,7 @@
 #include "common/services/program_names.h"
 #include "common/services/printer_notices.h"
 #include "common/services/update_check_thread.h"
-#include "common/settings/mapping_table.h"
+#include "common/settings/applied_networks.h"
 #include "common/settings/options.h"
 #include "common/settings/settings_keys.h"
 #include "tray/daily_update_check.h"
@@ -80,11 +80,13 @@ void OnNoticeClick(HWND window, TrayHost& host) {
     if (clicked == TrayHost::Notice::RunNotice) {
         HandOver(window, host, ConsoleFileName, ConsoleLastRunSwitch);
     } else if (clicked == TrayHost::Notice::LearnOffer) {
-        if (AddOrReplaceMapping(host.registry, host.processes, host.offer.networkName,
-                                host.offer.printerName) == TableChange::Stored) {
-            ShowNotice(host, PrinterLearnedNotice(host.offer.printerName, host.offer.networkName),
-                       TrayHost::Notice::None);
-        }
+        const auto& [network, printer] = host.offer;
+        const std::optional<TableChange> refused =
+            RememberPrinter(host.registry, host.processes, host.offer);
+        ShowNotice(host,
+                   refused ? PrinterNotLearnedNotice(printer, network, *refused)
+                           : PrinterLearnedNotice(printer, network),
+                   TrayHost::Notice::None);
     }
 }
 
@@ -97,12 +99,22 @@ bool WatchNetworks(HWND window, TrayHost& host) {
     return true;
 }
 
+// While the printer meant to stay the default is missing, each minute tick has the Manager retry
+// it, until other hands pick a default printer: that choice stays.
+bool RetryPrinters(HWND window, TrayHost& host) {
+    if (host.learning.PickedByOthers() || ReadPrinterRetry(host.registry).entries.empty()) {
+        return false;
+    }
+    HandOver(window, host, ManagerFileName, ManagerRetrySwitch);
+    return true;
+}
+
 // The program restarts at every hand-over, so a timer of its own would never see a day pass: the
 // daily update check is due at a minute tick once the last automatic check is a day old. A tick
 // that hands over starts no check, as the check would end with the program.
 void OnTimer(HWND window, TrayHost& host, UINT_PTR timer) {
     if (timer == NetworkWatchTimer) {
-        if (!WatchNetworks(window, host) &&
+        if (!WatchNetworks(window, host) && !RetryPrinters(window, host) &&
             ClaimDailyUpdateCheck(host.registry, host.watch.LastSeen(),
                                   Win32Clock().CurrentUtcTime())) {
             StartUpdateCheck({TrayTitle, TrayProgramVersion, UpdateCheckForm::Tray});

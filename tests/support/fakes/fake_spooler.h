@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,10 @@ public:
     // when it manages the default printer itself.
     std::string keptDefault;
 
+    // Called with each name before the spooler takes it.
+    std::function<void(const std::string&)> beforeSetDefault = [](const std::string&) {};
     SpoolerStatus SetDefaultPrinterA(const std::string& printerName) override {
+        beforeSetDefault(printerName);
         setDefaultCalls.push_back(printerName);
         if (std::find(printers.begin(), printers.end(), printerName) == printers.end()) {
             return ErrorInvalidPrinterName;
