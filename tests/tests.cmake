@@ -21,6 +21,10 @@ if(NOT WIN32)
         set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
     endif()
     include(${CMAKE_SOURCE_DIR}/tests/bench/benchmarks.cmake OPTIONAL)
+    # The Group Policy templates, held together with the policy values that the programs read.
+    add_test(NAME policies.templates
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/release/check-package policies
+            ${CMAKE_SOURCE_DIR}/policies ${CMAKE_SOURCE_DIR}/common/settings)
     return()
 endif()
 
