@@ -115,7 +115,7 @@ TEST_F(MappingEditorWindowTest, RemovingTheSecondOfFourRowsKeepsTheOldOrder) {
 }
 
 // Two Consoles show Home, Office and Lab: one removes Home, the other then Office, which has
-// moved up a place since, and then Home, which is gone.
+// moved up a place since; the first, still showing Office, then removes it too.
 TEST_F(MappingEditorWindowTest, TwoConsolesRemoveTheRowsTheyShow) {
     Store({{"Home", "1"}, {"Office", "2"}, {"Lab", "3"}});
     RunningConsole first;
@@ -132,13 +132,13 @@ TEST_F(MappingEditorWindowTest, TwoConsolesRemoveTheRowsTheyShow) {
     second.Click(IDC_REMOVE);
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Lab", "3"}}));
 
-    second.SelectRow(0);
-    second.PostClick(IDC_REMOVE);
-    const HWND box = second.WaitForMessageBox();
+    first.SelectRow(0);
+    first.PostClick(IDC_REMOVE);
+    const HWND box = first.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_NE(ui::MessageBoxText(box).find("changed or removed this row"), std::string::npos);
     ui::PressButton(box, IDOK);
-    EXPECT_TRUE(ui::WaitUntil([&] { return second.Rows() == Rows{{"Lab", "3", 1}}; }));
+    EXPECT_TRUE(ui::WaitUntil([&] { return first.Rows() == Rows{{"Lab", "3", 1}}; }));
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"Lab", "3"}}));
 }
 
