@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "common/settings/options.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "support/fakes/in_memory_registry.h"
@@ -44,6 +45,15 @@ TEST_F(DailyUpdateCheck, MissingValueOrKeyIsOffWhereTheOtherProgramsCountItOn) {
 
     Store("YES");
     registry_.DeleteKey(RootKey::CurrentUser, "Software\\Lumivo Mapper");
+    EXPECT_FALSE(IsDailyUpdateCheckWanted(registry_));
+}
+
+// The organization's policy decides whatever the user's value says.
+TEST_F(DailyUpdateCheck, APolicyWinsOverTheUsersValue) {
+    WriteRegistryText(registry_, PoliciesKeyPath, CheckForUpdatesValueName, "YES");
+    EXPECT_TRUE(IsDailyUpdateCheckWanted(registry_));
+    Store("YES");
+    WriteRegistryDword(registry_, PoliciesKeyPath, CheckForUpdatesValueName, 0);
     EXPECT_FALSE(IsDailyUpdateCheckWanted(registry_));
 }
 

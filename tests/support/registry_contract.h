@@ -36,6 +36,11 @@ inline std::vector<std::uint8_t> Bytes(const std::string& text) {
     return std::vector<std::uint8_t>(text.begin(), text.end());
 }
 
+// A text as the stored bytes of a REG_SZ hold it.
+inline std::string Sz(const std::string& text) {
+    return text + std::string(1, '\0');
+}
+
 // Opens HKEY_CURRENT_USER\subKey with the given rights; an empty owner when that fails.
 inline RegistryKey Open(Registry& registry, const std::string& subKey, std::uint32_t access) {
     RegistryHandle handle = 0;
@@ -259,11 +264,59 @@ TYPED_TEST_P(RegistrySeamContract, CreateOpensExistingKeysAndMakesMissingOnes) {
     Create(registry, "");
 }
 
+TYPED_TEST_P(RegistrySeamContract, ValuesAreEnumeratedInTheOrderFirstStored) {
+    Registry& registry = this->registry();
+    SetRawText(registry, TestSubKey, "Second", "b");
+    SetRawText(registry, TestSubKey, "First", "a");
+    SetRaw(registry, TestSubKey, "Number", RegDword, {7, 0, 0, 0});
+    SetRawText(registry, TestSubKey, "SECOND", "again");
+    const RegistryKey key = Open(registry, TestSubKey, KeyRead);
+    ASSERT_TRUE(key);
+
+    struct Listed {
+        std::string name;
+        std::uint32_t type;
+        std::string data;
+    };
+    for (const auto& [index, expected] :
+         {std::pair<std::uint32_t, Listed>{0, {"Second", RegSz, Sz("again")}},
+          {1, {"First", RegSz, Sz("a")}},
+          {2, {"Number", RegDword, std::string("\7\0\0\0", 4)}}}) {
+        char name[16] = {};
+        std::uint32_t nameSize = sizeof name;
+        std::uint32_t type = 0;
+        std::uint8_t data[16] = {};
+        std::uint32_t size = sizeof data;
+        ASSERT_EQ(registry.EnumValue(key.get(), index, name, &nameSize, &type, data, &size),
+                  ErrorSuccess);
+        EXPECT_EQ(std::string(name), expected.name);
+        EXPECT_EQ(nameSize, expected.name.size());
+        EXPECT_EQ(type, expected.type);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), size), expected.data);
+    }
+    char name[16] = {};
+    std::uint32_t nameSize = sizeof name;
+    EXPECT_EQ(registry.EnumValue(key.get(), 3, name, &nameSize, nullptr, nullptr, nullptr),
+              ErrorNoMoreItems);
+
+    // Too little room for the name or the data.
+    nameSize = 6;
+    EXPECT_EQ(registry.EnumValue(key.get(), 0, name, &nameSize, nullptr, nullptr, nullptr),
+              ErrorMoreData);
+    nameSize = sizeof name;
+    std::uint8_t data[2] = {};
+    std::uint32_t size = sizeof data;
+    EXPECT_EQ(registry.EnumValue(key.get(), 0, name, &nameSize, nullptr, data, &size),
+              ErrorMoreData);
+    EXPECT_EQ(size, 6u);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(RegistrySeamContract, KeyAndValueNamesIgnoreCase,
                             MissingKeysAndValuesAreNotFound, QueryWithTooLittleRoomFillsNothing,
                             KeyWithSubkeysCannotBeDeleted, RightsOfTheOpenKeyAreEnforced,
                             HandleOfADeletedKeyStoresNothing, BackslashesInSubkeyPaths,
-                            CreateOpensExistingKeysAndMakesMissingOnes);
+                            CreateOpensExistingKeysAndMakesMissingOnes,
+                            ValuesAreEnumeratedInTheOrderFirstStored);
 
 TYPED_TEST_P(RegistryAccessContract, TextRoundTripIsTrimmedOfSpacesOnly) {
     Registry& registry = this->registry();
@@ -453,10 +506,29 @@ TYPED_TEST_P(RegistryAccessContract, LinesAreAMultiStringOfAtMost8KiB) {
     EXPECT_EQ(ReadRegistryLines(registry, TestPath, "Missing"), Lines{});
 }
 
+TYPED_TEST_P(RegistryAccessContract, ValuesAreListedWithTheirTypesAndTexts) {
+    Registry& registry = this->registry();
+    EXPECT_TRUE(ReadRegistryValues(registry, TestPath).empty());
+    SetRawText(registry, TestSubKey, "Office", "  Laser ");
+    SetRaw(registry, TestSubKey, "Expanded", RegExpandSz, Bytes(Sz("Plotter")));
+    SetRaw(registry, TestSubKey, "Number", RegDword, {1, 0, 0, 0});
+    SetRawText(registry, TestSubKey, "Long", std::string(3000, 'z'));
+    SetRawText(registry, TestSubKey, "", "default");
+
+    EXPECT_EQ(ReadRegistryValues(registry, TestPath),
+              (std::vector<RegistryValueListing>{{"Office", RegSz, "Laser"},
+                                                 {"Expanded", RegExpandSz, "Plotter"},
+                                                 {"Number", RegDword, std::nullopt},
+                                                 {"Long", RegSz, std::nullopt},
+                                                 {"", RegSz, "default"}}));
+    EXPECT_TRUE(ReadRegistryValues(registry, TestPath + "\\Missing").empty());
+}
+
 REGISTER_TYPED_TEST_SUITE_P(RegistryAccessContract, TextRoundTripIsTrimmedOfSpacesOnly,
                             TextLengthLimits, LongValueNamesAreCut, PathsThatAreNotPathsDoNothing,
                             RootNameAloneAddressesTheRootKey,
                             TextWritesCreateMissingKeysDwordWritesDoNot, DwordValues,
-                            CreateExistsAndDelete, LinesAreAMultiStringOfAtMost8KiB);
+                            CreateExistsAndDelete, LinesAreAMultiStringOfAtMost8KiB,
+                            ValuesAreListedWithTheirTypesAndTexts);
 
 }  // namespace registry_contract

@@ -11,12 +11,16 @@
 #include <cstdint>
 #include <limits>
 #include <ostream>
+#include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "common/services/places_to_apply.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/window_placement.h"
 #include "support/fakes/recording_processes.h"
@@ -30,12 +34,8 @@ inline void PrintTo(const MappingEntry& entry, std::ostream* out) {
 namespace registry_contract {
 
 inline const std::string SettingsSubKey = "Software\\Lumivo Mapper";
+inline const std::string PoliciesSubKey = "Software\\Policies\\Lumivo Mapper";
 inline const std::string WindowsSubKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
-
-// A text as the stored bytes of a REG_SZ hold it.
-inline std::string Sz(const std::string& text) {
-    return text + std::string(1, '\0');
-}
 
 inline std::string EntrySubKey(std::size_t n) {
     return SettingsSubKey + "\\" + std::to_string(n);
@@ -344,12 +344,93 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
     }
 }
 
+// A policy in one of its forms wins over the user's option; a missing or empty policy key, or a
+// policy of another form, leaves the user's.
+TYPED_TEST_P(SettingsStoreContract, OptionPoliciesWinInTheirOwnForms) {
+    Registry& registry = this->registry();
+    SetRawText(registry, SettingsSubKey, CheckForUpdatesValueName, "NO");
+    EXPECT_EQ(OptionPolicy(registry, CheckForUpdatesValueName), std::nullopt);
+    Create(registry, PoliciesSubKey);
+    EXPECT_FALSE(IsOptionEnabled(registry, CheckForUpdatesValueName));
+
+    struct Form {
+        std::uint32_t type;
+        std::vector<std::uint8_t> data;
+        std::optional<bool> policy;
+    };
+    const std::vector<Form> forms = {
+        {RegSz, Bytes(Sz(" yes ")), true},
+        {RegSz, Bytes(Sz("NO")), false},
+        {RegDword, {1, 0, 0, 0}, true},
+        {RegDword, {0, 0, 0, 0}, false},
+        {RegDword, {2, 0, 0, 0}, {}},
+        {RegSz, Bytes(Sz("1")), {}},
+        {RegBinary, {1}, {}},
+    };
+    for (const char* option : {CheckForUpdatesValueName, SystemTrayValueName}) {
+        for (const Form& form : forms) {
+            SCOPED_TRACE(std::string(option) + " of type " + std::to_string(form.type));
+            SetRaw(registry, PoliciesSubKey, option, form.type, form.data);
+            EXPECT_EQ(OptionPolicy(registry, option), form.policy);
+            EXPECT_EQ(IsOptionEnabled(registry, option),
+                      form.policy.value_or(option == SystemTrayValueName));
+        }
+    }
+}
+
+// The organization's places come first, the most specific last, where its match wins; values
+// that name no place are left out and told.
+TYPED_TEST_P(SettingsStoreContract, OrganizationsPlacesComeFirstTheMostSpecificLast) {
+    Registry& registry = this->registry();
+    const std::vector<MappingEntry> own = {{"Home", "Laser"}};
+    StoreTable(registry, own);
+    const auto read = [&] { return ReadPlacesToApply(registry, this->processes); };
+    EXPECT_EQ(read().entries, own);
+    Create(registry, PoliciesSubKey + "\\Places");
+    EXPECT_EQ(read().entries, own);
+    EXPECT_EQ(read().organizationCount, 0u);
+
+    const std::string places = PoliciesSubKey + "\\Places";
+    SetRawText(registry, places, "10.0.0.0/8", "Wide");
+    SetRawText(registry, places, " Office ", "First Name");
+    SetRawText(registry, places, "10.20.0.0/16", "Narrow");
+    SetRaw(registry, places, "Cafe", RegDword, {1, 0, 0, 0});
+    SetRawText(registry, places, "Lab", "Second Name");
+    SetRawText(registry, places, "", "Default");
+    SetRawText(registry, places, "Annex", " ");
+    SetRawText(registry, places, "10.30.0.0/16", "Narrow Too");
+    const PlacesToApply toApply = read();
+    EXPECT_EQ(toApply.entries, (std::vector<MappingEntry>{{"10.0.0.0/8", "Wide"},
+                                                          {"10.30.0.0/16", "Narrow Too"},
+                                                          {"10.20.0.0/16", "Narrow"},
+                                                          {"Lab", "Second Name"},
+                                                          {"Office", "First Name"},
+                                                          {"Home", "Laser"}}));
+    EXPECT_EQ(toApply.organizationCount, 5u);
+    EXPECT_EQ(toApply.ignored,
+              (std::vector<IgnoredPlace>{{"Cafe", IgnoredPlace::Why::NotText},
+                                         {"", IgnoredPlace::Why::NoName},
+                                         {"Annex", IgnoredPlace::Why::NoPrinter}}));
+
+    // Only the number 0 keeps the user's own rows from applying.
+    for (const auto& [type, data, kept] :
+         {std::tuple{RegDword, std::vector<std::uint8_t>{0, 0, 0, 0}, false},
+          {RegDword, {1, 0, 0, 0}, true},
+          {RegDword, {2, 0, 0, 0}, true},
+          {RegSz, Bytes(Sz("0")), true}}) {
+        SetRaw(registry, PoliciesSubKey, UserPlacesValueName, type, data);
+        EXPECT_EQ(read().userRowsApplied, kept) << "type " << type;
+        EXPECT_EQ(read().entries.size(), kept ? 6u : 5u);
+    }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite,
                             CountsAndNamesAsTheyAreStored, OnlyNoSwitchesAnOptionOff,
                             AddingAppendsEntries, BadCountsAndFailedDeletesCannotDamageTheTable,
                             FindingComparesTrimmedNamesExactly, ChangingThePrinterOfAnEntry,
                             RemovingTheOnlyEntry, RemovingClosesTheGap, MovedEntriesComeOutTrimmed,
                             LegacyDefaultPrinterMode, WindowPlacementRoundTrip,
-                            FiftyEntriesSurviveAddRemoveCycles);
+                            FiftyEntriesSurviveAddRemoveCycles, OptionPoliciesWinInTheirOwnForms,
+                            OrganizationsPlacesComeFirstTheMostSpecificLast);
 
 }  // namespace registry_contract

@@ -43,11 +43,14 @@ std::vector<std::string> PathComponents(const std::string& subKey) {
 
 struct InMemoryRegistry::Node {
     struct Value {
+        std::string name;
         std::uint32_t type = 0;
         std::vector<std::uint8_t> data;
     };
     std::map<std::string, std::shared_ptr<Node>> subKeys;
     std::map<std::string, Value> values;
+    // The folded names of the values in the order they were first stored.
+    std::vector<std::string> valueOrder;
     bool deleted = false;
 };
 
@@ -194,10 +197,54 @@ RegistryStatus InMemoryRegistry::SetValue(RegistryHandle key, const std::string&
     if (node.deleted) {
         return ErrorKeyDeleted;
     }
-    Node::Value& value = node.values[Folded(valueName)];
+    const std::string folded = Folded(valueName);
+    if (node.values.count(folded) == 0) {
+        node.valueOrder.push_back(folded);
+        node.values[folded].name = valueName.c_str();
+    }
+    Node::Value& value = node.values[folded];
     value.type = type;
     value.data.assign(data, data + size);
     return ErrorSuccess;
+}
+
+RegistryStatus InMemoryRegistry::EnumValue(RegistryHandle key, std::uint32_t index, char* name,
+                                           std::uint32_t* nameSize, std::uint32_t* type,
+                                           std::uint8_t* data, std::uint32_t* dataSize) {
+    const auto handle = handles_.find(key);
+    if (handle == handles_.end()) {
+        return ErrorInvalidHandle;
+    }
+    if ((handle->second.access & KeyQueryValue) == 0) {
+        return ErrorAccessDenied;
+    }
+    const Node& node = *handle->second.node;
+    if (node.deleted) {
+        return ErrorKeyDeleted;
+    }
+    if (index >= node.valueOrder.size()) {
+        return ErrorNoMoreItems;
+    }
+    const Node::Value& value = node.values.at(node.valueOrder[index]);
+    if (*nameSize <= value.name.size()) {
+        return ErrorMoreData;
+    }
+    std::copy(value.name.begin(), value.name.end(), name);
+    name[value.name.size()] = '\0';
+    *nameSize = static_cast<std::uint32_t>(value.name.size());
+    if (type != nullptr) {
+        *type = value.type;
+    }
+    if (dataSize == nullptr) {
+        return ErrorSuccess;
+    }
+    const auto needed = static_cast<std::uint32_t>(value.data.size());
+    const bool fits = data == nullptr || *dataSize >= needed;
+    if (data != nullptr && fits) {
+        std::copy(value.data.begin(), value.data.end(), data);
+    }
+    *dataSize = needed;
+    return fits ? ErrorSuccess : ErrorMoreData;
 }
 
 RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subKey) {
