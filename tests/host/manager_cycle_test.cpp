@@ -202,23 +202,27 @@ TEST_F(ManagerCycleTest, OrganizationsPlacesApplyFirstAndAUsersMatchingRowWins) 
     const std::string places = std::string(PoliciesKeyPath) + "\\" + PolicyPlacesSubKey;
     WriteRegistryText(registry, places, "Office", "Office Printer");
     WriteRegistryText(registry, places, "Home", "Home Printer");
+    WriteRegistryDword(registry, places, "Cafe", 1);
     Connect(u"Office");
     Connect(u"Home");
     AddMapping(registry, "Home", "Cafe Printer");
     Run();
     EXPECT_EQ(PrintersSet(), (Lines{"Home Printer", "Office Printer", "Cafe Printer"}));
     const Lines record = Record();
-    ASSERT_GE(record.size(), 10u);
+    ASSERT_GE(record.size(), 11u);
     EXPECT_EQ(record[4],
+              "Left out your organization's place \"Cafe\": its printer is not stored "
+              "as text.");
+    EXPECT_EQ(record[5],
               "Your organization sets 2 places; your own entries apply after them, so "
               "yours win.");
-    EXPECT_EQ(record[7].substr(0, 45), "Your organization's place 2: network \"Office\"");
-    EXPECT_EQ(record[9].substr(0, 23), "Entry 1: network \"Home\"");
+    EXPECT_EQ(record[8].substr(0, 45), "Your organization's place 2: network \"Office\"");
+    EXPECT_EQ(record[10].substr(0, 23), "Entry 1: network \"Home\"");
 
     WriteRegistryDword(registry, PoliciesKeyPath, UserPlacesValueName, 0);
     Run();
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
-    EXPECT_EQ(Record()[4],
+    EXPECT_EQ(Record()[5],
               "Your organization does not let your own entries apply: only its "
               "places were applied.");
 }

@@ -83,7 +83,7 @@ TEST_F(PrinterLearningTest, NoOfferWhereThePickIsNoNewsOrNotTheUsers) {
     EXPECT_EQ(Offer("Draft"), std::nullopt) << "notices off";
     WriteRegistryText(registry_, SettingsKeyPath, ShowNoticesValueName, "YES");
     WriteRegistryText(registry_, PoliciesKeyPath, ShowNoticesValueName, "NO");
-    EXPECT_EQ(Offer("Draft"), std::nullopt) << "notices off by policy";
+    EXPECT_EQ(Offer("Color"), std::nullopt) << "notices off by policy";
     WriteRegistryText(registry_, PoliciesKeyPath, ShowNoticesValueName, "YES");
     WriteRegistryDword(registry_, PoliciesKeyPath, UserPlacesValueName, 0);
     EXPECT_EQ(Offer("Draft"), std::nullopt) << "the organization keeps users' rows from applying";

@@ -348,10 +348,10 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
 // policy of another form, leaves the user's.
 TYPED_TEST_P(SettingsStoreContract, OptionPoliciesWinInTheirOwnForms) {
     Registry& registry = this->registry();
-    SetRawText(registry, SettingsSubKey, SystemTrayValueName, "NO");
+    SetRawText(registry, SettingsSubKey, SystemTrayValueName, "YES");
     EXPECT_EQ(OptionPolicy(registry, SystemTrayValueName), std::nullopt);
     Create(registry, PoliciesSubKey);
-    EXPECT_FALSE(IsOptionEnabled(registry, SystemTrayValueName));
+    EXPECT_TRUE(IsOptionEnabled(registry, SystemTrayValueName));
     for (const auto& [type, data, policy] :
          {std::tuple{RegSz, Bytes(Sz(" yes ")), std::optional(true)},
           {RegSz, Bytes(Sz("NO")), false},
@@ -361,7 +361,7 @@ TYPED_TEST_P(SettingsStoreContract, OptionPoliciesWinInTheirOwnForms) {
           {RegSz, Bytes(Sz("1")), std::nullopt},
           {RegBinary, {1}, std::nullopt}}) {
         SetRaw(registry, PoliciesSubKey, SystemTrayValueName, type, data);
-        EXPECT_EQ(IsOptionEnabled(registry, SystemTrayValueName), policy.value_or(false))
+        EXPECT_EQ(IsOptionEnabled(registry, SystemTrayValueName), policy.value_or(true))
             << "type " << type;
     }
 }
