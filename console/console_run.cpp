@@ -32,7 +32,7 @@ void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& mess
         windows.StartUpdateCheck(caption);
     }
     windows.InitialiseCommonControls();
-    const std::vector<MappingEntry> table = MappingRows(registry, processes);
+    const std::vector<MappingRow> table = MappingRows(registry, processes);
     const bool confirmed =
         windows.RunMainWindow(caption, HasSwitch(commandLine, ConsoleLastRunSwitch));
     if (confirmed && MappingRows(registry, processes) != table &&

@@ -1,5 +1,7 @@
 #include "console/main_commands.h"
 
+#include "common/settings/options.h"
+#include "common/settings/organization_places.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 
@@ -25,7 +27,22 @@ const std::string OnlineHelpUrl =
 const std::string SupportPageUrl =
     std::string("http://") + LUMIVO_SITE_HOST + "/Software/LMV/LMVPP.htm";
 
+const std::string ManagedByOrganizationText = "Some settings are managed by your organization.";
+
+bool HasOrganizationSettings(Registry& registry) {
+    for (const char* option :
+         {CheckForUpdatesValueName, SystemTrayValueName, ShowNoticesValueName}) {
+        if (OptionPolicy(registry, option)) {
+            return true;
+        }
+    }
+    return !UsersKeepTheirRows(registry) || !ReadOrganizationPlaces(registry).places.empty();
+}
+
 bool ToggleOption(Registry& registry, const std::string& valueName, bool checked) {
+    if (const std::optional<bool> policy = OptionPolicy(registry, valueName)) {
+        return *policy;
+    }
     WriteRegistryText(registry, SettingsKeyPath, valueName, checked ? OptionNoText : OptionYesText);
     return !checked;
 }

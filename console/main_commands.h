@@ -17,6 +17,11 @@ extern const std::string HelpFileName;
 extern const std::string OnlineHelpUrl;
 extern const std::string SupportPageUrl;
 
+// The main window's line, in its status bar, while the organization sets any option, places of
+// its own, or keeps the user's rows from applying.
+extern const std::string ManagedByOrganizationText;
+bool HasOrganizationSettings(Registry& registry);
+
 // A click on a checked option item stores "NO", on an unchecked one "YES"; the answer is whether
-// the item is checked afterwards.
+// the item is checked afterwards. An option the organization sets stays as its policy says.
 bool ToggleOption(Registry& registry, const std::string& valueName, bool checked);

@@ -1,5 +1,6 @@
 #include "console/mapping_editor.h"
 
+#include "common/services/places_to_apply.h"
 #include "common/services/spooler_error_text.h"
 #include "common/services/table_change_text.h"
 #include "common/settings/registry_access.h"
@@ -20,19 +21,40 @@ std::vector<std::string> NetworkChoices(const std::string& nameList) {
     }
 }
 
-std::vector<MappingEntry> MappingRows(Registry& registry, Processes& processes) {
-    return ReadMappingTable(registry, processes);
+std::string RowOwnerText(RowOwner owner) {
+    return owner == RowOwner::Organization ? "Your organization" : "You";
+}
+
+const std::string OrganizationRowText =
+    "Your organization set this place, so only your organization can remove or change it.";
+const std::string OrganizationPlacesOnlyText =
+    "Your organization sets the places Lumivo uses, so you cannot add or change entries.";
+
+std::vector<MappingRow> MappingRows(Registry& registry, Processes& processes) {
+    const PlacesToApply places = ReadPlacesToApply(registry, processes);
+    std::vector<MappingRow> rows;
+    for (std::size_t i = 0; i < places.entries.size(); ++i) {
+        rows.push_back({places.entries[i],
+                        places.IsOrganizations(i) ? RowOwner::Organization : RowOwner::User});
+    }
+    return rows;
 }
 
 std::string AddMappingRow(Registry& registry, Processes& processes, const std::string& networkName,
                           const std::string& printerName) {
+    if (!UsersKeepTheirRows(registry)) {
+        return OrganizationPlacesOnlyText;
+    }
     return TableChangeFailureText(
         AddOrReplaceMapping(registry, processes, networkName, printerName));
 }
 
 std::string RemoveMappingRow(Registry& registry, Processes& processes, Clock& clock,
-                             const MappingEntry& shown) {
-    return TableChangeFailureText(RemoveMapping(registry, processes, clock, shown));
+                             const MappingRow& shown) {
+    if (shown.owner == RowOwner::Organization) {
+        return OrganizationRowText;
+    }
+    return TableChangeFailureText(RemoveMapping(registry, processes, clock, shown.entry));
 }
 
 std::string GetPresentDefaultPrinter(Spooler& spooler) {

@@ -19,15 +19,35 @@ extern const std::string NoDefaultPrinterText;
 // piece removed. Every piece counts, so an empty list offers one empty name.
 std::vector<std::string> NetworkChoices(const std::string& nameList);
 
-// The rows of the mapping list: the table as the store holds it now.
-std::vector<MappingEntry> MappingRows(Registry& registry, Processes& processes);
+// Who set a row of the mapping list.
+enum class RowOwner { User, Organization };
+
+struct MappingRow {
+    MappingEntry entry;
+    RowOwner owner = RowOwner::User;
+
+    friend bool operator==(const MappingRow&, const MappingRow&) = default;
+};
+
+// The list's "Set by" column: "You" or "Your organization".
+std::string RowOwnerText(RowOwner owner);
+
+// What Remove of one of the organization's rows says, and Add while the organization keeps the
+// user's own rows from applying.
+extern const std::string OrganizationRowText;
+extern const std::string OrganizationPlacesOnlyText;
+
+// The rows of the mapping list in the order they apply: the organization's places, then the
+// table as the store holds it now unless the organization keeps the user's rows from applying.
+std::vector<MappingRow> MappingRows(Registry& registry, Processes& processes);
 
 // "Add" and "Remove" of the row the list showed: what to tell the user, empty when the table
-// holds the change.
+// holds the change. The organization's rows are not the user's to remove, and while the user's
+// own rows do not apply, nothing is added.
 std::string AddMappingRow(Registry& registry, Processes& processes, const std::string& networkName,
                           const std::string& printerName);
 std::string RemoveMappingRow(Registry& registry, Processes& processes, Clock& clock,
-                             const MappingEntry& shown);
+                             const MappingRow& shown);
 
 // The present default printer as label 1022 shows it.
 std::string GetPresentDefaultPrinter(Spooler& spooler);

@@ -8,6 +8,7 @@
 #include "common/network/name_lists.h"
 #include "common/services/process_helpers.h"
 #include "common/services/printer_notices.h"
+#include "common/services/places_to_apply.h"
 #include "common/services/program_names.h"
 #include "common/services/update_check_schedule.h"
 #include "common/settings/applied_networks.h"
@@ -68,14 +69,17 @@ LastMatch SetMappedPrinter(ManagerPlatform& platform, RunRecord& record, Printer
     return match;
 }
 
-// Makes the printer of each connected entry the default and returns the outcome for the last
-// one, whose printer is meant to stay the default; nothing when no entry's network is connected.
+// Makes the printer of each connected entry (the organization's places, then the user's rows)
+// the default and returns the outcome for the last one, whose printer is meant to stay the
+// default; nothing when no entry's network is connected.
 std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord& record,
                                            PrinterRun& run) {
-    const std::vector<MappingEntry> table = ReadMappingTable(platform.registry, platform.processes);
+    const PlacesToApply places = ReadPlacesToApply(platform.registry, platform.processes);
+    const std::vector<MappingEntry>& table = places.entries;
     const int count = static_cast<int>(table.size());
     const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
     record.Management(lumivoManages, count);
+    record.Places(places);
     if (!lumivoManages) {
         return std::nullopt;
     }

@@ -71,6 +71,19 @@ std::vector<std::string> FitRecordLines(const std::vector<std::string>& lines) {
     return fitted;
 }
 
+std::string IgnoredPlaceLine(const IgnoredPlace& ignored) {
+    switch (ignored.why) {
+        case IgnoredPlace::Why::NoName:
+            return "Left out a value of your organization's places that has no name.";
+        case IgnoredPlace::Why::NotText:
+            return "Left out your organization's place " + Quoted(ignored.name) +
+                   ": its printer is not stored as text.";
+        case IgnoredPlace::Why::NoPrinter:
+            break;
+    }
+    return "Left out your organization's place " + Quoted(ignored.name) + ": it names no printer.";
+}
+
 }  // namespace
 
 RunRecord::RunRecord(Registry& registry, Clock& clock)
@@ -99,13 +112,30 @@ void RunRecord::Management(bool lumivoManages, int entryCount) {
     }
 }
 
+void RunRecord::Places(const PlacesToApply& places) {
+    for (const IgnoredPlace& ignored : places.ignored) {
+        lines_.push_back(IgnoredPlaceLine(ignored));
+    }
+    organizationCount_ = static_cast<int>(places.organizationCount);
+    if (!places.userRowsApplied) {
+        lines_.push_back(
+            "Your organization does not let your own entries apply: only its places were "
+            "applied.");
+    } else if (organizationCount_ > 0) {
+        lines_.push_back("Your organization sets " + Counted(places.organizationCount, "place") +
+                         "; your own entries apply after them, so yours win.");
+    }
+}
+
 void RunRecord::Entry(int n, const MappingEntry& entry, bool connected) {
     const std::string what = entry.networkName.empty()
                                  ? "no network name, so it matches no network."
                                  : "network " + Quoted(entry.networkName) + ", printer " +
                                        Quoted(entry.printerName) + ": " +
                                        (connected ? "connected." : "not connected.");
-    lines_.push_back("Entry " + std::to_string(n) + ": " + what);
+    lines_.push_back((n <= organizationCount_ ? "Your organization's place " + std::to_string(n)
+                                              : "Entry " + std::to_string(n - organizationCount_)) +
+                     ": " + what);
     ++entries_;
     matches_ += connected ? 1 : 0;
 }
@@ -154,7 +184,10 @@ void RunRecord::TrayProgram(std::uint32_t processId) {
     if (processId != 0) {
         lines_.push_back("Started the tray program.");
     } else if (!IsOptionEnabled(registry_, SystemTrayValueName)) {
-        lines_.push_back("Did not start the tray program: \"Display Icon in System Tray\" is off.");
+        lines_.push_back(
+            std::string("Did not start the tray program: \"Display Icon in System Tray\" is off") +
+            (OptionPolicy(registry_, SystemTrayValueName) ? ", as your organization set it."
+                                                          : "."));
     } else {
         lines_.push_back(std::string("Could not start the tray program ") + TrayFileName + ".");
     }

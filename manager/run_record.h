@@ -7,6 +7,7 @@
 #include "common/platform/clock.h"
 #include "common/platform/registry.h"
 #include "common/platform/spooler.h"
+#include "common/services/places_to_apply.h"
 #include "common/settings/mapping_table.h"
 
 // What the Manager did in its latest run, in plain words, one line per fact, so that a user can
@@ -27,7 +28,12 @@ public:
     // Who manages the default printer; when Windows does, the Manager changes nothing.
     void Management(bool lumivoManages, int entryCount);
 
-    // An entry without a network name is told as one that matches no network.
+    // Which of the entries that follow are the organization's, which of its values were left
+    // out, and whether the user's own rows apply.
+    void Places(const PlacesToApply& places);
+
+    // Entry n of the places to apply, told as the organization's place or as the user's entry of
+    // that number. An entry without a network name is told as one that matches no network.
     void Entry(int n, const MappingEntry& entry, bool connected);
     void PrinterSet(const std::string& printerName, SpoolerStatus status);
     // After a change that the spooler took, Windows still reports another default printer.
@@ -60,6 +66,7 @@ private:
     Clock& clock_;
     std::vector<std::string> lines_;
     std::uint64_t waitStart_ = 0;
+    int organizationCount_ = 0;
     int entries_ = 0;
     int matches_ = 0;
     int printersSet_ = 0;

@@ -1,6 +1,7 @@
 #include "tray/daily_update_check.h"
 
 #include "common/services/update_check_schedule.h"
+#include "common/settings/options.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "common/text/text_helpers.h"
@@ -10,8 +11,9 @@ bool IsDailyUpdateCheckWanted(const std::string& checkForUpdates) {
 }
 
 bool IsDailyUpdateCheckWanted(Registry& registry) {
-    return IsDailyUpdateCheckWanted(
-        ReadRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName));
+    return OptionPolicy(registry, CheckForUpdatesValueName)
+        .value_or(IsDailyUpdateCheckWanted(
+            ReadRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName)));
 }
 
 bool ClaimDailyUpdateCheck(Registry& registry, const std::string& connectedNetworks,

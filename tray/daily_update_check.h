@@ -10,7 +10,8 @@
 // other text as off.
 bool IsDailyUpdateCheckWanted(const std::string& checkForUpdates);
 
-// Reads CheckForUpdates from the settings key and applies the rule above.
+// The organization's CheckForUpdates policy when it sets one; otherwise the settings key's value
+// with the rule above.
 bool IsDailyUpdateCheckWanted(Registry& registry);
 
 // At a minute tick: true when the check is wanted, a network is connected (without one the check

@@ -6,6 +6,7 @@
 #include "common/network/name_lists.h"
 #include "common/settings/applied_networks.h"
 #include "common/settings/options.h"
+#include "common/settings/organization_places.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 
@@ -44,7 +45,8 @@ std::optional<MappingEntry> PrinterLearning::OfferFor(const std::string& printer
         return std::nullopt;
     }
     pickedByOthers_ = true;
-    if (!IsLegacyDefaultPrinterMode(registry) || !IsOptionEnabled(registry, ShowNoticesValueName)) {
+    if (!IsLegacyDefaultPrinterMode(registry) || !IsOptionEnabled(registry, ShowNoticesValueName) ||
+        !UsersKeepTheirRows(registry)) {
         return std::nullopt;
     }
     const std::string connected = ConnectedNetworkList(networks);

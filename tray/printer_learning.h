@@ -15,9 +15,10 @@
 // The tray program notices when the default printer changes by other hands and offers once to
 // remember the new one for the connected network: the network whose entry Lumivo applied last,
 // or with none the first connected network. It offers nothing while Windows manages the default
-// printer, with notices off, without a connected network, for a printer the table already maps
-// there, for a printer that the Manager sets ("RunPrinters"), and when the previous default is
-// gone (Windows then picks a new default itself: that is not the user's choice).
+// printer, with notices off, while the organization keeps the users' own rows from applying,
+// without a connected network, for a printer the table already maps there, for a printer that the
+// Manager sets ("RunPrinters"), and when the previous default is gone (Windows then picks a new
+// default itself: that is not the user's choice).
 class PrinterLearning {
 public:
     explicit PrinterLearning(std::string defaultPrinter) : default_(std::move(defaultPrinter)) {}

@@ -17,6 +17,7 @@ inline constexpr RegistryStatus ErrorInvalidHandle = 6;
 inline constexpr RegistryStatus ErrorInvalidParameter = 87;
 inline constexpr RegistryStatus ErrorBadPathname = 161;
 inline constexpr RegistryStatus ErrorMoreData = 234;
+inline constexpr RegistryStatus ErrorNoMoreItems = 259;
 inline constexpr RegistryStatus ErrorBadKey = 1010;
 inline constexpr RegistryStatus ErrorKeyDeleted = 1018;
 
@@ -70,6 +71,15 @@ public:
     virtual RegistryStatus SetValue(RegistryHandle key, const std::string& valueName,
                                     std::uint32_t type, const std::uint8_t* data,
                                     std::uint32_t size) = 0;
+
+    // RegEnumValueA: the value at index (0 for the first) of the key. On entry nameSize is the
+    // room at name in characters, its NUL included; on return the name's length without it. Type
+    // and data as QueryValue gives them; data and dataSize may both be null, and so may type.
+    // Too little room for the name or the data gives ErrorMoreData; past the last value,
+    // ErrorNoMoreItems.
+    virtual RegistryStatus EnumValue(RegistryHandle key, std::uint32_t index, char* name,
+                                     std::uint32_t* nameSize, std::uint32_t* type,
+                                     std::uint8_t* data, std::uint32_t* dataSize) = 0;
 
     // RegDeleteKeyA: deletes root\subKey with its values; a key with subkeys stays.
     virtual RegistryStatus DeleteKey(RootKey root, const std::string& subKey) = 0;

@@ -19,6 +19,9 @@ constexpr std::size_t WriteNameLimit = 254;
 // Text values pass through a zero-terminated buffer of this many bytes.
 constexpr std::uint32_t TextBufferSize = 2047;
 
+// A value's name has at most 16383 characters.
+constexpr std::uint32_t ValueNameRoom = 16384;
+
 std::string Cut(const std::string& text, std::size_t limit) {
     return text.substr(0, limit);
 }
@@ -171,6 +174,39 @@ std::optional<std::string> ReadRegistryStoredText(Registry& registry, const std:
         return std::nullopt;
     }
     return value->Text();
+}
+
+std::vector<RegistryValueListing> ReadRegistryValues(Registry& registry, const std::string& path) {
+    std::vector<RegistryValueListing> values;
+    const auto split = SplitRegistryPath(path);
+    if (!split) {
+        return values;
+    }
+    const RegistryKey key = OpenKey(registry, *split, ReadNameLimit, KeyRead);
+    if (!key) {
+        return values;
+    }
+    std::vector<char> name(ValueNameRoom);
+    for (std::uint32_t index = 0;; ++index) {
+        StoredValue value;
+        std::uint32_t nameSize = ValueNameRoom;
+        RegistryStatus status = registry.EnumValue(key.get(), index, name.data(), &nameSize,
+                                                   &value.type, value.data.data(), &value.size);
+        // Only the data can be too long, as the name has the room of the longest; the name and
+        // type are asked for again without it.
+        const bool dataFits = status == ErrorSuccess;
+        if (status == ErrorMoreData) {
+            nameSize = ValueNameRoom;
+            status = registry.EnumValue(key.get(), index, name.data(), &nameSize, &value.type,
+                                        nullptr, nullptr);
+        }
+        if (status != ErrorSuccess) {
+            return values;
+        }
+        values.push_back(
+            {std::string(name.data(), nameSize), value.type,
+             dataFits && IsTextType(value.type) ? std::optional(value.Text()) : std::nullopt});
+    }
 }
 
 std::optional<std::int32_t> ReadRegistryNumber(Registry& registry, const std::string& path,

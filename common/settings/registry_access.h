@@ -44,6 +44,19 @@ std::string ReadRegistryText(Registry& registry, const std::string& path,
 std::optional<std::string> ReadRegistryStoredText(Registry& registry, const std::string& path,
                                                   const std::string& valueName);
 
+// One value of a key as a listing gives it: its name, its type and, for a value stored as text,
+// its text as ReadRegistryStoredText reads it (nothing for any other type or a longer text).
+struct RegistryValueListing {
+    std::string name;
+    std::uint32_t type = 0;
+    std::optional<std::string> text;
+
+    friend bool operator==(const RegistryValueListing&, const RegistryValueListing&) = default;
+};
+
+// Every value of the key, in the order the registry lists them; none when the key is missing.
+std::vector<RegistryValueListing> ReadRegistryValues(Registry& registry, const std::string& path);
+
 // A number as deployment tools store it: REG_DWORD and REG_QWORD as their number (beyond the
 // 32-bit range, its nearest end), a text as its leading decimal number. Nothing when the value
 // is missing or of any other type.

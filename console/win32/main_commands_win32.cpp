@@ -165,8 +165,12 @@ void AttachMenuBar(HWND window, ConsolePlatform& platform) {
     AppendMenuA(menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help");
     // From here on the window owns the menus and destroys them with itself.
     SetMenu(window, menuBar);
+    // An option the organization sets shows its policy, greyed.
     for (const OptionItem& item : OptionItems) {
         CheckItem(window, item.id, IsOptionEnabled(platform.registry, item.valueName));
+        if (OptionPolicy(platform.registry, item.valueName)) {
+            EnableMenuItem(menuBar, item.id, MF_BYCOMMAND | MF_GRAYED);
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <tuple>
 #include <utility>
 
@@ -9,6 +11,7 @@
 #include "common/settings/options.h"
 #include "console/anchor_table.h"
 #include "console/console_ids.h"
+#include "console/main_commands.h"
 #include "console/win32/anchor_control_win32.h"
 #include "console/win32/dialog_font_win32.h"
 #include "console/win32/main_commands_win32.h"
@@ -64,6 +67,10 @@ void FillMainWindow(HWND window, ConsolePlatform& platform) {
         IsLegacyDefaultPrinterMode(platform.registry) ? IDC_LUMIVO_MANAGES : IDC_WINDOWS_MANAGES);
     ShowPresentDefaultPrinter(window, platform.spooler);
     CreateMappingListMenu(window);
+    if (HasOrganizationSettings(platform.registry)) {
+        SendDlgItemMessageA(window, IDC_STATUS_BAR, SB_SETTEXTA, 0,
+                            reinterpret_cast<LPARAM>(ManagedByOrganizationText.c_str()));
+    }
 }
 
 void InitialiseMainWindow(HWND window, ConsolePlatform& platform) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/network/name_lists.h"
+#include "common/settings/organization_places.h"
 #include "console/console_ids.h"
 #include "console/mapping_editor.h"
 #include "console/win32/dialog_geometry_win32.h"
@@ -15,15 +16,21 @@
 
 namespace {
 
-// The two columns' widths in dialog units: 43 % and 57 % of the list's creation width.
-constexpr int NetworkColumnWidth = 157;
-constexpr int PrinterColumnWidth = 208;
+// The columns' widths in dialog units: 43 % and 57 % of the list's creation width; where the
+// organization sets places, a third column tells whose each row is.
+const std::vector<int> ColumnWidths = {157, 208};
+const std::vector<int> OwnerColumnWidths = {125, 160, 80};
+
+// Whether the list shows the "Set by" column, and whether the organization keeps the user's rows
+// from applying, which leaves nothing to add, remove or change.
+bool ownerColumn = false;
+bool rowsLocked = false;
 
 // The list's popup menu and the procedure the list had before it was subclassed.
 UniqueMenu listMenu;
 // The rows as the list shows them: "Remove" acts on the row the user saw, whatever another
 // program has stored since.
-std::vector<MappingEntry> shownRows;
+std::vector<MappingRow> shownRows;
 WNDPROC listProcedure = nullptr;
 HWND menuOwner = nullptr;
 
@@ -51,6 +58,14 @@ void InsertColumn(HWND list, int column, const char* heading, int width) {
                  reinterpret_cast<LPARAM>(&header));
 }
 
+void SetSubItemText(HWND list, int index, int column, const std::string& text) {
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
 void FillComboBox(HWND window, int id, const std::vector<std::string>& items) {
     const HWND box = GetDlgItem(window, id);
     for (const std::string& item : items) {
@@ -59,8 +74,8 @@ void FillComboBox(HWND window, int id, const std::vector<std::string>& items) {
     SendMessageA(box, CB_SETCURSEL, 0, 0);
 }
 
-// The entry that the first selected row shows; nothing when no row is selected.
-std::optional<MappingEntry> FirstSelectedRow(HWND window) {
+// The row that is selected first; nothing when no row is selected.
+std::optional<MappingRow> FirstSelectedRow(HWND window) {
     const LRESULT index =
         SendMessageA(MappingList(window), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
     if (index < 0 || static_cast<std::size_t>(index) >= shownRows.size()) {
@@ -124,9 +139,17 @@ void ChangeDefaultPrinterTo(HWND window, const std::string& printerName, Console
 
 void SetUpMappingList(HWND window, Registry& registry, Processes& processes) {
     const HWND list = MappingList(window);
-    const DialogBaseUnits base = BaseUnitsOf(window);
-    InsertColumn(list, 0, "Network", HorizontalPixels(NetworkColumnWidth, base));
-    InsertColumn(list, 1, "Default Printer", HorizontalPixels(PrinterColumnWidth, base));
+    rowsLocked = !UsersKeepTheirRows(registry);
+    ownerColumn = rowsLocked || !ReadOrganizationPlaces(registry).places.empty();
+    InsertColumn(list, 0, "Network", 0);
+    InsertColumn(list, 1, "Default Printer", 0);
+    if (ownerColumn) {
+        InsertColumn(list, 2, "Set by", 0);
+    }
+    SizeMappingListColumns(window);
+    for (const int id : {IDC_ADD, IDC_REMOVE, IDC_NETWORK_BOX}) {
+        EnableWindow(GetDlgItem(window, id), !rowsLocked);
+    }
     const LPARAM look = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(look), look);
     RefreshMappingList(window, registry, processes);
@@ -135,8 +158,10 @@ void SetUpMappingList(HWND window, Registry& registry, Processes& processes) {
 void SizeMappingListColumns(HWND window) {
     const HWND list = MappingList(window);
     const DialogBaseUnits base = BaseUnitsOf(window);
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, HorizontalPixels(NetworkColumnWidth, base));
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, HorizontalPixels(PrinterColumnWidth, base));
+    const std::vector<int>& widths = ownerColumn ? OwnerColumnWidths : ColumnWidths;
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, column, HorizontalPixels(widths[column], base));
+    }
 }
 
 void RefreshMappingList(HWND window, Registry& registry, Processes& processes) {
@@ -144,21 +169,19 @@ void RefreshMappingList(HWND window, Registry& registry, Processes& processes) {
     const HWND list = MappingList(window);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     shownRows = MappingRows(registry, processes);
-    const std::vector<MappingEntry>& rows = shownRows;
+    const std::vector<MappingRow>& rows = shownRows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         LVITEMA row{};
         row.mask = LVIF_TEXT | LVIF_PARAM;
         row.iItem = static_cast<int>(i);
-        row.pszText = const_cast<char*>(rows[i].networkName.c_str());
+        row.pszText = const_cast<char*>(rows[i].entry.networkName.c_str());
         row.lParam = static_cast<LPARAM>(i + 1);
         const auto index = static_cast<int>(
             SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
-
-        LVITEMA printer{};
-        printer.iSubItem = 1;
-        printer.pszText = const_cast<char*>(rows[i].printerName.c_str());
-        SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&printer));
+        SetSubItemText(list, index, 1, rows[i].entry.printerName);
+        if (ownerColumn) {
+            SetSubItemText(list, index, 2, RowOwnerText(rows[i].owner));
+        }
     }
     SetCursor(previousCursor);
 }
@@ -178,7 +201,7 @@ void ShowPresentDefaultPrinter(HWND window, Spooler& spooler) {
 void CreateMappingListMenu(HWND window) {
     listMenu.reset(CreatePopupMenu());
     AppendMenuA(listMenu.get(), MF_STRING, IDM_SET_TO_DEFAULT, "Set to Default");
-    AppendMenuA(listMenu.get(), MF_STRING, IDM_REMOVE, "Remove");
+    AppendMenuA(listMenu.get(), MF_STRING | (rowsLocked ? MF_GRAYED : 0), IDM_REMOVE, "Remove");
     menuOwner = window;
 }
 
@@ -209,7 +232,7 @@ bool HandleMappingCommand(HWND window, int id, ConsolePlatform& platform,
                             mainCaption);
             return true;
         case IDC_REMOVE:
-            if (const std::optional<MappingEntry> shown = FirstSelectedRow(window)) {
+            if (const std::optional<MappingRow> shown = FirstSelectedRow(window)) {
                 ShowTableChange(
                     window, platform,
                     RemoveMappingRow(platform.registry, platform.processes, platform.clock, *shown),

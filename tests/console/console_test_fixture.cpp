@@ -8,11 +8,13 @@
 namespace {
 
 constexpr char SettingsSubkey[] = "Software\\Lumivo Mapper";
+constexpr char PoliciesSubkey[] = "Software\\Policies\\Lumivo Mapper";
 constexpr char WindowsSubkey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 
 void DeleteSettingsKey() {
     RegDeleteTreeA(HKEY_CURRENT_USER, SettingsSubkey);
     RegDeleteKeyA(HKEY_CURRENT_USER, SettingsSubkey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, PoliciesSubkey);
 }
 
 }  // namespace

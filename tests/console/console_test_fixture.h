@@ -7,7 +7,7 @@
 #include "common/platform/win32/registry_win32.h"
 
 // Every Console test starts from an empty settings key with the update check and the tray program
-// switched off, and leaves no settings behind. Windows' management value is put back as it was.
+// switched off, and without policies, and leaves no settings or policies behind. Windows' management value is put back as it was.
 class ConsoleTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/settings/registry_access.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/settings_keys.h"
 #include "console/about_text.h"
 #include "console/main_commands.h"
@@ -82,6 +83,13 @@ TEST(ToggleOption, AClickStoresTheOppositeOfTheCheckAndAnswersTheNewCheck) {
     EXPECT_EQ(ReadRegistryText(registry, SettingsKeyPath, CheckForUpdatesValueName), "YES");
     EXPECT_TRUE(ToggleOption(registry, SystemTrayValueName, false));
     EXPECT_EQ(ReadRegistryText(registry, SettingsKeyPath, SystemTrayValueName), "YES");
+
+    // The organization's option stays as its policy says, and says so in the status bar.
+    EXPECT_FALSE(HasOrganizationSettings(registry));
+    WriteRegistryText(registry, PoliciesKeyPath, SystemTrayValueName, "YES");
+    EXPECT_TRUE(ToggleOption(registry, SystemTrayValueName, true));
+    EXPECT_EQ(ReadRegistryText(registry, SettingsKeyPath, SystemTrayValueName), "YES");
+    EXPECT_TRUE(HasOrganizationSettings(registry));
 }
 
 TEST(ConsoleAddresses, HelpAndSupportPagesOfTheProductSite) {

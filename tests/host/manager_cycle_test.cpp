@@ -10,6 +10,7 @@
 #include "common/settings/applied_networks.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "manager/manager_cycle.h"
@@ -192,6 +193,38 @@ TEST_F(ManagerCycleTest, EveryMatchIsAppliedInTableOrderSoTheLastWins) {
                      "Printer \"Home Printer\" is now the default printer.",
                      "The last match wins: \"Home Printer\" is the default printer.",
                      "Started the tray program."}));
+}
+
+// The organization's places apply before the user's rows, so a user's row that matches wins;
+// of two matching names the organization listed, the first wins. UserPlaces 0 keeps the user's
+// rows from applying. The record tells which is whose.
+TEST_F(ManagerCycleTest, OrganizationsPlacesApplyFirstAndAUsersMatchingRowWins) {
+    const std::string places = std::string(PoliciesKeyPath) + "\\" + PolicyPlacesSubKey;
+    WriteRegistryText(registry, places, "Office", "Office Printer");
+    WriteRegistryText(registry, places, "Home", "Home Printer");
+    WriteRegistryDword(registry, places, "Cafe", 1);
+    Connect(u"Office");
+    Connect(u"Home");
+    AddMapping(registry, "Home", "Cafe Printer");
+    Run();
+    EXPECT_EQ(PrintersSet(), (Lines{"Home Printer", "Office Printer", "Cafe Printer"}));
+    const Lines record = Record();
+    ASSERT_GE(record.size(), 11u);
+    EXPECT_EQ(record[4],
+              "Left out your organization's place \"Cafe\": its printer is not stored "
+              "as text.");
+    EXPECT_EQ(record[5],
+              "Your organization sets 2 places; your own entries apply after them, so "
+              "yours win.");
+    EXPECT_EQ(record[8].substr(0, 45), "Your organization's place 2: network \"Office\"");
+    EXPECT_EQ(record[10].substr(0, 23), "Entry 1: network \"Home\"");
+
+    WriteRegistryDword(registry, PoliciesKeyPath, UserPlacesValueName, 0);
+    Run();
+    EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
+    EXPECT_EQ(Record()[5],
+              "Your organization does not let your own entries apply: only its "
+              "places were applied.");
 }
 
 TEST_F(ManagerCycleTest, NamesMatchWhateverTheirCaseAndSurroundingSpaces) {
@@ -461,11 +494,20 @@ TEST_F(ManagerCycleTest, AutomaticUpdateCheckRunsAtMostOnceADay) {
     EXPECT_EQ(updateChecks.size(), 6u);
 }
 
+// The organization's SystemTray policy wins over the user's value either way.
 TEST_F(ManagerCycleTest, SystemTrayNoLeavesTheTrayStopped) {
     Connect(u"Office");
     WriteRegistryText(registry, SettingsKeyPath, SystemTrayValueName, " no ");
     Run();
     EXPECT_TRUE(ProgramsStarted().empty());
+
+    WriteRegistryText(registry, SettingsKeyPath, SystemTrayValueName, "YES");
+    WriteRegistryText(registry, PoliciesKeyPath, SystemTrayValueName, "NO");
+    Run();
+    EXPECT_TRUE(ProgramsStarted().empty());
+    EXPECT_EQ(Record().back(),
+              "Did not start the tray program: \"Display Icon in System Tray\" is off, as your "
+              "organization set it.");
 }
 
 // An installer asks a Manager to end, while it waits for a network or later in its run: it ends

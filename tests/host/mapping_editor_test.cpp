@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/settings/mapping_table.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "common/services/table_change_text.h"
@@ -45,7 +46,7 @@ protected:
     }
     void Store(const Table& entries) { Store(registry_, entries); }
 
-    Table Stored() { return MappingRows(registry_, processes_); }
+    Table Stored() { return ReadMappingTable(registry_, processes_); }
 
     // The numbered subkeys hold the table as it reads, with nothing left pending.
     static void ExpectStoredEntries(InMemoryRegistry& registry, const Table& table) {
@@ -94,17 +95,33 @@ TEST_F(MappingEditorTest, AddAppendsANewNetworkAndReplacesTheKnownOnesPrinter) {
 TEST_F(MappingEditorTest, RemoveTakesTheRowShownWhateverItsPlaceNow) {
     Store({{"Home", "A"}, {"Office", "B"}, {"Lab", "C"}});
     const Table shown = Stored();
-    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, shown[0]), "");
-    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, shown[1]), "");
+    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, {shown[0]}), "");
+    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, {shown[1]}), "");
     ExpectStoredEntries(registry_, {{"Lab", "C"}});
 
     // A row that another program removed or changed since is left, and the user told so.
     AddMappingRow(registry_, processes_, "Lab", "D");
     for (const MappingEntry& stale : {shown[0], shown[2]}) {
-        EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, stale),
+        EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, {stale}),
                   TableChangeFailureText(TableChange::RowChanged));
     }
     EXPECT_EQ(Stored(), (Table{{"Lab", "D"}}));
+}
+
+// The organization's places lead the list and are not the user's to remove; while the user's
+// own rows do not apply, the list holds the organization's alone and nothing is added.
+TEST_F(MappingEditorTest, TheOrganizationsRowsLeadAndStayTheirs) {
+    Store({{"Home", "A"}});
+    WriteRegistryText(registry_, std::string(PoliciesKeyPath) + "\\Places", "Office", "B");
+    const std::vector<MappingRow> rows = MappingRows(registry_, processes_);
+    EXPECT_EQ(rows, (std::vector<MappingRow>{{{"Office", "B"}, RowOwner::Organization},
+                                             {{"Home", "A"}, RowOwner::User}}));
+    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, rows[0]), OrganizationRowText);
+
+    WriteRegistryDword(registry_, PoliciesKeyPath, UserPlacesValueName, 0);
+    EXPECT_EQ(MappingRows(registry_, processes_), std::vector<MappingRow>{rows[0]});
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Cafe", "C"), OrganizationPlacesOnlyText);
+    ExpectStoredEntries(registry_, {{"Home", "A"}});
 }
 
 TEST_F(MappingEditorTest, ChangesHoldTheTableLockOrSayWhyNot) {

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "common/settings/options.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "support/fakes/in_memory_registry.h"
@@ -45,6 +46,11 @@ TEST_F(DailyUpdateCheck, MissingValueOrKeyIsOffWhereTheOtherProgramsCountItOn) {
     Store("YES");
     registry_.DeleteKey(RootKey::CurrentUser, "Software\\Lumivo Mapper");
     EXPECT_FALSE(IsDailyUpdateCheckWanted(registry_));
+}
+
+TEST_F(DailyUpdateCheck, APolicyWinsOverTheUsersValue) {
+    WriteRegistryText(registry_, PoliciesKeyPath, CheckForUpdatesValueName, "YES");
+    EXPECT_TRUE(IsDailyUpdateCheckWanted(registry_));
 }
 
 // Without a network the check could only fail, so the day is claimed at a tick with one.

@@ -3,6 +3,7 @@
 
 #include "common/settings/applied_networks.h"
 #include "common/settings/options.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "tests/support/fakes/fake_spooler.h"
@@ -81,6 +82,12 @@ TEST_F(PrinterLearningTest, NoOfferWhereThePickIsNoNewsOrNotTheUsers) {
     WriteRegistryText(registry_, SettingsKeyPath, ShowNoticesValueName, "NO");
     EXPECT_EQ(Offer("Draft"), std::nullopt) << "notices off";
     WriteRegistryText(registry_, SettingsKeyPath, ShowNoticesValueName, "YES");
+    WriteRegistryText(registry_, PoliciesKeyPath, ShowNoticesValueName, "NO");
+    EXPECT_EQ(Offer("Color"), std::nullopt) << "notices off by policy";
+    WriteRegistryText(registry_, PoliciesKeyPath, ShowNoticesValueName, "YES");
+    WriteRegistryDword(registry_, PoliciesKeyPath, UserPlacesValueName, 0);
+    EXPECT_EQ(Offer("Draft"), std::nullopt) << "the organization keeps users' rows from applying";
+    WriteRegistryDword(registry_, PoliciesKeyPath, UserPlacesValueName, 1);
 
     SetLegacyDefaultPrinterMode(registry_, 0);
     EXPECT_EQ(Offer("Color"), std::nullopt) << "Windows manages the default printer";

@@ -36,6 +36,11 @@ inline std::vector<std::uint8_t> Bytes(const std::string& text) {
     return std::vector<std::uint8_t>(text.begin(), text.end());
 }
 
+// A text as the stored bytes of a REG_SZ hold it.
+inline std::string Sz(const std::string& text) {
+    return text + std::string(1, '\0');
+}
+
 // Opens HKEY_CURRENT_USER\subKey with the given rights; an empty owner when that fails.
 inline RegistryKey Open(Registry& registry, const std::string& subKey, std::uint32_t access) {
     RegistryHandle handle = 0;
@@ -259,11 +264,41 @@ TYPED_TEST_P(RegistrySeamContract, CreateOpensExistingKeysAndMakesMissingOnes) {
     Create(registry, "");
 }
 
+// Windows lists a key's values in the order they were first stored, Wine by name: the values here
+// are stored in the order of their names.
+TYPED_TEST_P(RegistrySeamContract, ValuesAreEnumeratedOneByOne) {
+    Registry& registry = this->registry();
+    SetRawText(registry, TestSubKey, "Alpha", "b");
+    SetRaw(registry, TestSubKey, "Number", RegDword, {7, 0, 0, 0});
+    SetRawText(registry, TestSubKey, "ALPHA", "again");
+    const RegistryKey key = Open(registry, TestSubKey, KeyRead);
+    char name[8] = {};
+    std::uint32_t nameSize = sizeof name;
+    std::uint32_t type = 0;
+    std::uint8_t data[8] = {};
+    std::uint32_t size = sizeof data;
+    ASSERT_EQ(registry.EnumValue(key.get(), 0, name, &nameSize, &type, data, &size), ErrorSuccess);
+    EXPECT_EQ(std::string(name) + " " + std::to_string(nameSize), "Alpha 5");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), size), Sz("again"));
+    nameSize = sizeof name;
+    ASSERT_EQ(registry.EnumValue(key.get(), 1, name, &nameSize, &type, nullptr, nullptr),
+              ErrorSuccess);
+    EXPECT_EQ(std::string(name) + " " + std::to_string(type), "Number 4");
+    EXPECT_EQ(registry.EnumValue(key.get(), 2, name, &nameSize, nullptr, nullptr, nullptr),
+              ErrorNoMoreItems);
+    nameSize = sizeof name;
+    size = 2;
+    EXPECT_EQ(registry.EnumValue(key.get(), 0, name, &nameSize, nullptr, data, &size),
+              ErrorMoreData);
+    EXPECT_EQ(size, 6u);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(RegistrySeamContract, KeyAndValueNamesIgnoreCase,
                             MissingKeysAndValuesAreNotFound, QueryWithTooLittleRoomFillsNothing,
                             KeyWithSubkeysCannotBeDeleted, RightsOfTheOpenKeyAreEnforced,
                             HandleOfADeletedKeyStoresNothing, BackslashesInSubkeyPaths,
-                            CreateOpensExistingKeysAndMakesMissingOnes);
+                            CreateOpensExistingKeysAndMakesMissingOnes,
+                            ValuesAreEnumeratedOneByOne);
 
 TYPED_TEST_P(RegistryAccessContract, TextRoundTripIsTrimmedOfSpacesOnly) {
     Registry& registry = this->registry();
@@ -453,10 +488,25 @@ TYPED_TEST_P(RegistryAccessContract, LinesAreAMultiStringOfAtMost8KiB) {
     EXPECT_EQ(ReadRegistryLines(registry, TestPath, "Missing"), Lines{});
 }
 
+TYPED_TEST_P(RegistryAccessContract, ValuesAreListedWithTheirTypesAndTexts) {
+    Registry& registry = this->registry();
+    EXPECT_TRUE(ReadRegistryValues(registry, TestPath).empty());
+    SetRaw(registry, TestSubKey, "", RegExpandSz, Bytes(Sz("default")));
+    SetRawText(registry, TestSubKey, "Long", std::string(3000, 'z'));
+    SetRaw(registry, TestSubKey, "Number", RegDword, {1, 0, 0, 0});
+    SetRawText(registry, TestSubKey, "Office", "  Laser ");
+    EXPECT_EQ(ReadRegistryValues(registry, TestPath),
+              (std::vector<RegistryValueListing>{{"", RegExpandSz, "default"},
+                                                 {"Long", RegSz, std::nullopt},
+                                                 {"Number", RegDword, std::nullopt},
+                                                 {"Office", RegSz, "Laser"}}));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(RegistryAccessContract, TextRoundTripIsTrimmedOfSpacesOnly,
                             TextLengthLimits, LongValueNamesAreCut, PathsThatAreNotPathsDoNothing,
                             RootNameAloneAddressesTheRootKey,
                             TextWritesCreateMissingKeysDwordWritesDoNot, DwordValues,
-                            CreateExistsAndDelete, LinesAreAMultiStringOfAtMost8KiB);
+                            CreateExistsAndDelete, LinesAreAMultiStringOfAtMost8KiB,
+                            ValuesAreListedWithTheirTypesAndTexts);
 
 }  // namespace registry_contract

@@ -11,12 +11,16 @@
 #include <cstdint>
 #include <limits>
 #include <ostream>
+#include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "common/services/places_to_apply.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/window_placement.h"
 #include "support/fakes/recording_processes.h"
@@ -30,12 +34,8 @@ inline void PrintTo(const MappingEntry& entry, std::ostream* out) {
 namespace registry_contract {
 
 inline const std::string SettingsSubKey = "Software\\Lumivo Mapper";
+inline const std::string PoliciesSubKey = "Software\\Policies\\Lumivo Mapper";
 inline const std::string WindowsSubKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
-
-// A text as the stored bytes of a REG_SZ hold it.
-inline std::string Sz(const std::string& text) {
-    return text + std::string(1, '\0');
-}
 
 inline std::string EntrySubKey(std::size_t n) {
     return SettingsSubKey + "\\" + std::to_string(n);
@@ -344,12 +344,74 @@ TYPED_TEST_P(SettingsStoreContract, FiftyEntriesSurviveAddRemoveCycles) {
     }
 }
 
+// A policy in one of its forms wins over the user's option; a missing or empty policy key, or a
+// policy of another form, leaves the user's.
+TYPED_TEST_P(SettingsStoreContract, OptionPoliciesWinInTheirOwnForms) {
+    Registry& registry = this->registry();
+    SetRawText(registry, SettingsSubKey, SystemTrayValueName, "YES");
+    EXPECT_EQ(OptionPolicy(registry, SystemTrayValueName), std::nullopt);
+    Create(registry, PoliciesSubKey);
+    EXPECT_TRUE(IsOptionEnabled(registry, SystemTrayValueName));
+    for (const auto& [type, data, policy] :
+         {std::tuple{RegSz, Bytes(Sz(" yes ")), std::optional(true)},
+          {RegSz, Bytes(Sz("NO")), false},
+          {RegDword, {1, 0, 0, 0}, true},
+          {RegDword, {0, 0, 0, 0}, false},
+          {RegDword, {2, 0, 0, 0}, std::nullopt},
+          {RegSz, Bytes(Sz("1")), std::nullopt},
+          {RegBinary, {1}, std::nullopt}}) {
+        SetRaw(registry, PoliciesSubKey, SystemTrayValueName, type, data);
+        EXPECT_EQ(IsOptionEnabled(registry, SystemTrayValueName), policy.value_or(true))
+            << "type " << type;
+    }
+}
+
+// The organization's places come first, the most specific last, where its match wins; values
+// that name no place are left out and told. Only the number 0 keeps the user's rows out.
+TYPED_TEST_P(SettingsStoreContract, OrganizationsPlacesComeFirstTheMostSpecificLast) {
+    Registry& registry = this->registry();
+    StoreTable(registry, {{"Home", "Laser"}});
+    const std::string places = PoliciesSubKey + "\\Places";
+    Create(registry, places);
+    const auto read = [&] { return ReadPlacesToApply(registry, this->processes); };
+    EXPECT_EQ(read().entries, (std::vector<MappingEntry>{{"Home", "Laser"}}));
+    for (const auto& [place, printer] : {std::pair{"10.0.0.0/8", "Wide"},
+                                         {" Office ", "Name 1"},
+                                         {"10.20.0.0/16", "Narrow 1"},
+                                         {"Lab", "Name 2"},
+                                         {"", "Default"},
+                                         {"Annex", " "},
+                                         {"10.30.0.0/16", "Narrow 2"}}) {
+        SetRawText(registry, places, place, printer);
+    }
+    SetRaw(registry, places, "Cafe", RegDword, {1, 0, 0, 0});
+    const PlacesToApply toApply = read();
+    EXPECT_EQ(toApply.entries, (std::vector<MappingEntry>{{"10.0.0.0/8", "Wide"},
+                                                          {"10.30.0.0/16", "Narrow 2"},
+                                                          {"10.20.0.0/16", "Narrow 1"},
+                                                          {"Lab", "Name 2"},
+                                                          {"Office", "Name 1"},
+                                                          {"Home", "Laser"}}));
+    EXPECT_EQ(toApply.organizationCount, 5u);
+    EXPECT_EQ(toApply.ignored, (std::vector<IgnoredPlace>{{"", IgnoredPlace::Why::NoName},
+                                                          {"Annex", IgnoredPlace::Why::NoPrinter},
+                                                          {"Cafe", IgnoredPlace::Why::NotText}}));
+    for (const auto& [type, data, kept] :
+         {std::tuple{RegDword, std::vector<std::uint8_t>{0, 0, 0, 0}, false},
+          {RegDword, {2, 0, 0, 0}, true},
+          {RegSz, Bytes(Sz("0")), true}}) {
+        SetRaw(registry, PoliciesSubKey, UserPlacesValueName, type, data);
+        EXPECT_EQ(read().entries.size(), kept ? 6u : 5u) << "type " << type;
+    }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(SettingsStoreContract, EverythingHasItsDefaultBeforeTheFirstWrite,
                             CountsAndNamesAsTheyAreStored, OnlyNoSwitchesAnOptionOff,
                             AddingAppendsEntries, BadCountsAndFailedDeletesCannotDamageTheTable,
                             FindingComparesTrimmedNamesExactly, ChangingThePrinterOfAnEntry,
                             RemovingTheOnlyEntry, RemovingClosesTheGap, MovedEntriesComeOutTrimmed,
                             LegacyDefaultPrinterMode, WindowPlacementRoundTrip,
-                            FiftyEntriesSurviveAddRemoveCycles);
+                            FiftyEntriesSurviveAddRemoveCycles, OptionPoliciesWinInTheirOwnForms,
+                            OrganizationsPlacesComeFirstTheMostSpecificLast);
 
 }  // namespace registry_contract

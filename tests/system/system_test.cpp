@@ -18,6 +18,7 @@
 #include "common/services/program_names.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
+#include "common/settings/policy_keys.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "console/console_ids.h"
@@ -25,6 +26,7 @@
 #include "console/running_console.h"
 #include "console/scripted_networks.h"
 #include "programs/program_desktop.h"
+#include "support/ui/list_view.h"
 #include "support/ui/test_process.h"
 #include "support/ui/ui_helper.h"
 #include "system/installed_programs.h"
@@ -463,6 +465,71 @@ TEST_F(SystemTest, WithTheTrayOptionOffNeitherTheManagerNorTheConsoleRestartsThe
     console.PostClick(IDC_CANCEL);
     ExpectClosed(console);
     ExpectNoTrayStarts();
+}
+
+// The organization's place applies, a row of the user's for the same network wins over it, and a
+// SystemTray policy "NO" beats the user's "YES". The Console shows whose each row is, keeps the
+// organization's row and the option it sets, and says that settings are managed.
+TEST_F(SystemTest, TheOrganizationsPlaceAppliesUnderTheUsersRowAndItsOptionsWin) {
+    WriteRegistryText(registry_, PoliciesKeyPath + std::string("\\Places"), "Home", PrinterA);
+    WriteRegistryText(registry_, PoliciesKeyPath, SystemTrayValueName, "NO");
+    WriteRegistryDword(registry_, PoliciesKeyPath, CheckForUpdatesValueName, 0);
+    networks_.Change({{"Home", true}});
+    ASSERT_TRUE(SetDefaultPrinterA(PrinterB));
+    RunManagerAtLogon();
+    EXPECT_EQ(DefaultPrinter(), PrinterA);
+    ExpectNoTrayStarts();
+
+    AddMapping(registry_, "Home", PrinterB);
+    RunManagerAtLogon();
+    EXPECT_EQ(DefaultPrinter(), PrinterB) << "the user's row wins";
+
+    RunningConsole& console = StartConsole();
+    ASSERT_NE(console.Window(), nullptr) << "no Console main window";
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", PrinterA, 1}, {"Home", PrinterB, 2}}));
+    const HWND list = console.Control(IDC_MAPPING_LIST);
+    EXPECT_EQ(ui::ListViewItemText(list, 0, 2), "Your organization");
+    EXPECT_EQ(ui::ListViewItemText(list, 1, 2), "You");
+    EXPECT_EQ(console.Text(IDC_STATUS_BAR), "Some settings are managed by your organization.");
+    // The unchecked item, were it the user's, would store "YES".
+    console.PostCommand(IDM_AUTOMATIC_UPDATE_CHECK);
+    EXPECT_FALSE(ui::WaitUntil([&] { return Setting(CheckForUpdatesValueName) != "NO"; }, 2s));
+
+    console.SelectRow(0);
+    console.PostClick(IDC_REMOVE);
+    const HWND box = console.WaitForMessageBox();
+    EXPECT_EQ(ui::MessageBoxText(box),
+              "Your organization set this place, so only your "
+              "organization can remove or change it.");
+    ui::PressButton(box, IDOK);
+    console.PostClick(IDC_CANCEL);
+    ExpectClosed(console);
+}
+
+// UserPlaces 0: the user's own row does not apply, the tray program offers nothing for a printer
+// picked by hand, and the Console lists the organization's place alone, with nothing to add.
+TEST_F(SystemTest, WithUserPlacesOffOnlyTheOrganizationsPlacesApplyAndNothingIsOffered) {
+    WriteRegistryText(registry_, PoliciesKeyPath + std::string("\\Places"), "Home", PrinterA);
+    WriteRegistryDword(registry_, PoliciesKeyPath, UserPlacesValueName, 0);
+    AddMapping(registry_, "Home", PrinterB);
+    networks_.Change({{"Home", true}});
+    ASSERT_TRUE(SetDefaultPrinterA(PrinterA));
+    RunManagerAtLogon();
+    EXPECT_EQ(DefaultPrinter(), PrinterA);
+    WaitForTray();
+    // Without a row of the user's that maps it, the printer would be offered.
+    SetSetting(NumberofNetworksValueName, "0");
+    ASSERT_TRUE(SetDefaultPrinterA(PrinterB));
+    EXPECT_FALSE(ui::WaitUntil(ui::IsNoticeShown, 5s)) << "an offer to learn the printer";
+    EndTray();
+
+    RunningConsole& console = StartConsole();
+    ASSERT_NE(console.Window(), nullptr) << "no Console main window";
+    EXPECT_EQ(console.Rows(), (Rows{{"Home", PrinterA, 1}}));
+    EXPECT_FALSE(IsWindowEnabled(console.Control(IDC_ADD)));
+    EXPECT_FALSE(IsWindowEnabled(console.Control(IDC_REMOVE)));
+    console.PostClick(IDC_CANCEL);
+    ExpectClosed(console);
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ private:
     void RemoveTestTraces() {
         RegDeleteTreeA(HKEY_CURRENT_USER, TestSubKey.c_str());
         RegDeleteTreeA(HKEY_CURRENT_USER, SettingsSubKey.c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, PoliciesSubKey.c_str());
         RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, RootValueName.c_str());
     }
 

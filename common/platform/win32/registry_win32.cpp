@@ -63,6 +63,25 @@ RegistryStatus Win32Registry::SetValue(RegistryHandle key, const std::string& va
     return RegSetValueExA(KeyFromHandle(key), valueName.c_str(), 0, type, data, size);
 }
 
+RegistryStatus Win32Registry::EnumValue(RegistryHandle key, std::uint32_t index, char* name,
+                                        std::uint32_t* nameSize, std::uint32_t* type,
+                                        std::uint8_t* data, std::uint32_t* dataSize) {
+    DWORD nameRoom = *nameSize;
+    DWORD valueType = 0;
+    DWORD dataRoom = dataSize != nullptr ? *dataSize : 0;
+    const LONG status = RegEnumValueA(KeyFromHandle(key), index, name, &nameRoom, nullptr,
+                                      type != nullptr ? &valueType : nullptr, data,
+                                      dataSize != nullptr ? &dataRoom : nullptr);
+    *nameSize = nameRoom;
+    if (type != nullptr) {
+        *type = valueType;
+    }
+    if (dataSize != nullptr) {
+        *dataSize = dataRoom;
+    }
+    return status;
+}
+
 RegistryStatus Win32Registry::DeleteKey(RootKey root, const std::string& subKey) {
     return RegDeleteKeyA(PredefinedKey(root), subKey.c_str());
 }

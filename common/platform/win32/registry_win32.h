@@ -12,6 +12,9 @@ public:
                               std::uint8_t* data, std::uint32_t* size) override;
     RegistryStatus SetValue(RegistryHandle key, const std::string& valueName, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) override;
+    RegistryStatus EnumValue(RegistryHandle key, std::uint32_t index, char* name,
+                             std::uint32_t* nameSize, std::uint32_t* type, std::uint8_t* data,
+                             std::uint32_t* dataSize) override;
     RegistryStatus DeleteKey(RootKey root, const std::string& subKey) override;
     RegistryStatus CloseKey(RegistryHandle key) override;
 };

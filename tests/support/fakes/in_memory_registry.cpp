@@ -43,11 +43,14 @@ std::vector<std::string> PathComponents(const std::string& subKey) {
 
 struct InMemoryRegistry::Node {
     struct Value {
+        std::string name;
         std::uint32_t type = 0;
         std::vector<std::uint8_t> data;
     };
     std::map<std::string, std::shared_ptr<Node>> subKeys;
     std::map<std::string, Value> values;
+    // The folded names of the values in the order they were first stored.
+    std::vector<std::string> valueOrder;
     bool deleted = false;
 };
 
@@ -194,10 +197,38 @@ RegistryStatus InMemoryRegistry::SetValue(RegistryHandle key, const std::string&
     if (node.deleted) {
         return ErrorKeyDeleted;
     }
-    Node::Value& value = node.values[Folded(valueName)];
+    const std::string folded = Folded(valueName);
+    if (node.values.count(folded) == 0) {
+        node.valueOrder.push_back(folded);
+        node.values[folded].name = valueName.c_str();
+    }
+    Node::Value& value = node.values[folded];
     value.type = type;
     value.data.assign(data, data + size);
     return ErrorSuccess;
+}
+
+RegistryStatus InMemoryRegistry::EnumValue(RegistryHandle key, std::uint32_t index, char* name,
+                                           std::uint32_t* nameSize, std::uint32_t* type,
+                                           std::uint8_t* data, std::uint32_t* dataSize) {
+    // A handle that cannot be queried fails as a query with it does.
+    const auto handle = handles_.find(key);
+    if (handle == handles_.end() || handle->second.node->deleted ||
+        (handle->second.access & KeyQueryValue) == 0) {
+        return QueryValue(key, "", type, data, dataSize);
+    }
+    const Node& node = *handle->second.node;
+    if (index >= node.valueOrder.size()) {
+        return ErrorNoMoreItems;
+    }
+    const std::string& found = node.values.at(node.valueOrder[index]).name;
+    if (*nameSize <= found.size()) {
+        return ErrorMoreData;
+    }
+    std::copy(found.c_str(), found.c_str() + found.size() + 1, name);
+    *nameSize = static_cast<std::uint32_t>(found.size());
+    // The type and data answer as a query of the value by its name does.
+    return QueryValue(key, found, type, data, dataSize);
 }
 
 RegistryStatus InMemoryRegistry::DeleteKey(RootKey root, const std::string& subKey) {

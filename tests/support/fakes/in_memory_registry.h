@@ -14,7 +14,8 @@
 // names match without regard to ASCII case, "\\" separates keys (repeated and trailing ones are
 // ignored, a leading one is a bad path), a missing key or value is ErrorFileNotFound, a query
 // with too little room is ErrorMoreData and fills nothing, a key with subkeys cannot be
-// deleted, the rights a key was opened with are enforced, and a handle to a deleted key answers
+// deleted, values are listed in the order they were first stored and by the name they were first
+// stored with, the rights a key was opened with are enforced, and a handle to a deleted key answers
 // ErrorKeyDeleted. Every root key exists and starts empty.
 //
 // A root can be made read-only, as HKEY_LOCAL_MACHINE is for a user without administrator
@@ -32,6 +33,9 @@ public:
                               std::uint8_t* data, std::uint32_t* size) override;
     RegistryStatus SetValue(RegistryHandle key, const std::string& valueName, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) override;
+    RegistryStatus EnumValue(RegistryHandle key, std::uint32_t index, char* name,
+                             std::uint32_t* nameSize, std::uint32_t* type, std::uint8_t* data,
+                             std::uint32_t* dataSize) override;
     RegistryStatus DeleteKey(RootKey root, const std::string& subKey) override;
     RegistryStatus CloseKey(RegistryHandle key) override;
 
