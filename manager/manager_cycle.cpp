@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "common/network/adapter_snapshot.h"
 #include "common/network/name_lists.h"
+#include "common/network/place_match.h"
 #include "common/services/process_helpers.h"
 #include "common/services/printer_notices.h"
 #include "common/services/program_names.h"
@@ -13,6 +15,7 @@
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
+#include "common/settings/remote_sessions.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "manager/manager_identity.h"
@@ -23,10 +26,9 @@ namespace {
 
 // The Manager gives the session a moment to settle after logon before it goes to the network.
 constexpr std::uint32_t SettlePause = 2500;
-// Pauses after each default-printer change and after each entry keep the spooler from being
-// hurried through a long table.
+// The pause after each default-printer change keeps the spooler from being hurried through a
+// long table; entries that change nothing cost no pause.
 constexpr std::uint32_t PrinterChangePause = 2000;
-constexpr std::uint32_t EntryPause = 250;
 
 UpdateCheckProgram ManagerUpdateCheckProgram() {
     return {ManagerProgramTitle(), ManagerProgramVersion, UpdateCheckForm::Manager};
@@ -64,10 +66,18 @@ LastMatch SetMappedPrinter(ManagerPlatform& platform, RunRecord& record,
     return match;
 }
 
-// Makes the printer of each connected entry the default and returns the outcome for the last
-// one, whose printer is meant to stay the default; nothing when no entry's network is connected.
-std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord& record) {
-    const std::vector<MappingEntry> table = ReadMappingTable(platform.registry, platform.processes);
+// What the run's entries are matched against: looked at once, however long the table.
+struct RunPlaces {
+    std::string connected;
+    AdapterSnapshot snapshot;
+    std::vector<MappingEntry> table;
+};
+
+// Makes the printer of each entry whose place is here the default and returns the outcome for
+// the last one, whose printer is meant to stay the default; nothing when no entry matches.
+std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord& record,
+                                           const RunPlaces& places) {
+    const std::vector<MappingEntry>& table = places.table;
     const int count = static_cast<int>(table.size());
     const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
     record.Management(lumivoManages, count);
@@ -79,24 +89,23 @@ std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord&
     std::optional<LastMatch> last;
     for (int n = 1; n <= count; ++n) {
         const MappingEntry& entry = table[static_cast<std::size_t>(n - 1)];
-        // Every list of connected networks contains the empty name.
-        const bool connected =
-            !entry.networkName.empty() && IsNetworkConnected(platform.networks, entry.networkName);
-        record.Entry(n, entry, connected);
-        if (connected) {
+        const PlaceMatch match =
+            MatchPlace(platform.networks, places.connected, places.snapshot, entry.networkName);
+        record.Entry(n, entry, match);
+        if (match.matched) {
             last = SetMappedPrinter(platform, record, entry);
             last->defaultBefore = defaultBefore;
         }
-        platform.clock.Sleep(EntryPause);
     }
     record.TableApplied();
     return last;
 }
 
-// What the tray program and the next runs learn of this one.
-void HandOverOutcome(Registry& registry, const std::string& connected,
+// What the tray program and the next runs learn of this one; `places` is what the tray program
+// compares with, empty when the run applied nothing it should keep.
+void HandOverOutcome(Registry& registry, const std::string& places,
                      const std::optional<LastMatch>& last) {
-    WriteAppliedNetworks(registry, connected, !last || last->status == SpoolerSuccess);
+    WriteAppliedNetworks(registry, places, !last || last->status == SpoolerSuccess);
     WriteAppliedEntry(registry, last ? std::optional<MappingEntry>(last->entry) : std::nullopt);
     WritePrinterNotice(registry, NoticeOfRun(last));
 }
@@ -122,7 +131,17 @@ void ManagerCycle(ManagerPlatform& platform) {
     const std::optional<std::string> connected = WaitForConnectedNetwork(platform);
     if (connected) {
         record.NetworkConnected(*connected);
-        HandOverOutcome(platform.registry, *connected, ApplyMappingTable(platform, record));
+        if (AppliesInThisSession(platform.metrics, platform.registry)) {
+            const RunPlaces places{*connected, TakeAdapterSnapshot(platform.adapters),
+                                   ReadMappingTable(platform.registry, platform.processes)};
+            HandOverOutcome(platform.registry,
+                            PlacesText(places.connected, places.snapshot, places.table),
+                            ApplyMappingTable(platform, record, places));
+        } else {
+            // Nothing applied: a tray program in a later local session follows at its first look.
+            record.RemoteSession();
+            HandOverOutcome(platform.registry, std::string(), std::nullopt);
+        }
     }
     // The tray program it starts may hand over at once, when the networks changed during this
     // run; the Manager it starts then must find the name free.

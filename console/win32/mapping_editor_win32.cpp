@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/network/adapter_snapshot.h"
 #include "common/network/name_lists.h"
 #include "console/console_ids.h"
 #include "console/mapping_editor.h"
@@ -163,8 +164,11 @@ void RefreshMappingList(HWND window, Registry& registry, Processes& processes) {
     SetCursor(previousCursor);
 }
 
-void FillNetworkBox(HWND window, NetworkList& networks) {
-    FillComboBox(window, IDC_NETWORK_BOX, NetworkChoices(AllNetworkList(networks)));
+void FillNetworkBox(HWND window, NetworkList& networks, Adapters& adapters) {
+    std::vector<std::string> choices = NetworkChoices(AllNetworkList(networks));
+    const std::vector<std::string> ranges = RangeChoices(TakeAdapterSnapshot(adapters));
+    choices.insert(choices.end(), ranges.begin(), ranges.end());
+    FillComboBox(window, IDC_NETWORK_BOX, choices);
 }
 
 void FillPrinterBox(HWND window, Spooler& spooler) {

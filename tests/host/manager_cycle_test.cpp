@@ -5,20 +5,24 @@
 #include <string>
 #include <vector>
 
+#include "common/network/address_range.h"
 #include "common/services/program_names.h"
 #include "common/services/printer_notices.h"
 #include "common/settings/applied_networks.h"
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
+#include "common/settings/remote_sessions.h"
 #include "common/settings/settings_keys.h"
 #include "manager/manager_cycle.h"
 #include "manager/run_record.h"
 #include "tests/support/fakes/fake_spooler.h"
 #include "tests/support/fakes/in_memory_registry.h"
 #include "tests/support/fakes/recording_processes.h"
+#include "tests/support/fakes/scripted_adapters.h"
 #include "tests/support/fakes/scripted_end_request.h"
 #include "tests/support/fakes/scripted_network_list.h"
+#include "tests/support/fakes/scripted_system_metrics.h"
 #include "tests/support/fakes/scripted_version_queries.h"
 #include "tests/support/fakes/virtual_clock.h"
 
@@ -76,6 +80,21 @@ protected:
 
     void Run() { ManagerCycle(platform); }
 
+    // An adapter with these "ADDRESS/ON-LINK-PREFIX" addresses, up or down, of a type.
+    void AddAdapter(const std::vector<std::string>& addresses, bool up = true,
+                    std::uint32_t ifType = 6) {
+        AdapterAddresses adapter{ifType, up ? OperStatusUp : 2, {}};
+        for (const std::string& text : addresses) {
+            const std::size_t slash = text.find('/');
+            const std::string address = text.substr(0, slash);
+            const bool ipv6 = address.find(':') != std::string::npos;
+            adapter.unicastAddresses.push_back(
+                {ParseAddressRange(address + (ipv6 ? "/128" : "/32"))->base,
+                 static_cast<std::uint8_t>(std::stoi(text.substr(slash + 1)))});
+        }
+        adapters.adapters.push_back(adapter);
+    }
+
     // The printers handed to the spooler, in order.
     const std::vector<std::string>& PrintersSet() const { return spooler.setDefaultCalls; }
 
@@ -97,6 +116,8 @@ protected:
     RecordingProcesses processes;
     InMemoryRegistry registry;
     ScriptedNetworkList networks;
+    ScriptedAdapters adapters;
+    ScriptedSystemMetrics metrics;
     FakeSpooler spooler{{"Home Printer", "Office Printer", "Cafe Printer"}, "Home Printer"};
     TimelineClock clock;
     ScriptedEndRequest endRequest{clock};
@@ -106,6 +127,8 @@ protected:
                              processes,
                              registry,
                              networks,
+                             adapters,
+                             metrics,
                              spooler,
                              clock,
                              endRequest,
@@ -143,9 +166,8 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
     EXPECT_EQ(updateChecks[0].title, "Lumivo Manager - v1.19");
     EXPECT_EQ(updateChecks[0].ownVersion, "1.19");
     EXPECT_EQ(updateChecks[0].form, UpdateCheckForm::Manager);
-    // Settle, three polls, then entry 1 (no match), entry 2 (match), entry 3 (no match).
-    EXPECT_EQ(clock.Pauses(),
-              (std::vector<std::uint32_t>{2500, 1500, 1500, 1500, 250, 2000, 250, 250}));
+    // Settle, three polls, then the pause after entry 2's printer; entries 1 and 3 match nothing.
+    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 1500, 1500, 1500, 2000}));
     EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Office Printer"});
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
     EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray});
@@ -167,7 +189,7 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
               (Lines{"Started on 2026-12-07 at 10:00:00.", "Waited 4 seconds for a network.",
                      "Connected networks: Office", "Lumivo manages the default printer.",
                      "Entry 1: network \"Home\", printer \"Home Printer\": not connected.",
-                     "Entry 2: network \"Office\", printer \"Office Printer\": connected.",
+                     "Entry 2: network \"Office\", printer \"Office Printer\": connected, matched by name.",
                      "Printer \"Office Printer\" is now the default printer.",
                      "Entry 3: network \"Cafe\", printer \"Cafe Printer\": not connected.",
                      "Started the tray program."}));
@@ -185,12 +207,103 @@ TEST_F(ManagerCycleTest, EveryMatchIsAppliedInTableOrderSoTheLastWins) {
     ASSERT_GE(record.size(), 9u);
     EXPECT_EQ(record[2], "Connected networks: Office, Home 2");
     EXPECT_EQ(Lines(record.end() - 6, record.end()),
-              (Lines{"Entry 1: network \"Office\", printer \"Office Printer\": connected.",
+              (Lines{"Entry 1: network \"Office\", printer \"Office Printer\": connected, matched by name.",
                      "Printer \"Office Printer\" is now the default printer.",
-                     "Entry 2: network \"Home\", printer \"Home Printer\": connected.",
+                     "Entry 2: network \"Home\", printer \"Home Printer\": connected, matched by name.",
                      "Printer \"Home Printer\" is now the default printer.",
                      "The last match wins: \"Home Printer\" is the default printer.",
                      "Started the tray program."}));
+}
+
+// Two offices whose networks share a name are told apart by their ranges; the record names the
+// address that matched, and the tray program compares the ranges that match beside the names.
+TEST_F(ManagerCycleTest, TwoOfficesWithOneNetworkNameAreTwoPlacesByRange) {
+    Connect(u"corp.example.com");
+    AddMapping(registry, "corp.example.com", "Home Printer");
+    AddMapping(registry, "10.20.0.0/16", "Office Printer");
+    AddMapping(registry, "10.30.0.0/16", "Cafe Printer");
+    AddMapping(registry, "2001:db8:5::/48", "Home Printer");
+    AddAdapter({"127.0.0.1/8", "10.30.0.1/32"}, true, IfTypeSoftwareLoopback);
+    AddAdapter({"10.30.9.9/16"}, false);
+    AddAdapter({"fe80::1/64", "10.20.1.5/16"});
+    Run();
+    EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Home Printer", "Office Printer"}));
+    EXPECT_EQ(ReadAppliedNetworks(registry), "corp.example.com\n10.20.0.0/16");
+    const Lines record = Record();
+    ASSERT_GE(record.size(), 11u);
+    EXPECT_EQ(Lines(record.begin() + 4, record.begin() + 10),
+              (Lines{"Entry 1: network \"corp.example.com\", printer \"Home Printer\": "
+                     "connected, matched by name.",
+                     "Printer \"Home Printer\" is now the default printer.",
+                     "Entry 2: range \"10.20.0.0/16\", printer \"Office Printer\": matched by "
+                     "range, address 10.20.1.5.",
+                     "Printer \"Office Printer\" is now the default printer.",
+                     "Entry 3: range \"10.30.0.0/16\", printer \"Cafe Printer\": no adapter "
+                     "that is up has an address in it.",
+                     "Entry 4: range \"2001:db8:5::/48\", printer \"Home Printer\": no adapter "
+                     "that is up has an address in it."}));
+
+    // The laptop moves to the other office: the same network name, another range.
+    adapters.adapters.back().unicastAddresses = {};
+    AddAdapter({"10.30.4.4/16", "2001:db8:5::9/64"});
+    spooler.setDefaultCalls.clear();
+    Run();
+    EXPECT_EQ(PrintersSet(),
+              (std::vector<std::string>{"Home Printer", "Cafe Printer", "Home Printer"}));
+    EXPECT_EQ(ReadAppliedNetworks(registry), "corp.example.com\n10.30.0.0/16, 2001:db8:5::/48");
+    EXPECT_EQ(Record().at(9),
+              "Entry 4: range \"2001:db8:5::/48\", printer \"Home Printer\": matched by range, "
+              "address 2001:db8:5::9.");
+}
+
+// In a remote session the client chooses the default printer, unless IT's policy turns Lumivo on.
+TEST_F(ManagerCycleTest, InARemoteSessionOnlyThePolicyLetsItSetPrinters) {
+    Connect(u"Office");
+    AddMapping(registry, "Office", "Office Printer");
+    metrics.remoteSession = 1;
+    Run();
+    EXPECT_TRUE(PrintersSet().empty());
+    EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray});
+    EXPECT_EQ(ReadAppliedNetworks(registry), "");
+    EXPECT_EQ(TakePrinterNotice(registry), std::nullopt);
+    const Lines record = Record();
+    EXPECT_EQ(Lines(record.end() - 2, record.end()),
+              (Lines{"Lumivo changed nothing: this is a remote session, whose default printer the "
+                     "remote client chooses (the policy ApplyInRemoteSessions turns Lumivo on "
+                     "there).",
+                     "Started the tray program."}));
+
+    CreateRegistryKey(registry, PoliciesKeyPath);
+    WriteRegistryDword(registry, PoliciesKeyPath, ApplyInRemoteSessionsValueName, 1);
+    Run();
+    EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Office Printer"});
+    EXPECT_EQ(ReadAppliedNetworks(registry), "Office");
+}
+
+// Entries that match nothing cost neither a pause nor a look at the networks or adapters.
+TEST_F(ManagerCycleTest, AThousandEntriesThatMatchNothingCostNoMoreThanOne) {
+    Connect(u"Office");
+    AddAdapter({"198.51.100.7/24"});
+    AddMapping(registry, "Office", "Office Printer");
+    AddMapping(registry, "Site 0", "Cafe Printer");
+    Run();
+    const std::vector<std::uint32_t> oneRow = clock.Pauses();
+    const std::size_t oneRowCalls = networks.Calls().size();
+    for (int n = 1; n < 999; ++n) {
+        AddMapping(registry, n % 2 ? "Site " + std::to_string(n) : "10." + std::to_string(n % 250) +
+                                                                      ".0.0/16",
+                   "Cafe Printer");
+    }
+    networks.ClearCalls();
+    const std::uint64_t start = clock.Now();
+    Run();
+    EXPECT_EQ(ReadMappingCount(registry), 1000);
+    EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Office Printer", "Office Printer"}));
+    EXPECT_EQ(std::vector<std::uint32_t>(clock.Pauses().begin() + oneRow.size(),
+                                         clock.Pauses().end()),
+              oneRow);
+    EXPECT_EQ(clock.Now() - start, 2500u + 2000u);
+    EXPECT_EQ(networks.Calls().size(), oneRowCalls);
 }
 
 TEST_F(ManagerCycleTest, NamesMatchWhateverTheirCaseAndSurroundingSpaces) {
@@ -208,7 +321,7 @@ TEST_F(ManagerCycleTest, EntriesWithoutANetworkNameOrSubkeyMatchNothing) {
     WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, "99999999999");
     Run();
     EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Cafe Printer"});
-    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 2000, 250, 250}));
+    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 2000}));
     const Lines record = Record();
     EXPECT_NE(std::find(record.begin(), record.end(),
                         "Entry 2: no network name, so it matches no network."),
@@ -348,10 +461,10 @@ TEST_F(ManagerCycleTest, ALongTableKeepsTheRecordWithin8KiBAndItsEnds) {
     RunRecord probe(registry, clock);
     for (int n = 1; left() > 0; ++n) {
         // The probe's line with a one-letter name and its NUL: the room without the name.
-        probe.Entry(n, {"N", ""}, false);
+        probe.Entry(n, {"N", ""}, {});
         const std::size_t room = left() - probe.Lines().back().size();
         // The last two entries share what is left, so neither is left too little for its words.
-        exact.Entry(n, {std::string(room > 200 ? 100 : room, 'N'), ""}, false);
+        exact.Entry(n, {std::string(room > 200 ? 100 : room, 'N'), ""}, {});
     }
     exact.Save();
     EXPECT_EQ(Record(), exact.Lines());

@@ -5,6 +5,7 @@
 
 #include "common/settings/applied_networks.h"
 #include "tests/support/fakes/in_memory_registry.h"
+#include "tests/support/fakes/scripted_adapters.h"
 #include "tests/support/fakes/scenario_text.h"
 #include "tests/support/fakes/scripted_network_list.h"
 #include "tests/support/fakes/virtual_clock.h"
@@ -13,6 +14,8 @@
 #include "tray/tray_start.h"
 
 namespace {
+
+ScriptedAdapters noAdapters;
 
 std::string NetworkText(const std::string& name, bool connected) {
     return "network\nname = " + name + "\nconnected = " + (connected ? "yes" : "no") + "\n";
@@ -26,7 +29,7 @@ TEST(NetworkWatch, NothingConnectedIsNoChangeTickAfterTick) {
     ScriptedNetworkList networks(ScenarioFromText(NetworkText("Office", false)));
     NetworkWatch watch;
     for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_FALSE(watch.ConnectedNetworksChanged(networks)) << "tick " << tick;
+        EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, noAdapters, {})) << "tick " << tick;
     }
     EXPECT_EQ(watch.LastSeen(), "");
 }
@@ -36,32 +39,32 @@ TEST(NetworkWatch, FirstTickWithAConnectedNetworkIsAChange) {
     ScriptedNetworkList networks(
         ScenarioFromText(NetworkText("Home", true) + NetworkText("Office", false)));
     NetworkWatch watch;
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks));
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, noAdapters, {}));
     EXPECT_EQ(watch.LastSeen(), "Home");
 }
 
 TEST(NetworkWatch, ComparesWholeListsExactly) {
     ScriptedNetworkList networks(ScenarioFromText(NetworkText("Home", true)));
     NetworkWatch watch;
-    ASSERT_TRUE(watch.ConnectedNetworksChanged(networks));
-    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks)) << "the same list again";
+    ASSERT_TRUE(watch.ConnectedNetworksChanged(networks, noAdapters, {}));
+    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, noAdapters, {})) << "the same list again";
 
     Script(networks, NetworkText("home", true));
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "letter case counts";
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, noAdapters, {})) << "letter case counts";
     EXPECT_EQ(watch.LastSeen(), "home");
 
     Script(networks, NetworkText("home", true) + NetworkText("Lab", true));
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "a second network";
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, noAdapters, {})) << "a second network";
     EXPECT_EQ(watch.LastSeen(), "home, Lab");
 
     Script(networks, NetworkText("Lab", true) + NetworkText("home", true));
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "another order";
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, noAdapters, {})) << "another order";
     EXPECT_EQ(watch.LastSeen(), "Lab, home");
 
     Script(networks, NetworkText("Lab", false) + NetworkText("home", false));
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "every network gone";
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, noAdapters, {})) << "every network gone";
     EXPECT_EQ(watch.LastSeen(), "");
-    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks));
+    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, noAdapters, {}));
 }
 
 // A hand-over from the Manager or the Console watches from the networks the Manager applied: the
@@ -74,10 +77,10 @@ TEST(NetworkWatch, HandOverWatchesFromTheAppliedNetworks) {
     NetworkWatch handedOver = TrayStartFromCommandLine("/HandOver").Watch(registry);
     EXPECT_EQ(handedOver.LastSeen(), " Home ");
     for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_FALSE(handedOver.ConnectedNetworksChanged(networks)) << "tick " << tick;
+        EXPECT_FALSE(handedOver.ConnectedNetworksChanged(networks, noAdapters, {})) << "tick " << tick;
     }
     Script(networks, NetworkText("Office", true));
-    EXPECT_TRUE(handedOver.ConnectedNetworksChanged(networks));
+    EXPECT_TRUE(handedOver.ConnectedNetworksChanged(networks, noAdapters, {}));
 
     EXPECT_EQ(TrayStartFromCommandLine("").Watch(registry).LastSeen(), "") << "a plain start";
     EXPECT_EQ(TrayStartFromCommandLine("/handovers").Watch(registry).LastSeen(), "");
@@ -86,7 +89,7 @@ TEST(NetworkWatch, HandOverWatchesFromTheAppliedNetworks) {
 
     WriteAppliedNetworks(registry, "Office", false);
     NetworkWatch retrying = TrayStartFromCommandLine("/handover").Watch(registry);
-    EXPECT_TRUE(retrying.ConnectedNetworksChanged(networks));
+    EXPECT_TRUE(retrying.ConnectedNetworksChanged(networks, noAdapters, {}));
 }
 
 // Events every 100 ms without end: the watch is still due 5 s after the first. A lone event, or
@@ -115,11 +118,38 @@ TEST(NetworkEventBurst, AStreamOfEventsPutsTheWatchOffFiveSecondsAtMost) {
     EXPECT_EQ(lone.DelayAfterEvent(12600), 500u);
 }
 
+// Two offices share the network name: the ranges of the table that match tell them apart, while
+// an address outside every range of the table (a new IPv6 privacy address) changes nothing.
+TEST(NetworkWatch, AMoveBetweenTwoRangesOfOneNetworkNameIsAChange) {
+    ScriptedNetworkList networks(ScenarioFromText(NetworkText("corp.example.com", true)));
+    const std::vector<MappingEntry> table{{"10.20.0.0/16", "Berlin"}, {"10.30.0.0/16", "Paris"},
+                                          {"corp.example.com", "Anywhere"}};
+    const auto at = [](std::uint8_t third) {
+        IpAddress address;
+        address.bytes = {10, third, 0, 5};
+        return UnicastAddress{address, 16};
+    };
+    ScriptedAdapters adapters;
+    adapters.adapters = {{6, OperStatusUp, {at(20)}}};
+    NetworkWatch watch;
+    ASSERT_TRUE(watch.ConnectedNetworksChanged(networks, adapters, table));
+    EXPECT_EQ(watch.LastSeen(), "corp.example.com\n10.20.0.0/16");
+    adapters.adapters[0].unicastAddresses.push_back(at(99));
+    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, adapters, table));
+
+    adapters.adapters[0].unicastAddresses = {at(30)};
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, adapters, table));
+    EXPECT_EQ(watch.LastSeen(), "corp.example.com\n10.30.0.0/16");
+    adapters.adapters[0].operStatus = 2;
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, adapters, table)) << "adapter down";
+    EXPECT_EQ(watch.LastSeen(), "corp.example.com");
+}
+
 TEST(NetworkWatch, AFailedWalkReadsAsNothingConnected) {
     ScriptedNetworkList networks(
         ScenarioFromText("fail = CoCreateInstance\n" + NetworkText("Home", true)));
     NetworkWatch watch;
-    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks));
+    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, noAdapters, {}));
     EXPECT_EQ(networks.LiveObjects(), 0);
 }
 
