@@ -165,10 +165,14 @@ void RefreshMappingList(HWND window, Registry& registry, Processes& processes) {
 }
 
 void FillNetworkBox(HWND window, NetworkList& networks, Adapters& adapters) {
-    std::vector<std::string> choices = NetworkChoices(AllNetworkList(networks));
-    const std::vector<std::string> ranges = RangeChoices(TakeAdapterSnapshot(adapters));
-    choices.insert(choices.end(), ranges.begin(), ranges.end());
-    FillComboBox(window, IDC_NETWORK_BOX, choices);
+    FillComboBox(window, IDC_NETWORK_BOX, NetworkChoices(AllNetworkList(networks)));
+    // Inserted rather than added, so that the sorted box keeps them after the names and a name
+    // stays the first choice.
+    const HWND box = GetDlgItem(window, IDC_NETWORK_BOX);
+    for (const std::string& range : RangeChoices(TakeAdapterSnapshot(adapters))) {
+        SendMessageA(box, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(range.c_str()));
+    }
 }
 
 void FillPrinterBox(HWND window, Spooler& spooler) {
