@@ -19,8 +19,9 @@ std::string MalformedRangeText(const std::string& networkName) {
     // Appended piece by piece: GCC 12 warns wrongly about a literal plus a string here.
     std::string text(1, '"');
     text += TrimSpaces(networkName);
-    text += "\" is not a valid address range. Type an address, a slash and the number of leading "
-            "bits that the range shares, for example ";
+    text +=
+        "\" is not a valid address range. Type an address, a slash and the number of leading "
+        "bits that the range shares, for example ";
     text += ExampleAddressRange;
     text += " or 2001:db8:5::/48.";
     return text;

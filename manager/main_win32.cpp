@@ -30,8 +30,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const auto startUpdateCheck = [&updateCheck](const UpdateCheckProgram& program) {
         updateCheck = StartUpdateCheckThread(program);
     };
-    ManagerPlatform platform{versions, processes,  registry,        networks, adapters, metrics,
-                             spooler,  clock,      endRequest, startUpdateCheck};
+    ManagerPlatform platform{versions, processes, registry, networks,   adapters,
+                             metrics,  spooler,   clock,    endRequest, startUpdateCheck};
     ManagerCycle(platform);
     if (updateCheck) {
         WaitForSingleObject(updateCheck.get(), INFINITE);

@@ -10,8 +10,9 @@
 #include "common/settings/mapping_table.h"
 
 // The tray program's watch over the connected networks and the table's address ranges that match,
-// at its minute tick and after network and address events. Started empty, the first look at which any network is connected counts as a change and
-// hands over to the Manager. Started from the list the Manager applied, only a real change does.
+// at its minute tick and after network and address events. Started empty, the first look at which
+// any network is connected counts as a change and hands over to the Manager. Started from the list
+// the Manager applied, only a real change does.
 class NetworkWatch {
 public:
     NetworkWatch() = default;

@@ -12,8 +12,7 @@ PlaceMatch MatchPlace(NetworkList& networks, const std::string& connectedList,
         return {PlaceKind::AddressRange, address.has_value(), address};
     }
     return {PlaceKind::NetworkName,
-            !place.empty() && IsNameInConnectedList(networks, connectedList, place),
-            std::nullopt};
+            !place.empty() && IsNameInConnectedList(networks, connectedList, place), std::nullopt};
 }
 
 std::string PlacesText(const std::string& connectedList, const AdapterSnapshot& snapshot,

@@ -25,11 +25,10 @@ using Items = std::vector<std::string>;
 // The network box's items before the ranges of this machine's addresses, which follow the names.
 Items NetworkNames(const RunningConsole& console) {
     Items items = console.ComboItems(IDC_NETWORK_BOX);
-    items.erase(std::find_if(items.begin(), items.end(),
-                             [](const std::string& item) {
-                                 return ParseAddressRange(item).has_value();
-                             }),
-                items.end());
+    items.erase(
+        std::find_if(items.begin(), items.end(),
+                     [](const std::string& item) { return ParseAddressRange(item).has_value(); }),
+        items.end());
     return items;
 }
 

@@ -185,14 +185,16 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
 
     EXPECT_EQ(recordWhileWaiting,
               (Lines{"Started on 2026-12-07 at 10:00:00.", "Waiting for a network to connect."}));
-    EXPECT_EQ(Record(),
-              (Lines{"Started on 2026-12-07 at 10:00:00.", "Waited 4 seconds for a network.",
-                     "Connected networks: Office", "Lumivo manages the default printer.",
-                     "Entry 1: network \"Home\", printer \"Home Printer\": not connected.",
-                     "Entry 2: network \"Office\", printer \"Office Printer\": connected, matched by name.",
-                     "Printer \"Office Printer\" is now the default printer.",
-                     "Entry 3: network \"Cafe\", printer \"Cafe Printer\": not connected.",
-                     "Started the tray program."}));
+    EXPECT_EQ(
+        Record(),
+        (Lines{
+            "Started on 2026-12-07 at 10:00:00.", "Waited 4 seconds for a network.",
+            "Connected networks: Office", "Lumivo manages the default printer.",
+            "Entry 1: network \"Home\", printer \"Home Printer\": not connected.",
+            "Entry 2: network \"Office\", printer \"Office Printer\": connected, matched by name.",
+            "Printer \"Office Printer\" is now the default printer.",
+            "Entry 3: network \"Cafe\", printer \"Cafe Printer\": not connected.",
+            "Started the tray program."}));
 }
 
 TEST_F(ManagerCycleTest, EveryMatchIsAppliedInTableOrderSoTheLastWins) {
@@ -206,13 +208,15 @@ TEST_F(ManagerCycleTest, EveryMatchIsAppliedInTableOrderSoTheLastWins) {
     const Lines record = Record();
     ASSERT_GE(record.size(), 9u);
     EXPECT_EQ(record[2], "Connected networks: Office, Home 2");
-    EXPECT_EQ(Lines(record.end() - 6, record.end()),
-              (Lines{"Entry 1: network \"Office\", printer \"Office Printer\": connected, matched by name.",
-                     "Printer \"Office Printer\" is now the default printer.",
-                     "Entry 2: network \"Home\", printer \"Home Printer\": connected, matched by name.",
-                     "Printer \"Home Printer\" is now the default printer.",
-                     "The last match wins: \"Home Printer\" is the default printer.",
-                     "Started the tray program."}));
+    EXPECT_EQ(
+        Lines(record.end() - 6, record.end()),
+        (Lines{
+            "Entry 1: network \"Office\", printer \"Office Printer\": connected, matched by name.",
+            "Printer \"Office Printer\" is now the default printer.",
+            "Entry 2: network \"Home\", printer \"Home Printer\": connected, matched by name.",
+            "Printer \"Home Printer\" is now the default printer.",
+            "The last match wins: \"Home Printer\" is the default printer.",
+            "Started the tray program."}));
 }
 
 // Two offices whose networks share a name are told apart by their ranges; the record names the
@@ -290,18 +294,19 @@ TEST_F(ManagerCycleTest, AThousandEntriesThatMatchNothingCostNoMoreThanOne) {
     const std::vector<std::uint32_t> oneRow = clock.Pauses();
     const std::size_t oneRowCalls = networks.Calls().size();
     for (int n = 1; n < 999; ++n) {
-        AddMapping(registry, n % 2 ? "Site " + std::to_string(n) : "10." + std::to_string(n % 250) +
-                                                                      ".0.0/16",
-                   "Cafe Printer");
+        AddMapping(
+            registry,
+            n % 2 ? "Site " + std::to_string(n) : "10." + std::to_string(n % 250) + ".0.0/16",
+            "Cafe Printer");
     }
     networks.ClearCalls();
     const std::uint64_t start = clock.Now();
     Run();
     EXPECT_EQ(ReadMappingCount(registry), 1000);
     EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Office Printer", "Office Printer"}));
-    EXPECT_EQ(std::vector<std::uint32_t>(clock.Pauses().begin() + oneRow.size(),
-                                         clock.Pauses().end()),
-              oneRow);
+    EXPECT_EQ(
+        std::vector<std::uint32_t>(clock.Pauses().begin() + oneRow.size(), clock.Pauses().end()),
+        oneRow);
     EXPECT_EQ(clock.Now() - start, 2500u + 2000u);
     EXPECT_EQ(networks.Calls().size(), oneRowCalls);
 }

@@ -103,8 +103,9 @@ TEST_F(MappingEditorTest, AddTakesRangesAndRefusesMalformedOnes) {
         EXPECT_NE(message.find("is not a valid address range"), std::string::npos) << malformed;
         EXPECT_NE(message.find(ExampleAddressRange), std::string::npos) << malformed;
     }
-    EXPECT_EQ(MappingRows(registry_, processes_),
-              (Table{{"10.20.0.0/16", "Berlin"}, {"2001:db8:5::/48", "Paris"}, {"Lab A/B", "Lab"}}));
+    EXPECT_EQ(
+        MappingRows(registry_, processes_),
+        (Table{{"10.20.0.0/16", "Berlin"}, {"2001:db8:5::/48", "Paris"}, {"Lab A/B", "Lab"}}));
 }
 
 // The box offers the range of each address once, without the link-local IPv6 ones.

@@ -77,7 +77,8 @@ TEST(NetworkWatch, HandOverWatchesFromTheAppliedNetworks) {
     NetworkWatch handedOver = TrayStartFromCommandLine("/HandOver").Watch(registry);
     EXPECT_EQ(handedOver.LastSeen(), " Home ");
     for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_FALSE(handedOver.ConnectedNetworksChanged(networks, noAdapters, {})) << "tick " << tick;
+        EXPECT_FALSE(handedOver.ConnectedNetworksChanged(networks, noAdapters, {}))
+            << "tick " << tick;
     }
     Script(networks, NetworkText("Office", true));
     EXPECT_TRUE(handedOver.ConnectedNetworksChanged(networks, noAdapters, {}));
@@ -122,8 +123,8 @@ TEST(NetworkEventBurst, AStreamOfEventsPutsTheWatchOffFiveSecondsAtMost) {
 // an address outside every range of the table (a new IPv6 privacy address) changes nothing.
 TEST(NetworkWatch, AMoveBetweenTwoRangesOfOneNetworkNameIsAChange) {
     ScriptedNetworkList networks(ScenarioFromText(NetworkText("corp.example.com", true)));
-    const std::vector<MappingEntry> table{{"10.20.0.0/16", "Berlin"}, {"10.30.0.0/16", "Paris"},
-                                          {"corp.example.com", "Anywhere"}};
+    const std::vector<MappingEntry> table{
+        {"10.20.0.0/16", "Berlin"}, {"10.30.0.0/16", "Paris"}, {"corp.example.com", "Anywhere"}};
     const auto at = [](std::uint8_t third) {
         IpAddress address;
         address.bytes = {10, third, 0, 5};

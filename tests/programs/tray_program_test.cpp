@@ -618,7 +618,8 @@ protected:
     }
     void TearDown() override {
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper\\2");
-        for (const char* value : {SystemTrayValueName, CheckForUpdatesValueName, LastRunValueName}) {
+        for (const char* value :
+             {SystemTrayValueName, CheckForUpdatesValueName, LastRunValueName}) {
             RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", value);
         }
         TrayWatchTimer::TearDown();
@@ -661,10 +662,11 @@ TEST_F(NamespaceTrayWatch, AMoveToAnotherOfficesRangeWithTheIconOnMovesThePrinte
     std::ofstream(std::string("Z:") + moveRequest, std::ios::binary) << "192.0.2.7/24\n";
     ASSERT_TRUE(tray_.WaitForExit(Tick + 10s)) << "no hand-over after the move";
     ASSERT_TRUE(ui::WaitUntil([&] { return DefaultPrinter() == "Lumivo_Test_B"; }, 30s));
-    std::printf("Measured: a move between two ranges of one network name reaches the printer in "
-                "%.1f s (the watch looks every %.0f s)\n",
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - moved).count(),
-                std::chrono::duration<double>(Tick).count());
+    std::printf(
+        "Measured: a move between two ranges of one network name reaches the printer in "
+        "%.1f s (the watch looks every %.0f s)\n",
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - moved).count(),
+        std::chrono::duration<double>(Tick).count());
     EXPECT_TRUE(ui::WaitUntil([&] { return ManagerEnded(); }, 30s));
 }
 

@@ -107,12 +107,13 @@ TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
     const Lines record = Record();
     ASSERT_EQ(record.size(), 8u);
     EXPECT_EQ(record[0].substr(0, 11), "Started on ");
-    EXPECT_EQ(Lines(record.begin() + 2, record.end()),
-              (Lines{"Connected networks: Office", "Lumivo manages the default printer.",
-                     "Entry 1: network \"Home\", printer \"Lumivo_Test_A\": not connected.",
-                     "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected, matched by name.",
-                     "Printer \"Lumivo_Test_B\" is now the default printer.",
-                     "Started the tray program."}));
+    EXPECT_EQ(
+        Lines(record.begin() + 2, record.end()),
+        (Lines{
+            "Connected networks: Office", "Lumivo manages the default printer.",
+            "Entry 1: network \"Home\", printer \"Lumivo_Test_A\": not connected.",
+            "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected, matched by name.",
+            "Printer \"Lumivo_Test_B\" is now the default printer.", "Started the tray program."}));
 }
 
 TEST_F(ManagerProgramTest, AnEndlessCountStillEndsSoonWithThePrinterSet) {
@@ -144,9 +145,10 @@ TEST_F(ManagerProgramTest, AThousandRowsThatMatchNothingCostAtMostASecondMore) {
                    PrinterB);
     }
     const double thousandRows = runTime();
-    std::printf("Measured: a Manager run with 1 row that matches nothing takes %.2f s, with 1000 "
-                "such rows %.2f s (%+.2f s)\n",
-                oneRow, thousandRows, thousandRows - oneRow);
+    std::printf(
+        "Measured: a Manager run with 1 row that matches nothing takes %.2f s, with 1000 "
+        "such rows %.2f s (%+.2f s)\n",
+        oneRow, thousandRows, thousandRows - oneRow);
     EXPECT_LE(thousandRows - oneRow, 1.0);
     EXPECT_EQ(DefaultPrinter(), PrinterA);
     EXPECT_EQ(Record().end()[-2],

@@ -23,8 +23,8 @@
 // implementations of the seams, and hands it to TrayHostProc through DialogBoxParamA.
 struct TrayHost {
     TrayHost(HINSTANCE programInstance, const TrayStart& start, Registry& settings,
-             NetworkList& networks, Processes& programs, Spooler& printers,
-             Adapters& adapterList, SystemMetrics& systemMetrics)
+             NetworkList& networks, Processes& programs, Spooler& printers, Adapters& adapterList,
+             SystemMetrics& systemMetrics)
         : instance(programInstance),
           handOver(start.handOver),
           registry(settings),
