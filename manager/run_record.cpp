@@ -105,7 +105,7 @@ namespace {
 
 std::string PlaceMatchText(const PlaceMatch& match) {
     if (match.kind == PlaceKind::NetworkName) {
-        return match.matched ? "connected, matched by name." : "not connected.";
+        return match.matched ? "matched by name." : "not connected.";
     }
     return match.matched ? "matched by range, address " + AddressText(*match.address) + "."
                          : "no adapter that is up has an address in it.";

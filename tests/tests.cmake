@@ -56,7 +56,7 @@ endfunction()
 
 lumivo_wine_test(portable_tests $<TARGET_FILE:lumivo_portable_tests>)
 # The adapters' tests run in a network namespace of their own (tests/wine/programs.cmake).
-lumivo_wine_test(win32_tests $<TARGET_FILE:lumivo_wine_tests> --gtest_filter=-Namespace*)
+lumivo_wine_test(win32_tests $<TARGET_FILE:lumivo_wine_tests> --gtest_filter=-NamespaceAdapters.*)
 
 # Test-only Windows programs and DLLs (the scripted Network List Manager, probes, stand-ins) and
 # the Wine tests that drive the real programs.

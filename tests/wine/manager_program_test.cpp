@@ -107,13 +107,12 @@ TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
     const Lines record = Record();
     ASSERT_EQ(record.size(), 8u);
     EXPECT_EQ(record[0].substr(0, 11), "Started on ");
-    EXPECT_EQ(
-        Lines(record.begin() + 2, record.end()),
-        (Lines{
-            "Connected networks: Office", "Lumivo manages the default printer.",
-            "Entry 1: network \"Home\", printer \"Lumivo_Test_A\": not connected.",
-            "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected, matched by name.",
-            "Printer \"Lumivo_Test_B\" is now the default printer.", "Started the tray program."}));
+    EXPECT_EQ(Lines(record.begin() + 2, record.end()),
+              (Lines{"Connected networks: Office", "Lumivo manages the default printer.",
+                     "Entry 1: network \"Home\", printer \"Lumivo_Test_A\": not connected.",
+                     "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": matched by name.",
+                     "Printer \"Lumivo_Test_B\" is now the default printer.",
+                     "Started the tray program."}));
 }
 
 TEST_F(ManagerProgramTest, AnEndlessCountStillEndsSoonWithThePrinterSet) {
@@ -127,32 +126,21 @@ TEST_F(ManagerProgramTest, AnEndlessCountStillEndsSoonWithThePrinterSet) {
     EXPECT_EQ(DefaultPrinter(), PrinterB);
 }
 
-// Rows whose networks are not connected cost no pause: the run's time with a thousand of them,
-// against one.
-TEST_F(ManagerProgramTest, AThousandRowsThatMatchNothingCostAtMostASecondMore) {
+TEST_F(ManagerProgramTest, AThousandRowsThatMatchNothingCostAtMostASecondMoreThanOne) {
     ConnectNetwork("Office");
-    const auto runTime = [this] {
+    double seconds[2];
+    for (const int rows : {1, 1000}) {
+        while (ReadMappingCount(registry_) < rows) {
+            AddMapping(registry_, "Site " + std::to_string(ReadMappingCount(registry_)), PrinterB);
+        }
         const auto started = std::chrono::steady_clock::now();
-        EXPECT_TRUE(RunManager());
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    };
-    AddMapping(registry_, "Site 0", PrinterB);
-    const double oneRow = runTime();
-    for (int n = 1; n < 1000; ++n) {
-        // Half of them ranges of the documentation prefix, which no adapter here has.
-        AddMapping(registry_,
-                   n % 2 ? "Site " + std::to_string(n) : "2001:db8:" + std::to_string(n) + "::/48",
-                   PrinterB);
+        ASSERT_TRUE(RunManager());
+        seconds[rows > 1] = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     }
-    const double thousandRows = runTime();
-    std::printf(
-        "Measured: a Manager run with 1 row that matches nothing takes %.2f s, with 1000 "
-        "such rows %.2f s (%+.2f s)\n",
-        oneRow, thousandRows, thousandRows - oneRow);
-    EXPECT_LE(thousandRows - oneRow, 1.0);
+    std::printf("Measured: a Manager run with 1 row that matches nothing takes %.2f s, with 1000 "
+                "%.2f s\n", seconds[0], seconds[1]);
+    EXPECT_LE(seconds[1] - seconds[0], 1.0);
     EXPECT_EQ(DefaultPrinter(), PrinterA);
-    EXPECT_EQ(Record().end()[-2],
-              "No entry's network was connected, so the default printer was not changed.");
 }
 
 TEST_F(ManagerProgramTest, SecondRunWithinTheDayStartsNoUpdateCheck) {
@@ -272,28 +260,6 @@ TEST_F(ManagerProgramTest, DISABLED_PollingForFiveMinutesLeavesNothingBehind) {
     ui::TestProcess manager;
     ASSERT_TRUE(manager.Start(Manager().string(), {}, install_.Path().string()));
     ExpectPollingLeavesNothingBehind(manager, 60s, 300s);
-}
-
-// The Manager inside a network namespace of the test run's own (wine-run --netns), whose up
-// adapter has 198.51.100.7/24 and whose adapter that is down has 203.0.113.9/24.
-using NamespaceManager = ManagerProgramTest;
-
-TEST_F(NamespaceManager, ARangeRowSetsItsPrinterByTheAddressOfAnAdapterThatIsUp) {
-    AddMapping(registry_, "198.51.100.0/24", PrinterB);
-    AddMapping(registry_, "203.0.113.0/24", PrinterA);
-    ConnectNetwork("corp.example.com");
-
-    ASSERT_TRUE(RunManager());
-
-    EXPECT_EQ(DefaultPrinter(), PrinterB);
-    const Lines record = Record();
-    ASSERT_EQ(record.size(), 8u);
-    EXPECT_EQ(Lines(record.begin() + 4, record.end() - 1),
-              (Lines{"Entry 1: range \"198.51.100.0/24\", printer \"Lumivo_Test_B\": matched by "
-                     "range, address 198.51.100.7.",
-                     "Printer \"Lumivo_Test_B\" is now the default printer.",
-                     "Entry 2: range \"203.0.113.0/24\", printer \"Lumivo_Test_A\": no adapter "
-                     "that is up has an address in it."}));
 }
 
 }  // namespace

@@ -69,7 +69,6 @@ lumivo_wine_test(tray_moves_in_namespace --netns --display $<TARGET_FILE:lumivo_
 lumivo_wine_test(tray_icon_144dpi --dpi 144 --display $<TARGET_FILE:lumivo_program_tests>
     --gtest_filter=TrayResources.Icon*)
 
-# The adapters as Wine lists them inside a private network namespace that the run makes, and the
-# Manager matching ranges against them.
+# The adapters as Wine lists them inside a private network namespace that the run makes.
 lumivo_wine_test(adapters_in_namespace --netns $<TARGET_FILE:lumivo_wine_tests>
-    --gtest_filter=Namespace*)
+    --gtest_filter=NamespaceAdapters.*)
