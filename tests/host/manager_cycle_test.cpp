@@ -225,8 +225,9 @@ TEST_F(ManagerCycleTest, TwoOfficesWithOneNetworkNameAreTwoPlacesByRange) {
     EXPECT_EQ(Record().at(6),
               "Entry 2: range \"10.20.0.0/16\", printer \"Office Printer\": matched by range, "
               "address 10.20.1.5.");
-    EXPECT_EQ(Record().at(8), "Entry 3: range \"2001:db8:5::/48\", printer \"Cafe Printer\": no "
-                              "adapter that is up has an address in it.");
+    EXPECT_EQ(Record().at(8),
+              "Entry 3: range \"2001:db8:5::/48\", printer \"Cafe Printer\": no "
+              "adapter that is up has an address in it.");
 
     adapters.adapters.back().unicastAddresses = {{ParseAddressRange("2001:db8:5::9/128")->base}};
     spooler.setDefaultCalls.clear();

@@ -118,24 +118,6 @@ TEST(NetworkEventBurst, AStreamOfEventsPutsTheWatchOffFiveSecondsAtMost) {
     EXPECT_EQ(lone.DelayAfterEvent(12600), 500u);
 }
 
-// Offices that share the network name differ in the table's ranges that match; addresses outside
-// every range (new IPv6 privacy addresses) change nothing.
-TEST(NetworkWatch, AMoveBetweenTwoRangesOfOneNetworkNameIsAChange) {
-    ScriptedNetworkList networks(ScenarioFromText(NetworkText("corp", true)));
-    const std::vector<MappingEntry> table{{"10.20.0.0/16", "B"}, {"10.30.0.0/16", "P"}, {"corp", "C"}};
-    const auto at = [](std::uint8_t second) { return UnicastAddress{{{}, {10, second, 0, 5}}}; };
-    ScriptedAdapters adapters;
-    adapters.adapters = {{6, OperStatusUp, {at(20)}}};
-    NetworkWatch watch;
-    ASSERT_TRUE(watch.ConnectedNetworksChanged(networks, adapters, table));
-    EXPECT_EQ(watch.LastSeen(), "corp\n10.20.0.0/16");
-    adapters.adapters[0].unicastAddresses.push_back(at(99));
-    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, adapters, table));
-    adapters.adapters[0].unicastAddresses = {at(30)};
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, adapters, table));
-    EXPECT_EQ(watch.LastSeen(), "corp\n10.30.0.0/16");
-}
-
 TEST(NetworkWatch, AFailedWalkReadsAsNothingConnected) {
     ScriptedNetworkList networks(
         ScenarioFromText("fail = CoCreateInstance\n" + NetworkText("Home", true)));

@@ -634,9 +634,10 @@ TEST_F(NamespaceTrayWatch, AMoveToAnotherOfficesRangeWithTheIconOnMovesThePrinte
     std::ofstream(std::string("Z:") + moveRequest, std::ios::binary) << "192.0.2.7/24\n";
     ASSERT_TRUE(tray_.WaitForExit(Tick + 10s)) << "no hand-over after the move";
     EXPECT_TRUE(ui::WaitUntil([&] { return defaultIs("Lumivo_Test_B"); }, 30s));
-    std::printf("Measured: a move between two ranges of one network name reaches the printer in "
-                "%.1f s with a look every 2 s\n",
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - moved).count());
+    std::printf(
+        "Measured: a move between two ranges of one network name reaches the printer in "
+        "%.1f s with a look every 2 s\n",
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - moved).count());
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", SystemTrayValueName);
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper\\2");
 }

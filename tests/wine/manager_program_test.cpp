@@ -135,10 +135,13 @@ TEST_F(ManagerProgramTest, AThousandRowsThatMatchNothingCostAtMostASecondMoreTha
         }
         const auto started = std::chrono::steady_clock::now();
         ASSERT_TRUE(RunManager());
-        seconds[rows > 1] = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        seconds[rows > 1] =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     }
-    std::printf("Measured: a Manager run with 1 row that matches nothing takes %.2f s, with 1000 "
-                "%.2f s\n", seconds[0], seconds[1]);
+    std::printf(
+        "Measured: a Manager run with 1 row that matches nothing takes %.2f s, with 1000 "
+        "%.2f s\n",
+        seconds[0], seconds[1]);
     EXPECT_LE(seconds[1] - seconds[0], 1.0);
     EXPECT_EQ(DefaultPrinter(), PrinterA);
 }
