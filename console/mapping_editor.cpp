@@ -1,5 +1,8 @@
 #include "console/mapping_editor.h"
 
+#include <algorithm>
+
+#include "common/network/address_range.h"
 #include "common/services/places_to_apply.h"
 #include "common/services/spooler_error_text.h"
 #include "common/services/table_change_text.h"
@@ -7,6 +10,25 @@
 #include "common/text/text_helpers.h"
 
 const std::string NoDefaultPrinterText = "(no default printer)";
+const std::string ExampleAddressRange = "10.20.0.0/16";
+
+namespace {
+
+const AddressRange Ipv6LinkLocal = *ParseAddressRange("fe80::/10");
+
+std::string MalformedRangeText(const std::string& networkName) {
+    // Appended piece by piece: GCC 12 warns wrongly about a literal plus a string here.
+    std::string text(1, '"');
+    text += TrimSpaces(networkName);
+    text +=
+        "\" is not a valid address range. Type an address, a slash and the number of leading "
+        "bits that the range shares, for example ";
+    text += ExampleAddressRange;
+    text += " or 2001:db8:5::/48.";
+    return text;
+}
+
+}  // namespace
 
 std::vector<std::string> NetworkChoices(const std::string& nameList) {
     std::vector<std::string> choices;
@@ -19,6 +41,21 @@ std::vector<std::string> NetworkChoices(const std::string& nameList) {
         }
         start = comma + 1;
     }
+}
+
+std::vector<std::string> RangeChoices(const AdapterSnapshot& snapshot) {
+    std::vector<std::string> choices;
+    for (const UnicastAddress& unicast : snapshot.addresses) {
+        if (RangeContains(Ipv6LinkLocal, unicast.address)) {
+            continue;
+        }
+        const std::string range =
+            RangeText(RangeAround(unicast.address, unicast.onLinkPrefixLength));
+        if (std::find(choices.begin(), choices.end(), range) == choices.end()) {
+            choices.push_back(range);
+        }
+    }
+    return choices;
 }
 
 std::string RowOwnerText(RowOwner owner) {
@@ -44,6 +81,9 @@ std::string AddMappingRow(Registry& registry, Processes& processes, const std::s
                           const std::string& printerName) {
     if (!UsersKeepTheirRows(registry)) {
         return OrganizationPlacesOnlyText;
+    }
+    if (LooksLikeAddressRange(networkName) && !ParseAddressRange(networkName)) {
+        return MalformedRangeText(networkName);
     }
     return TableChangeFailureText(
         AddOrReplaceMapping(registry, processes, networkName, printerName));

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/network/adapter_snapshot.h"
 #include "common/platform/clock.h"
 #include "common/platform/processes.h"
 #include "common/platform/registry.h"
@@ -15,9 +16,17 @@
 // Label 1022's text when Windows has no default printer.
 extern const std::string NoDefaultPrinterText;
 
+// The range that Add's refusal of a malformed one gives as an example.
+extern const std::string ExampleAddressRange;
+
 // The names offered in the network box: the name list cut at every comma, spaces around each
 // piece removed. Every piece counts, so an empty list offers one empty name.
 std::vector<std::string> NetworkChoices(const std::string& nameList);
+
+// The ranges offered in the network box after the names: the range of each address of the
+// snapshot with its on-link prefix ("198.51.100.0/24"), each once. IPv6 link-local ranges are left
+// out, as every adapter has one and they name no place.
+std::vector<std::string> RangeChoices(const AdapterSnapshot& snapshot);
 
 // Who set a row of the mapping list.
 enum class RowOwner { User, Organization };
@@ -43,7 +52,8 @@ std::vector<MappingRow> MappingRows(Registry& registry, Processes& processes);
 
 // "Add" and "Remove" of the row the list showed: what to tell the user, empty when the table
 // holds the change. The organization's rows are not the user's to remove, and while the user's
-// own rows do not apply, nothing is added.
+// own rows do not apply, nothing is added. Add stores no network that looks like an address
+// range but is not a valid one: it would never match, neither as a range nor as a name.
 std::string AddMappingRow(Registry& registry, Processes& processes, const std::string& networkName,
                           const std::string& printerName);
 std::string RemoveMappingRow(Registry& registry, Processes& processes, Clock& clock,

@@ -4,12 +4,14 @@
 // Manager to end; by then the Manager has let go of its single-instance name.
 #include <windows.h>
 
+#include "common/platform/win32/adapters_win32.h"
 #include "common/platform/win32/clock_win32.h"
 #include "common/platform/win32/end_request_win32.h"
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/spooler_win32.h"
+#include "common/platform/win32/system_metrics_win32.h"
 #include "common/platform/win32/version_queries_win32.h"
 #include "common/services/program_names.h"
 #include "common/services/update_check_thread.h"
@@ -21,6 +23,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Win32Processes processes;
     Win32Registry registry;
     Win32NetworkList networks;
+    Win32Adapters adapters;
+    Win32SystemMetrics metrics;
     Win32Spooler spooler;
     Win32Clock clock;
     Win32EndRequest endRequest(ManagerEndEventName);
@@ -28,8 +32,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     const auto startUpdateCheck = [&updateCheck](const UpdateCheckProgram& program) {
         updateCheck = StartUpdateCheckThread(program);
     };
-    ManagerPlatform platform{versions, processes, registry,   networks,
-                             spooler,  clock,     endRequest, startUpdateCheck};
+    ManagerPlatform platform{versions, processes, registry, networks,   adapters,
+                             metrics,  spooler,   clock,    endRequest, startUpdateCheck};
     ManagerCycle(platform, ManagerStartFromCommandLine(commandLine));
     // Asked to end, the Manager does not wait for the answer: its question goes with the process.
     if (updateCheck) {

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "common/network/adapter_snapshot.h"
 #include "common/network/name_lists.h"
+#include "common/network/place_match.h"
 #include "common/services/process_helpers.h"
 #include "common/services/printer_notices.h"
 #include "common/services/places_to_apply.h"
@@ -15,6 +17,7 @@
 #include "common/settings/mapping_table.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
+#include "common/settings/remote_sessions.h"
 #include "common/settings/settings_keys.h"
 #include "common/settings/windows_version.h"
 #include "manager/manager_identity.h"
@@ -26,10 +29,9 @@ namespace {
 
 // The Manager gives the session a moment to settle after logon before it goes to the network.
 constexpr std::uint32_t SettlePause = 2500;
-// Pauses after each default-printer change and after each entry keep the spooler from being
-// hurried through a long table.
+// The pause after each default-printer change keeps the spooler from being hurried through a
+// long table; entries that change nothing cost no pause.
 constexpr std::uint32_t PrinterChangePause = 2000;
-constexpr std::uint32_t EntryPause = 250;
 
 UpdateCheckProgram ManagerUpdateCheckProgram() {
     return {ManagerProgramTitle(), ManagerProgramVersion, UpdateCheckForm::Manager};
@@ -69,17 +71,23 @@ LastMatch SetMappedPrinter(ManagerPlatform& platform, RunRecord& record, Printer
     return match;
 }
 
-// Makes the printer of each connected entry (the organization's places, then the user's rows)
-// the default and returns the outcome for the last one, whose printer is meant to stay the
-// default; nothing when no entry's network is connected.
+// What the run's entries are matched against: looked at once, however long the table.
+struct RunPlaces {
+    std::string connected;
+    AdapterSnapshot snapshot;
+    PlacesToApply table;
+};
+
+// Makes the printer of each entry (the organization's places, then the user's rows) whose place
+// is here the default and returns the outcome for the last one, whose printer is meant to stay
+// the default; nothing when no entry matches.
 std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord& record,
-                                           PrinterRun& run) {
-    const PlacesToApply places = ReadPlacesToApply(platform.registry, platform.processes);
-    const std::vector<MappingEntry>& table = places.entries;
+                                           PrinterRun& run, const RunPlaces& places) {
+    const std::vector<MappingEntry>& table = places.table.entries;
     const int count = static_cast<int>(table.size());
     const bool lumivoManages = IsLegacyDefaultPrinterMode(platform.registry);
     record.Management(lumivoManages, count);
-    record.Places(places);
+    record.Places(places.table);
     if (!lumivoManages) {
         return std::nullopt;
     }
@@ -91,24 +99,23 @@ std::optional<LastMatch> ApplyMappingTable(ManagerPlatform& platform, RunRecord&
         if (!run.Applies(entry)) {
             continue;
         }
-        // Every list of connected networks contains the empty name.
-        const bool connected =
-            !entry.networkName.empty() && IsNetworkConnected(platform.networks, entry.networkName);
-        record.Entry(n, entry, connected);
-        if (connected) {
+        const PlaceMatch match =
+            MatchPlace(platform.networks, places.connected, places.snapshot, entry.networkName);
+        record.Entry(n, entry, match);
+        if (match.matched) {
             last = SetMappedPrinter(platform, record, run, entry);
             last->defaultBefore = defaultBefore;
         }
-        platform.clock.Sleep(EntryPause);
     }
     record.TableApplied();
     return last;
 }
 
-// What the tray program and the next runs learn of this one.
-void HandOverOutcome(Registry& registry, const std::string& connected, const PrinterRun& run,
+// What the tray program and the next runs learn of this one; `places` is what the tray program
+// compares with.
+void HandOverOutcome(Registry& registry, const std::string& places, const PrinterRun& run,
                      const std::optional<LastMatch>& last) {
-    WriteAppliedNetworks(registry, connected);
+    WriteAppliedNetworks(registry, places);
     WriteAppliedEntry(registry, last ? std::optional<MappingEntry>(last->entry) : std::nullopt);
     WritePrinterRetry(registry, run.NextRetry(last));
     WritePrinterNotice(registry, run.Notice(last));
@@ -118,7 +125,11 @@ void HandOverOutcome(Registry& registry, const std::string& connected, const Pri
 // another printer since changes nothing and retries no more.
 void ApplyPrinters(ManagerPlatform& platform, RunRecord& record, const ManagerStart& start,
                    const std::string& connected) {
-    PrinterRun run(platform.registry, platform.spooler, start, connected);
+    const RunPlaces places{connected, TakeAdapterSnapshot(platform.adapters),
+                           ReadPlacesToApply(platform.registry, platform.processes)};
+    const std::string placesText =
+        PlacesText(places.connected, places.snapshot, places.table.entries);
+    PrinterRun run(platform.registry, platform.spooler, start, placesText);
     if (run.kind() == PrinterRun::Kind::UsersChoice) {
         record.UsersChoiceKept(run.PresentDefault(), run.Pending().leftDefault);
         WritePrinterRetry(platform.registry, {});
@@ -127,7 +138,8 @@ void ApplyPrinters(ManagerPlatform& platform, RunRecord& record, const ManagerSt
     if (run.kind() == PrinterRun::Kind::Retry) {
         record.Retrying();
     }
-    HandOverOutcome(platform.registry, connected, run, ApplyMappingTable(platform, record, run));
+    HandOverOutcome(platform.registry, placesText, run,
+                    ApplyMappingTable(platform, record, run, places));
 }
 
 }  // namespace
@@ -155,7 +167,16 @@ void ManagerCycle(ManagerPlatform& platform, const ManagerStart& start) {
     const std::optional<std::string> connected = WaitForConnectedNetwork(platform);
     if (connected) {
         record.NetworkConnected(*connected);
-        ApplyPrinters(platform, record, start, *connected);
+        if (AppliesInThisSession(platform.metrics, platform.registry)) {
+            ApplyPrinters(platform, record, start, *connected);
+        } else {
+            // Nothing applied: a tray program in a later local session follows at its first look.
+            record.RemoteSession();
+            WriteAppliedNetworks(platform.registry, std::string());
+            WriteAppliedEntry(platform.registry, std::nullopt);
+            WritePrinterRetry(platform.registry, {});
+            WritePrinterNotice(platform.registry, std::nullopt);
+        }
     }
     // The tray program it starts may hand over at once, when the networks changed during this
     // run; the Manager it starts then must find the name free.

@@ -2,7 +2,9 @@
 
 #include <chrono>
 
+#include "common/network/address_range.h"
 #include "common/services/program_names.h"
+#include "common/settings/remote_sessions.h"
 #include "common/services/spooler_error_text.h"
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
@@ -127,17 +129,35 @@ void RunRecord::Places(const PlacesToApply& places) {
     }
 }
 
-void RunRecord::Entry(int n, const MappingEntry& entry, bool connected) {
+namespace {
+
+std::string PlaceMatchText(const PlaceMatch& match) {
+    if (match.kind == PlaceKind::NetworkName) {
+        return match.matched ? "matched by name." : "not connected.";
+    }
+    return match.matched ? "matched by range, address " + AddressText(*match.address) + "."
+                         : "no adapter that is up has an address in it.";
+}
+
+}  // namespace
+
+void RunRecord::Entry(int n, const MappingEntry& entry, const PlaceMatch& match) {
+    const char* place = match.kind == PlaceKind::AddressRange ? "range " : "network ";
     const std::string what = entry.networkName.empty()
                                  ? "no network name, so it matches no network."
-                                 : "network " + Quoted(entry.networkName) + ", printer " +
-                                       Quoted(entry.printerName) + ": " +
-                                       (connected ? "connected." : "not connected.");
+                                 : place + Quoted(entry.networkName) + ", printer " +
+                                       Quoted(entry.printerName) + ": " + PlaceMatchText(match);
     lines_.push_back((n <= organizationCount_ ? "Your organization's place " + std::to_string(n)
                                               : "Entry " + std::to_string(n - organizationCount_)) +
                      ": " + what);
     ++entries_;
-    matches_ += connected ? 1 : 0;
+    matches_ += match.matched ? 1 : 0;
+}
+
+void RunRecord::RemoteSession() {
+    lines_.push_back(std::string("Lumivo changed nothing: this is a remote session, whose default "
+                                 "printer the remote client chooses (the policy ") +
+                     ApplyInRemoteSessionsValueName + " turns Lumivo on there).");
 }
 
 void RunRecord::PrinterSet(const std::string& printerName, SpoolerStatus status) {

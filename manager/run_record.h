@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/network/place_match.h"
 #include "common/platform/clock.h"
 #include "common/platform/registry.h"
 #include "common/platform/spooler.h"
@@ -33,8 +34,9 @@ public:
     void Places(const PlacesToApply& places);
 
     // Entry n of the places to apply, told as the organization's place or as the user's entry of
-    // that number. An entry without a network name is told as one that matches no network.
-    void Entry(int n, const MappingEntry& entry, bool connected);
+    // that number. An entry without a network name is told as one that matches no network; a
+    // match says whether it came by name or by range, and for a range which address is in it.
+    void Entry(int n, const MappingEntry& entry, const PlaceMatch& match);
     void PrinterSet(const std::string& printerName, SpoolerStatus status);
     // After a change that the spooler took, Windows still reports another default printer.
     void OtherDefaultReported(const std::string& printerName);
@@ -43,6 +45,8 @@ public:
     void Retrying();
     // A retry found another default printer than the one Lumivo left: the user's choice.
     void UsersChoiceKept(const std::string& present, const std::string& left);
+    // A remote session without the policy that allows it: the Manager changed no printer.
+    void RemoteSession();
 
     // After the last entry: what the entries came to.
     void TableApplied();

@@ -3,20 +3,26 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "common/platform/adapters.h"
 #include "common/platform/network_list.h"
+#include "common/settings/mapping_table.h"
 
-// The tray program's watch over the connected networks, at its minute tick and after network
-// events. Started empty, the first look at which any network is connected counts as a change and
-// hands over to the Manager. Started from the list the Manager applied, only a real change does.
+// The tray program's watch over the connected networks and the table's address ranges that match,
+// at its minute tick and after network and address events. Started empty, the first look at which
+// any network is connected counts as a change and hands over to the Manager. Started from the list
+// the Manager applied, only a real change does.
 class NetworkWatch {
 public:
     NetworkWatch() = default;
     explicit NetworkWatch(std::string lastSeen) : lastSeen_(std::move(lastSeen)) {}
 
-    // True when ConnectedNetworkList differs (exactly, case included) from the last-seen list;
-    // the list is then taken afresh and kept as the last-seen one.
-    bool ConnectedNetworksChanged(NetworkList& network);
+    // True when PlacesText (of ConnectedNetworkList, one adapter snapshot and the table) differs
+    // exactly, case included, from the last-seen text, which it then replaces: a move between two
+    // offices that share a network name but not a range is a change.
+    bool ConnectedNetworksChanged(NetworkList& network, Adapters& adapters,
+                                  const std::vector<MappingEntry>& table);
 
     const std::string& LastSeen() const { return lastSeen_; }
 

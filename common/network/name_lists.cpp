@@ -47,7 +47,12 @@ std::string AllNetworkList(NetworkList& networks) {
 }
 
 bool IsNetworkConnected(NetworkList& networks, const std::string& name) {
-    const std::string list = ComparableText(networks, ConnectedNetworkList(networks));
+    return IsNameInConnectedList(networks, ConnectedNetworkList(networks), name);
+}
+
+bool IsNameInConnectedList(NetworkList& networks, const std::string& connectedList,
+                           const std::string& name) {
+    const std::string list = ComparableText(networks, connectedList);
     const std::string wanted = ComparableText(networks, name);
     // Equal texts are found in each other, so one substring test covers both rules.
     return list.find(wanted) != std::string::npos;

@@ -17,3 +17,7 @@ std::string AllNetworkList(NetworkList& networks);
 // equals or occurs anywhere inside the connected list treated alike. The empty name always
 // matches.
 bool IsNetworkConnected(NetworkList& networks, const std::string& name);
+
+// The same rule against a connected list taken once, so that a long table costs one walk.
+bool IsNameInConnectedList(NetworkList& networks, const std::string& connectedList,
+                           const std::string& name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/platform/adapters.h"
 #include "common/platform/clock.h"
 #include "common/platform/message_boxes.h"
 #include "common/platform/network_list.h"
@@ -17,4 +18,5 @@ struct ConsolePlatform {
     VersionQueries& versions;
     MessageBoxes& messageBoxes;
     Processes& processes;
+    Adapters& adapters;
 };

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/platform/win32/adapters_win32.h"
 #include "common/platform/win32/clock_win32.h"
 #include "common/platform/win32/unique_handles_win32.h"
 #include "common/platform/win32/message_boxes_win32.h"
@@ -69,7 +70,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Win32VersionQueries versions;
     Win32MessageBoxes messageBoxes;
     Win32Processes processes;
-    ConsolePlatform platform{registry, networks, spooler, clock, versions, messageBoxes, processes};
+    Win32Adapters adapters;
+    ConsolePlatform platform{registry, networks,     spooler,   clock,
+                             versions, messageBoxes, processes, adapters};
     Win32ConsoleWindows windows(platform);
     RunConsole(registry, versions, messageBoxes, processes, windows, commandLine);
     return 0;

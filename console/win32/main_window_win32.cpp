@@ -60,7 +60,7 @@ MainWindow mainWindow;
 void FillMainWindow(HWND window, ConsolePlatform& platform) {
     AttachMenuBar(window, platform);
     SetUpMappingList(window, platform.registry, platform.processes);
-    FillNetworkBox(window, platform.networks);
+    FillNetworkBox(window, platform.networks, platform.adapters);
     FillPrinterBox(window, platform.spooler);
     CheckRadioButton(
         window, IDC_WINDOWS_MANAGES, IDC_LUMIVO_MANAGES,

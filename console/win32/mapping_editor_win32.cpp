@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/network/adapter_snapshot.h"
 #include "common/network/name_lists.h"
 #include "common/settings/organization_places.h"
 #include "console/console_ids.h"
@@ -186,8 +187,15 @@ void RefreshMappingList(HWND window, Registry& registry, Processes& processes) {
     SetCursor(previousCursor);
 }
 
-void FillNetworkBox(HWND window, NetworkList& networks) {
+void FillNetworkBox(HWND window, NetworkList& networks, Adapters& adapters) {
     FillComboBox(window, IDC_NETWORK_BOX, NetworkChoices(AllNetworkList(networks)));
+    // Inserted rather than added, so that the sorted box keeps them after the names and a name
+    // stays the first choice.
+    const HWND box = GetDlgItem(window, IDC_NETWORK_BOX);
+    for (const std::string& range : RangeChoices(TakeAdapterSnapshot(adapters))) {
+        SendMessageA(box, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(range.c_str()));
+    }
 }
 
 void FillPrinterBox(HWND window, Spooler& spooler) {

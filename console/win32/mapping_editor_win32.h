@@ -19,8 +19,9 @@ void SizeMappingListColumns(HWND window);
 // Rebuilds the mapping list from the stored table.
 void RefreshMappingList(HWND window, Registry& registry, Processes& processes);
 
-// The known networks and the printers, each box with its first item selected.
-void FillNetworkBox(HWND window, NetworkList& networks);
+// The known networks (after them the ranges of the adapters' addresses, as typed for a place) and
+// the printers, each box with its first item selected.
+void FillNetworkBox(HWND window, NetworkList& networks, Adapters& adapters);
 void FillPrinterBox(HWND window, Spooler& spooler);
 
 // Label 1022 shows the present default printer.

@@ -16,8 +16,17 @@ add_test(NAME console.printers COMMAND ${CMAKE_SOURCE_DIR}/tests/support/cups-pr
 set_tests_properties(console.printers PROPERTIES FIXTURES_SETUP console_printers)
 
 lumivo_wine_test(console.windows --display explorer /desktop=LumivoTests,1024x768
-    $<TARGET_FILE:lumivo_console_tests>)
+    $<TARGET_FILE:lumivo_console_tests> --gtest_filter=-Namespace*)
 set_tests_properties(wine.console.windows PROPERTIES
+    FIXTURES_REQUIRED "wine_prefix;console_printers"
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+
+# The network box and Add with the adapters of a network namespace of the run's own.
+lumivo_wine_test(console.ranges_in_namespace --netns
+    --display explorer /desktop=LumivoTestsNs,1024x768
+    $<TARGET_FILE:lumivo_console_tests> --gtest_filter=Namespace*)
+set_tests_properties(wine.console.ranges_in_namespace PROPERTIES
     FIXTURES_REQUIRED "wine_prefix;console_printers"
     PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")

@@ -255,7 +255,7 @@ TEST_F(HelpMenuTest, LastPrinterChangeShowsTheManagersRecordInItsOrderToScrollAn
     Names record{"Started on 2026-03-14 at 09:30:00.", "Connected networks: Office"};
     for (int n = 1; n <= 20; ++n) {
         record.push_back("Entry " + std::to_string(n) + ": network \"Office\", printer \"" +
-                         std::string(60, 'P') + "\": connected.");
+                         std::string(60, 'P') + "\": matched by name.");
     }
     WriteRegistryLines(registry_, SettingsKeyPath, LastRunValueName, record);
     RunningConsole console;

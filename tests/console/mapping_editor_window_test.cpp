@@ -20,6 +20,16 @@
 namespace {
 
 using Rows = std::vector<ListRow>;
+using Items = std::vector<std::string>;
+
+// The network box's items without the ranges of this machine's adapters after the names.
+Items NetworkNames(const RunningConsole& console) {
+    Items items = console.ComboItems(IDC_NETWORK_BOX);
+    while (!items.empty() && items.back().find('/') != std::string::npos) {
+        items.pop_back();
+    }
+    return items;
+}
 
 std::string DefaultPrinter() {
     char name[512] = {};
@@ -175,8 +185,7 @@ TEST_F(MappingEditorWindowTest, NetworkBoxOffersTheKnownNamesSplitAtCommasSorted
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
 
-    EXPECT_EQ(console.ComboItems(IDC_NETWORK_BOX),
-              (std::vector<std::string>{"Attic", "Cafe", "Home", "Office Wi-Fi", "Upstairs"}));
+    EXPECT_EQ(NetworkNames(console), (Items{"Attic", "Cafe", "Home", "Office Wi-Fi", "Upstairs"}));
     EXPECT_EQ(console.Text(IDC_NETWORK_BOX), "Attic");
 }
 
@@ -184,7 +193,7 @@ TEST_F(MappingEditorWindowTest, WithNoKnownNetworkAddStoresAnEmptyNetworkName) {
     const ScriptedNetworks none({});
     RunningConsole console;
     ASSERT_NE(console.Window(), nullptr);
-    EXPECT_EQ(console.ComboItems(IDC_NETWORK_BOX), (std::vector<std::string>{""}));
+    EXPECT_EQ(NetworkNames(console), Items{""});
     EXPECT_EQ(console.Text(IDC_NETWORK_BOX), "");
 
     console.SetText(IDC_PRINTER_BOX, "Console_Laser");
@@ -331,6 +340,28 @@ TEST_F(MappingEditorWindowTest, SixtyCharactersTypedIntoEachBoxAreKeptAndAdded) 
 
     console.Click(IDC_ADD);
     EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{network, printer}}));
+}
+
+// Inside a network namespace of the run's own (wine-run --netns), whose adapter that is up has
+// 198.51.100.7/24 and 2001:db8::7/64 (and a link-local address, left out).
+using NamespaceConsole = MappingEditorWindowTest;
+
+TEST_F(NamespaceConsole, TheBoxOffersTheAdaptersRangesAndAddTakesOnlyValidOnes) {
+    const ScriptedNetworks networks({{"corp.example.com"}});
+    RunningConsole console;
+    ASSERT_NE(console.Window(), nullptr);
+    Items items = console.ComboItems(IDC_NETWORK_BOX);
+    std::sort(items.begin() + 1, items.end());
+    EXPECT_EQ(items, (Items{"corp.example.com", "198.51.100.0/24", "2001:db8::/64"}));
+
+    Add(console, "10.20.0.0/16", "Console_Laser");
+    console.SetText(IDC_NETWORK_BOX, "10.20.0.0/33");
+    console.PostClick(IDC_ADD);
+    const HWND box = console.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(ui::MessageBoxText(box).find("for example 10.20.0.0/16"), std::string::npos);
+    ui::PressButton(box, IDOK);
+    EXPECT_EQ(Stored(), (std::vector<MappingEntry>{{"10.20.0.0/16", "Console_Laser"}}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/network/address_range.h"
 #include "common/services/program_names.h"
 #include "common/services/printer_notices.h"
 #include "common/settings/applied_networks.h"
@@ -12,6 +13,7 @@
 #include "common/settings/options.h"
 #include "common/settings/policy_keys.h"
 #include "common/settings/registry_access.h"
+#include "common/settings/remote_sessions.h"
 #include "common/settings/settings_keys.h"
 #include "manager/manager_cycle.h"
 #include "manager/manager_start.h"
@@ -19,8 +21,10 @@
 #include "tests/support/fakes/fake_spooler.h"
 #include "tests/support/fakes/in_memory_registry.h"
 #include "tests/support/fakes/recording_processes.h"
+#include "tests/support/fakes/scripted_adapters.h"
 #include "tests/support/fakes/scripted_end_request.h"
 #include "tests/support/fakes/scripted_network_list.h"
+#include "tests/support/fakes/scripted_system_metrics.h"
 #include "tests/support/fakes/scripted_version_queries.h"
 #include "tests/support/fakes/virtual_clock.h"
 
@@ -78,6 +82,15 @@ protected:
 
     void Run() { ManagerCycle(platform); }
 
+    // An adapter, up or down, of a type, with addresses written as "ADDRESS/32" or "ADDRESS/128".
+    void AddAdapter(const std::vector<std::string>& addresses, std::uint32_t status = OperStatusUp,
+                    std::uint32_t ifType = 6) {
+        adapters.adapters.push_back({ifType, status, {}});
+        for (const std::string& address : addresses) {
+            adapters.adapters.back().unicastAddresses.push_back({ParseAddressRange(address)->base});
+        }
+    }
+
     // The printers handed to the spooler, in order.
     const std::vector<std::string>& PrintersSet() const { return spooler.setDefaultCalls; }
 
@@ -99,6 +112,8 @@ protected:
     RecordingProcesses processes;
     InMemoryRegistry registry;
     ScriptedNetworkList networks;
+    ScriptedAdapters adapters;
+    ScriptedSystemMetrics metrics;
     FakeSpooler spooler{{"Home Printer", "Office Printer", "Cafe Printer"}, "Home Printer"};
     TimelineClock clock;
     ScriptedEndRequest endRequest{clock};
@@ -108,6 +123,8 @@ protected:
                              processes,
                              registry,
                              networks,
+                             adapters,
+                             metrics,
                              spooler,
                              clock,
                              endRequest,
@@ -145,9 +162,8 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
     EXPECT_EQ(updateChecks[0].title, "Lumivo Manager - v1.19");
     EXPECT_EQ(updateChecks[0].ownVersion, "1.19");
     EXPECT_EQ(updateChecks[0].form, UpdateCheckForm::Manager);
-    // Settle, three polls, then entry 1 (no match), entry 2 (match), entry 3 (no match).
-    EXPECT_EQ(clock.Pauses(),
-              (std::vector<std::uint32_t>{2500, 1500, 1500, 1500, 250, 2000, 250, 250}));
+    // Settle, three polls, then the pause after entry 2's printer; the others cost none.
+    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 1500, 1500, 1500, 2000}));
     EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Office Printer"});
     EXPECT_EQ(spooler.defaultPrinter, "Office Printer");
     EXPECT_EQ(ProgramsStarted(), std::vector<std::string>{QuotedTray});
@@ -169,7 +185,7 @@ TEST_F(ManagerCycleTest, WholeRunWaitsForTheNetworkAppliesTheMatchAndStartsTheTr
               (Lines{"Started on 2026-12-07 at 10:00:00.", "Waited 4 seconds for a network.",
                      "Connected networks: Office", "Lumivo manages the default printer.",
                      "Entry 1: network \"Home\", printer \"Home Printer\": not connected.",
-                     "Entry 2: network \"Office\", printer \"Office Printer\": connected.",
+                     "Entry 2: network \"Office\", printer \"Office Printer\": matched by name.",
                      "Printer \"Office Printer\" is now the default printer.",
                      "Entry 3: network \"Cafe\", printer \"Cafe Printer\": not connected.",
                      "Started the tray program."}));
@@ -187,9 +203,9 @@ TEST_F(ManagerCycleTest, EveryMatchIsAppliedInTableOrderSoTheLastWins) {
     ASSERT_GE(record.size(), 9u);
     EXPECT_EQ(record[2], "Connected networks: Office, Home 2");
     EXPECT_EQ(Lines(record.end() - 6, record.end()),
-              (Lines{"Entry 1: network \"Office\", printer \"Office Printer\": connected.",
+              (Lines{"Entry 1: network \"Office\", printer \"Office Printer\": matched by name.",
                      "Printer \"Office Printer\" is now the default printer.",
-                     "Entry 2: network \"Home\", printer \"Home Printer\": connected.",
+                     "Entry 2: network \"Home\", printer \"Home Printer\": matched by name.",
                      "Printer \"Home Printer\" is now the default printer.",
                      "The last match wins: \"Home Printer\" is the default printer.",
                      "Started the tray program."}));
@@ -227,6 +243,67 @@ TEST_F(ManagerCycleTest, OrganizationsPlacesApplyFirstAndAUsersMatchingRowWins) 
               "places were applied.");
 }
 
+// Offices that share a network name are told apart by range; loopback adapters and adapters that
+// are down do not count. The tray program compares the matching ranges beside the names.
+TEST_F(ManagerCycleTest, TwoOfficesWithOneNetworkNameAreTwoPlacesByRange) {
+    Connect(u"corp.example.com");
+    AddMapping(registry, "corp.example.com", "Home Printer");
+    AddMapping(registry, "10.20.0.0/16", "Office Printer");
+    AddMapping(registry, "2001:db8:5::/48", "Cafe Printer");
+    AddAdapter({"10.20.0.1/32", "2001:db8:5::1/128"}, OperStatusUp, IfTypeSoftwareLoopback);
+    AddAdapter({"2001:db8:5::2/128"}, 2);
+    AddAdapter({"10.20.1.5/32"});
+    Run();
+    EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Home Printer", "Office Printer"}));
+    EXPECT_EQ(ReadAppliedNetworks(registry), "corp.example.com\n10.20.0.0/16");
+    EXPECT_EQ(Record().at(6),
+              "Entry 2: range \"10.20.0.0/16\", printer \"Office Printer\": matched by range, "
+              "address 10.20.1.5.");
+    EXPECT_EQ(Record().at(8),
+              "Entry 3: range \"2001:db8:5::/48\", printer \"Cafe Printer\": no "
+              "adapter that is up has an address in it.");
+
+    adapters.adapters.back().unicastAddresses = {{ParseAddressRange("2001:db8:5::9/128")->base}};
+    spooler.setDefaultCalls.clear();
+    Run();
+    EXPECT_EQ(PrintersSet(), (std::vector<std::string>{"Home Printer", "Cafe Printer"}));
+    EXPECT_EQ(ReadAppliedNetworks(registry), "corp.example.com\n2001:db8:5::/48");
+}
+
+TEST_F(ManagerCycleTest, InARemoteSessionOnlyThePolicyLetsItSetPrinters) {
+    Connect(u"Office");
+    AddMapping(registry, "Office", "Office Printer");
+    metrics.remoteSession = 1;
+    Run();
+    EXPECT_TRUE(PrintersSet().empty());
+    EXPECT_EQ(ReadAppliedNetworks(registry), "") << "a later local session applies at once";
+    EXPECT_EQ(Record().end()[-2],
+              "Lumivo changed nothing: this is a remote session, whose default printer the remote "
+              "client chooses (the policy ApplyInRemoteSessions turns Lumivo on there).");
+    EXPECT_EQ(Record().back(), "Started the tray program.");
+
+    CreateRegistryKey(registry, PoliciesKeyPath);
+    WriteRegistryDword(registry, PoliciesKeyPath, ApplyInRemoteSessionsValueName, 1);
+    Run();
+    EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Office Printer"});
+}
+
+// Entries that match nothing cost neither a pause nor a look at the networks.
+TEST_F(ManagerCycleTest, AThousandEntriesThatMatchNothingCostNoMoreThanOne) {
+    Connect(u"Office");
+    AddMapping(registry, "Site 0", "Cafe Printer");
+    Run();
+    const std::size_t oneRowCalls = networks.Calls().size();
+    for (int n = 1; n < 1000; ++n) {
+        AddMapping(registry, n % 2 ? "Site " + std::to_string(n) : "10.0.0.0/8",
+                   "Printer " + std::to_string(n));
+    }
+    networks.ClearCalls();
+    Run();
+    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 2500}));
+    EXPECT_EQ(networks.Calls().size(), oneRowCalls);
+}
+
 TEST_F(ManagerCycleTest, NamesMatchWhateverTheirCaseAndSurroundingSpaces) {
     Connect(u"Office");
     AddMapping(registry, "  oFFICE ", "Office Printer");
@@ -242,7 +319,7 @@ TEST_F(ManagerCycleTest, EntriesWithoutANetworkNameOrSubkeyMatchNothing) {
     WriteRegistryText(registry, SettingsKeyPath, NumberofNetworksValueName, "99999999999");
     Run();
     EXPECT_EQ(PrintersSet(), std::vector<std::string>{"Cafe Printer"});
-    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 2000, 250, 250}));
+    EXPECT_EQ(clock.Pauses(), (std::vector<std::uint32_t>{2500, 2000}));
     const Lines record = Record();
     EXPECT_NE(std::find(record.begin(), record.end(),
                         "Entry 2: no network name, so it matches no network."),
@@ -428,10 +505,10 @@ TEST_F(ManagerCycleTest, ALongTableKeepsTheRecordWithin8KiBAndItsEnds) {
     RunRecord probe(registry, clock);
     for (int n = 1; left() > 0; ++n) {
         // The probe's line with a one-letter name and its NUL: the room without the name.
-        probe.Entry(n, {"N", ""}, false);
+        probe.Entry(n, {"N", ""}, {});
         const std::size_t room = left() - probe.Lines().back().size();
         // The last two entries share what is left, so neither is left too little for its words.
-        exact.Entry(n, {std::string(room > 200 ? 100 : room, 'N'), ""}, false);
+        exact.Entry(n, {std::string(room > 200 ? 100 : room, 'N'), ""}, {});
     }
     exact.Save();
     EXPECT_EQ(Record(), exact.Lines());

@@ -92,6 +92,17 @@ TEST_F(MappingEditorTest, AddAppendsANewNetworkAndReplacesTheKnownOnesPrinter) {
 }
 
 // Two Consoles show Home, Office and Lab; one removes Home, the other then Office.
+// A malformed range would match nothing, so Add refuses it; a name with a slash stays a name.
+TEST_F(MappingEditorTest, AddTakesRangesAndRefusesMalformedOnes) {
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "2001:db8:5::/48", "Paris"), "");
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Lab A/B", "Lab"), "");
+    for (const char* malformed : {"10.20.0.0/33", "10.20.0/16", "2001:db8::5::/48"}) {
+        EXPECT_NE(AddMappingRow(registry_, processes_, malformed, "X").find(ExampleAddressRange),
+                  std::string::npos);
+    }
+    EXPECT_EQ(MappingRows(registry_, processes_).size(), 2u);
+}
+
 TEST_F(MappingEditorTest, RemoveTakesTheRowShownWhateverItsPlaceNow) {
     Store({{"Home", "A"}, {"Office", "B"}, {"Lab", "C"}});
     const Table shown = Stored();

@@ -4,16 +4,9 @@
 #include "common/settings/registry_access.h"
 #include "common/settings/remote_sessions.h"
 #include "tests/support/fakes/in_memory_registry.h"
+#include "tests/support/fakes/scripted_system_metrics.h"
 
 namespace {
-
-class ScriptedSystemMetrics final : public SystemMetrics {
-public:
-    int remoteSession = 0;
-    int GetSystemMetrics(int index) override {
-        return index == SmRemoteSession ? remoteSession : 0;
-    }
-};
 
 TEST(RemoteSessions, OnlyThePolicyValueOneAppliesThere) {
     InMemoryRegistry registry;

@@ -5,6 +5,7 @@
 
 #include "common/settings/applied_networks.h"
 #include "tests/support/fakes/in_memory_registry.h"
+#include "tests/support/fakes/scripted_adapters.h"
 #include "tests/support/fakes/scenario_text.h"
 #include "tests/support/fakes/scripted_network_list.h"
 #include "tests/support/fakes/virtual_clock.h"
@@ -13,6 +14,8 @@
 #include "tray/tray_start.h"
 
 namespace {
+
+ScriptedAdapters none;
 
 std::string NetworkText(const std::string& name, bool connected) {
     return "network\nname = " + name + "\nconnected = " + (connected ? "yes" : "no") + "\n";
@@ -26,7 +29,7 @@ TEST(NetworkWatch, NothingConnectedIsNoChangeTickAfterTick) {
     ScriptedNetworkList networks(ScenarioFromText(NetworkText("Office", false)));
     NetworkWatch watch;
     for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_FALSE(watch.ConnectedNetworksChanged(networks)) << "tick " << tick;
+        EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, none, {})) << "tick " << tick;
     }
     EXPECT_EQ(watch.LastSeen(), "");
 }
@@ -36,32 +39,32 @@ TEST(NetworkWatch, FirstTickWithAConnectedNetworkIsAChange) {
     ScriptedNetworkList networks(
         ScenarioFromText(NetworkText("Home", true) + NetworkText("Office", false)));
     NetworkWatch watch;
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks));
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, none, {}));
     EXPECT_EQ(watch.LastSeen(), "Home");
 }
 
 TEST(NetworkWatch, ComparesWholeListsExactly) {
     ScriptedNetworkList networks(ScenarioFromText(NetworkText("Home", true)));
     NetworkWatch watch;
-    ASSERT_TRUE(watch.ConnectedNetworksChanged(networks));
-    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks)) << "the same list again";
+    ASSERT_TRUE(watch.ConnectedNetworksChanged(networks, none, {}));
+    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, none, {})) << "the same list again";
 
     Script(networks, NetworkText("home", true));
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "letter case counts";
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, none, {})) << "letter case counts";
     EXPECT_EQ(watch.LastSeen(), "home");
 
     Script(networks, NetworkText("home", true) + NetworkText("Lab", true));
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "a second network";
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, none, {})) << "a second network";
     EXPECT_EQ(watch.LastSeen(), "home, Lab");
 
     Script(networks, NetworkText("Lab", true) + NetworkText("home", true));
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "another order";
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, none, {})) << "another order";
     EXPECT_EQ(watch.LastSeen(), "Lab, home");
 
     Script(networks, NetworkText("Lab", false) + NetworkText("home", false));
-    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks)) << "every network gone";
+    EXPECT_TRUE(watch.ConnectedNetworksChanged(networks, none, {})) << "every network gone";
     EXPECT_EQ(watch.LastSeen(), "");
-    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks));
+    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, none, {}));
 }
 
 // A hand-over from the Manager or the Console watches from the networks the Manager applied: the
@@ -73,10 +76,10 @@ TEST(NetworkWatch, HandOverWatchesFromTheAppliedNetworks) {
     NetworkWatch handedOver = TrayStartFromCommandLine("/HandOver").Watch(registry);
     EXPECT_EQ(handedOver.LastSeen(), " Home ");
     for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_FALSE(handedOver.ConnectedNetworksChanged(networks)) << "tick " << tick;
+        EXPECT_FALSE(handedOver.ConnectedNetworksChanged(networks, none, {})) << "tick " << tick;
     }
     Script(networks, NetworkText("Office", true));
-    EXPECT_TRUE(handedOver.ConnectedNetworksChanged(networks));
+    EXPECT_TRUE(handedOver.ConnectedNetworksChanged(networks, none, {}));
 
     EXPECT_EQ(TrayStartFromCommandLine("").Watch(registry).LastSeen(), "") << "a plain start";
     EXPECT_EQ(TrayStartFromCommandLine("/handovers").Watch(registry).LastSeen(), "");
@@ -114,7 +117,7 @@ TEST(NetworkWatch, AFailedWalkReadsAsNothingConnected) {
     ScriptedNetworkList networks(
         ScenarioFromText("fail = CoCreateInstance\n" + NetworkText("Home", true)));
     NetworkWatch watch;
-    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks));
+    EXPECT_FALSE(watch.ConnectedNetworksChanged(networks, none, {}));
     EXPECT_EQ(networks.LiveObjects(), 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -621,6 +622,46 @@ TEST_F(TrayWatchTimer, WithoutNetworkEventsHandsOverOneTickAfterItStarts) {
     EXPECT_LE(ranFor, Tick + 10s);
     ExpectEnded();
     EXPECT_THAT(folder_->WaitForStarts(1), ElementsAre("Lumivo Manager.exe"));
+}
+
+// Inside a network namespace of the run's own (wine-run --netns), where Wine sends no address
+// notices: the real Manager sets the printer of the office's range, and a move to another office
+// of the same network name is seen at the next tick and followed.
+using NamespaceTrayWatch = TrayWatchTimer;
+
+TEST_F(NamespaceTrayWatch, AMoveToAnotherOfficesRangeWithTheIconOnMovesThePrinter) {
+    const char* moveRequest = std::getenv("LUMIVO_TEST_MOVE_REQUEST");
+    ASSERT_NE(moveRequest, nullptr) << "runs inside wine-run --netns";
+    ASSERT_TRUE(folder_->Copy("Lumivo Manager.exe"));
+    Win32Registry registry;
+    SetLegacyDefaultPrinterMode(registry, 1);
+    WriteRegistryText(registry, SettingsKeyPath, SystemTrayValueName, OptionNoText);
+    AddMapping(registry, "198.51.100.0/24", "Lumivo_Test_A");
+    AddMapping(registry, "192.0.2.0/24", "Lumivo_Test_B");
+    SetConnectedNetworks("corp.example.com");
+    ASSERT_TRUE(SetDefaultPrinterA("Lumivo_Test_B"));
+    const auto defaultIs = [](const std::string& printer) {
+        char name[512] = {};
+        DWORD size = sizeof name;
+        return GetDefaultPrinterA(name, &size) && name == printer;
+    };
+    ui::TestProcess manager;
+    ASSERT_TRUE(manager.Start(folder_->PathOf("Lumivo Manager.exe").string()));
+    ASSERT_TRUE(manager.WaitForExit(30s));
+    ASSERT_TRUE(defaultIs("Lumivo_Test_A"));
+
+    StartTray(TrayHandOverSwitch);
+    ExpectStillRunningAndHidden();
+    const auto moved = std::chrono::steady_clock::now();
+    std::ofstream(std::string("Z:") + moveRequest, std::ios::binary) << "192.0.2.7/24\n";
+    ASSERT_TRUE(tray_.WaitForExit(Tick + 10s)) << "no hand-over after the move";
+    EXPECT_TRUE(ui::WaitUntil([&] { return defaultIs("Lumivo_Test_B"); }, 30s));
+    std::printf(
+        "Measured: a move between two ranges of one network name reaches the printer in "
+        "%.1f s with a look every 2 s\n",
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - moved).count());
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", SystemTrayValueName);
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper\\2");
 }
 
 }  // namespace

@@ -425,7 +425,7 @@ TEST_F(SystemTest, AnAddInTheConsoleIsAppliedByTheManagersNextRun) {
     const std::vector<std::string> lines = ui::ListBoxItems(GetDlgItem(record, IDC_NETWORK_NAMES));
     EXPECT_EQ(lines, ReadRegistryLines(registry_, SettingsKeyPath, LastRunValueName));
     const std::vector<std::string> entry2{
-        "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": connected.",
+        "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": matched by name.",
         "Printer \"Lumivo_Test_B\" is now the default printer."};
     EXPECT_NE(std::search(lines.begin(), lines.end(), entry2.begin(), entry2.end()), lines.end());
     PostMessageA(GetDlgItem(record, IDC_NETWORK_LIST_OK), BM_CLICK, 0, 0);

@@ -56,11 +56,15 @@ target_compile_definitions(lumivo_program_tests PRIVATE
     LUMIVO_TEST_UPDATE_PORT=${LUMIVO_TEST_UPDATE_PORT}
     LUMIVO_TEST_NETWORK_WATCH_MS=${LUMIVO_TEST_NETWORK_WATCH_MS})
 target_link_libraries(lumivo_program_tests PRIVATE lumivo_core lumivo_ui_support GTest::gmock_main ws2_32)
-add_dependencies(lumivo_program_tests lumivo_tray lumivo_tray_local_updates
+add_dependencies(lumivo_program_tests lumivo_tray lumivo_tray_local_updates lumivo_manager
     lumivo_manager_local_updates
     lumivo_tray_short_watch lumivo_standin lumivo_scripted_nlm)
 
-lumivo_wine_test(tray_program --display $<TARGET_FILE:lumivo_program_tests>)
+lumivo_wine_test(tray_program --display $<TARGET_FILE:lumivo_program_tests>
+    --gtest_filter=-Namespace*)
+# A move between two ranges of one network name, inside a network namespace of the run's own.
+lumivo_wine_test(tray_moves_in_namespace --netns --display $<TARGET_FILE:lumivo_program_tests>
+    --gtest_filter=Namespace*)
 # The icon at 150 % scale (144 DPI): loaded at the small-icon size of that scale.
 lumivo_wine_test(tray_icon_144dpi --dpi 144 --display $<TARGET_FILE:lumivo_program_tests>
     --gtest_filter=TrayResources.Icon*)

@@ -3,10 +3,12 @@
 #include "common/platform/win32/clock_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
+#include "common/services/places_to_apply.h"
 #include "common/services/printer_notices.h"
 #include "common/services/update_check_thread.h"
 #include "common/settings/applied_networks.h"
 #include "common/settings/options.h"
+#include "common/settings/remote_sessions.h"
 #include "common/settings/settings_keys.h"
 #include "tray/daily_update_check.h"
 #include "tray/tray_identity.h"
@@ -25,6 +27,7 @@ void StartHost(HWND window, TrayHost& host) {
     host.popup = GetSubMenu(host.menu.get(), 0);
     // Subscribed before the icon shows, so that a change seen after the icon is not missed.
     host.networkEvents = NetworkEventSubscription::Subscribe(window, NetworkEventMessage);
+    host.addressEvents = AddressEventSubscription::Subscribe(window, NetworkEventMessage);
     host.icon.Add(window, host.instance);
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
     host.printerWatch = DefaultPrinterWatch::Start(window, DefaultPrinterMessage);
@@ -46,6 +49,10 @@ void ShowRunNotice(TrayHost& host) {
 void OnDefaultPrinterChange(TrayHost& host) {
     if (host.printerWatch) {
         host.printerWatch->Rearm();
+    }
+    // In a remote session the remote client chooses the default printer: nothing to learn.
+    if (!AppliesInThisSession(host.metrics, host.registry)) {
+        return;
     }
     const std::optional<MappingEntry> offer = host.learning.OfferFor(
         ReadDefaultPrinter(host.registry), host.registry, host.spooler, host.network);
@@ -90,9 +97,13 @@ void OnNoticeClick(HWND window, TrayHost& host) {
     }
 }
 
-// The same watch at the minute tick and after network events; true when it handed over.
+// The same watch at the minute tick and after network events; true when it handed over. In a
+// remote session it does not look, so that a change is still one when the session turns local.
 bool WatchNetworks(HWND window, TrayHost& host) {
-    if (!host.watch.ConnectedNetworksChanged(host.network)) {
+    if (!AppliesInThisSession(host.metrics, host.registry) ||
+        !host.watch.ConnectedNetworksChanged(
+            host.network, host.adapters,
+            ReadPlacesToApply(host.registry, host.processes).entries)) {
         return false;
     }
     HandOver(window, host, ManagerFileName);

@@ -1,9 +1,11 @@
 #include <windows.h>
 
+#include "common/platform/win32/adapters_win32.h"
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/spooler_win32.h"
+#include "common/platform/win32/system_metrics_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
 #include "tray/tray_resources.h"
@@ -20,7 +22,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     Win32Registry registry;
     Win32NetworkList network;
     Win32Spooler spooler;
-    TrayHost host{instance, start, registry, network, processes, spooler};
+    Win32Adapters adapters;
+    Win32SystemMetrics metrics;
+    TrayHost host{instance, start, registry, network, processes, spooler, adapters, metrics};
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TRAY_HOST), nullptr, TrayHostProc,
                     reinterpret_cast<LPARAM>(&host));
     return 0;
