@@ -25,12 +25,13 @@ void StartHost(HWND window, TrayHost& host) {
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&host));
     host.menu.reset(LoadMenuA(host.instance, "POPUPMENU"));
     host.popup = GetSubMenu(host.menu.get(), 0);
-    // Subscribed before the icon shows, so that a change seen after the icon is not missed.
+    // Subscribed and watching before the icon shows, so that a change of networks or of the
+    // default printer made once the icon is there is not missed.
     host.networkEvents = NetworkEventSubscription::Subscribe(window, NetworkEventMessage);
     host.addressEvents = AddressEventSubscription::Subscribe(window, NetworkEventMessage);
+    host.printerWatch = DefaultPrinterWatch::Start(window, DefaultPrinterMessage);
     host.icon.Add(window, host.instance);
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
-    host.printerWatch = DefaultPrinterWatch::Start(window, DefaultPrinterMessage);
 }
 
 void ShowNotice(TrayHost& host, const PrinterNotice& notice, TrayHost::Notice kind) {
