@@ -35,36 +35,24 @@ std::vector<std::string> ReadRunPrinters(Registry& registry) {
     return ReadRegistryLines(registry, SettingsKeyPath, RunPrintersValueName);
 }
 
-namespace {
-
-// A list value cannot hold an empty line, and an empty name (no default printer) would shift
-// every name after it: each name is stored behind this mark.
-constexpr char NameMark = '>';
-
-}  // namespace
-
 // One value, so that a reader never finds the entries of one run beside the default of another.
+// An empty name (no default printer) must keep its line, or every name after it would shift.
 void WritePrinterRetry(Registry& registry, const PrinterRetry& retry) {
     std::vector<std::string> lines;
     if (!retry.entries.empty()) {
-        lines.push_back(NameMark + retry.leftDefault);
+        lines.push_back(retry.leftDefault);
         for (const MappingEntry& entry : retry.entries) {
-            lines.push_back(NameMark + entry.networkName);
-            lines.push_back(NameMark + entry.printerName);
+            lines.push_back(entry.networkName);
+            lines.push_back(entry.printerName);
         }
     }
-    WriteRegistryLines(registry, SettingsKeyPath, PrinterRetryValueName, lines);
+    WriteRegistryMarkedLines(registry, SettingsKeyPath, PrinterRetryValueName, lines);
 }
 
 PrinterRetry ReadPrinterRetry(Registry& registry) {
-    std::vector<std::string> names;
-    for (const std::string& line :
-         ReadRegistryLines(registry, SettingsKeyPath, PrinterRetryValueName)) {
-        if (line.front() != NameMark) {
-            return {};
-        }
-        names.push_back(line.substr(1));
-    }
+    const std::vector<std::string> names =
+        ReadRegistryMarkedLines(registry, SettingsKeyPath, PrinterRetryValueName)
+            .value_or(std::vector<std::string>{});
     PrinterRetry retry;
     for (std::size_t i = 1; i + 1 < names.size(); i += 2) {
         retry.entries.push_back({names[i], names[i + 1]});

@@ -22,9 +22,6 @@ constexpr std::uint32_t TableLockPatience = 5000;
 
 // The whole table in one value: room for a thousand entries with long names.
 constexpr std::uint32_t MaxTableChangeSize = 1024 * 1024;
-// A list value cannot hold an empty line, and a name may be empty: each name is stored behind
-// this mark.
-constexpr char NameMark = '=';
 
 // Holds the table's mutex for as long as it lives. A holder that was stopped leaves the mutex
 // abandoned, which hands it on: the table it left is repaired by the next change.
@@ -49,20 +46,22 @@ MappingEntry Trimmed(const MappingEntry& entry) {
     return {TrimSpaces(entry.networkName), TrimSpaces(entry.printerName)};
 }
 
-// The count first, then each entry's two names behind their marks.
+// The count first, then each entry's two names (a name may be empty).
 std::vector<std::string> TableChangeLines(const std::vector<MappingEntry>& table) {
     std::vector<std::string> lines{DecimalText(static_cast<std::int64_t>(table.size()))};
     for (const MappingEntry& entry : table) {
-        lines.push_back(NameMark + entry.networkName);
-        lines.push_back(NameMark + entry.printerName);
+        lines.push_back(entry.networkName);
+        lines.push_back(entry.printerName);
     }
     return lines;
 }
 
+// What WriteRegistryMarkedLines stores for the lines: each with its mark and NUL, and the NUL
+// that ends the list.
 std::uint32_t StoredSize(const std::vector<std::string>& lines) {
     std::size_t size = 1;
     for (const std::string& line : lines) {
-        size += line.size() + 1;
+        size += line.size() + 2;
     }
     return static_cast<std::uint32_t>(std::min<std::size_t>(size, MaxTableChangeSize + 1));
 }
@@ -70,22 +69,19 @@ std::uint32_t StoredSize(const std::vector<std::string>& lines) {
 // The table of a change that has not been stored in the subkeys yet; nothing when there is
 // none, or when the value is not one that a change wrote.
 std::optional<std::vector<MappingEntry>> PendingTable(Registry& registry) {
-    const std::vector<std::string> lines =
-        ReadRegistryLines(registry, SettingsKeyPath, TableChangeValueName, MaxTableChangeSize);
-    if (lines.empty()) {
+    const std::optional<std::vector<std::string>> lines = ReadRegistryMarkedLines(
+        registry, SettingsKeyPath, TableChangeValueName, MaxTableChangeSize);
+    if (!lines || lines->empty()) {
         return std::nullopt;
     }
-    const std::int64_t count = LeadingDecimalNumber(lines.front());
+    const std::int64_t count = LeadingDecimalNumber(lines->front());
     if (count < 0 || count > MaxMappingCount ||
-        lines.size() != static_cast<std::size_t>(1 + 2 * count)) {
+        lines->size() != static_cast<std::size_t>(1 + 2 * count)) {
         return std::nullopt;
     }
     std::vector<MappingEntry> table;
-    for (std::size_t i = 1; i < lines.size(); i += 2) {
-        if (lines[i].front() != NameMark || lines[i + 1].front() != NameMark) {
-            return std::nullopt;
-        }
-        table.push_back(Trimmed(MappingEntry{lines[i].substr(1), lines[i + 1].substr(1)}));
+    for (std::size_t i = 1; i < lines->size(); i += 2) {
+        table.push_back(Trimmed(MappingEntry{(*lines)[i], (*lines)[i + 1]}));
     }
     return table;
 }
@@ -175,8 +171,8 @@ TableChange ChangeTable(Registry& registry, Processes& processes, const TableEdi
     }
     const std::vector<std::string> lines = TableChangeLines(table);
     if (StoredSize(lines) > MaxTableChangeSize ||
-        !WriteRegistryLines(registry, SettingsKeyPath, TableChangeValueName, lines,
-                            MaxTableChangeSize)) {
+        !WriteRegistryMarkedLines(registry, SettingsKeyPath, TableChangeValueName, lines,
+                                  MaxTableChangeSize)) {
         return TableChange::Refused;
     }
     // From here on every reader sees the new table, whatever becomes of the writes below.

@@ -353,3 +353,33 @@ std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string
     }
     return lines;
 }
+
+namespace {
+
+constexpr char LineMark = '=';
+
+}  // namespace
+
+bool WriteRegistryMarkedLines(Registry& registry, const std::string& path,
+                              const std::string& valueName, const std::vector<std::string>& lines,
+                              std::uint32_t maxSize) {
+    std::vector<std::string> marked;
+    for (const std::string& line : lines) {
+        marked.push_back(LineMark + line);
+    }
+    return WriteRegistryLines(registry, path, valueName, marked, maxSize);
+}
+
+std::optional<std::vector<std::string>> ReadRegistryMarkedLines(Registry& registry,
+                                                                const std::string& path,
+                                                                const std::string& valueName,
+                                                                std::uint32_t maxSize) {
+    std::vector<std::string> lines = ReadRegistryLines(registry, path, valueName, maxSize);
+    for (std::string& line : lines) {
+        if (line.front() != LineMark) {
+            return std::nullopt;
+        }
+        line.erase(0, 1);
+    }
+    return lines;
+}

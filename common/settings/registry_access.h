@@ -91,3 +91,16 @@ bool WriteRegistryLines(Registry& registry, const std::string& path, const std::
 std::vector<std::string> ReadRegistryLines(Registry& registry, const std::string& path,
                                            const std::string& valueName,
                                            std::uint32_t maxSize = MaxLinesValueSize);
+
+// Lines that may be empty, which a list value cannot hold: each is stored behind a mark, so the
+// value takes one byte more per line than WriteRegistryLines would store. Otherwise as
+// WriteRegistryLines.
+bool WriteRegistryMarkedLines(Registry& registry, const std::string& path,
+                              const std::string& valueName, const std::vector<std::string>& lines,
+                              std::uint32_t maxSize = MaxLinesValueSize);
+
+// The lines that WriteRegistryMarkedLines stored, without their marks; none when the value is
+// missing, and nothing when one of its lines has no mark, so it was not written that way.
+std::optional<std::vector<std::string>> ReadRegistryMarkedLines(
+    Registry& registry, const std::string& path, const std::string& valueName,
+    std::uint32_t maxSize = MaxLinesValueSize);
