@@ -30,6 +30,9 @@ void StartHost(HWND window, TrayHost& host) {
     host.networkEvents = NetworkEventSubscription::Subscribe(window, NetworkEventMessage);
     host.addressEvents = AddressEventSubscription::Subscribe(window, NetworkEventMessage);
     host.printerWatch = DefaultPrinterWatch::Start(window, DefaultPrinterMessage);
+}
+
+void ShowIcon(HWND window, TrayHost& host) {
     host.icon.Add(window, host.instance);
     SetTimer(window, NetworkWatchTimer, NetworkWatchInterval, nullptr);
 }
@@ -203,12 +206,15 @@ INT_PTR CALLBACK TrayHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (message == WM_INITDIALOG) {
         TrayHost& host = *reinterpret_cast<TrayHost*>(lParam);
         StartHost(window, host);
-        // Started from the networks the Manager applied, the watch looks at once: whatever
-        // changed while the Manager ran and the program started is followed now.
-        if (host.watch.LastSeen().empty() || !WatchNetworks(window, host)) {
-            if (host.handOver) {
-                ShowRunNotice(host);
-            }
+        // Started from the networks the Manager applied, the watch looks at once, before the
+        // icon shows: whatever changed while the Manager ran and the program started is followed
+        // now, and a change made once the icon is there is one for the events and the tick.
+        if (!host.watch.LastSeen().empty() && WatchNetworks(window, host)) {
+            return TRUE;
+        }
+        ShowIcon(window, host);
+        if (host.handOver) {
+            ShowRunNotice(host);
         }
         return TRUE;
     }
