@@ -2,17 +2,18 @@
 
 #include "common/settings/windows_version.h"
 #include "console/console_texts.h"
+#include "common/text/texts.h"
 
-AboutText ComposeAboutText(VersionQueries& versions, Registry& registry) {
+std::string ComposeAboutText(VersionQueries& versions, Registry& registry) {
     std::string text = MainCaption(WindowsName(versions));
     text += "\r\r";
     text += WindowsNameWithBuild(versions, registry);
-    text += Is64BitWindows(versions) ? "  (64-bit)" : "  (32-bit)";
+    text += Text(Is64BitWindows(versions) ? IDS_ABOUT_64_BIT : IDS_ABOUT_32_BIT);
     text += " ";
     // On a server edition the notice follows "Server" after a space, as it follows the width on
     // other editions.
     if (IsWindowsServer(versions)) {
-        text += "Server ";
+        text += Text(IDS_ABOUT_SERVER);
     }
-    return {text, TrademarkNotice};
+    return text + Text(IDS_TRADEMARK_NOTICE);
 }

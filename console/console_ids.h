@@ -6,6 +6,8 @@
 #define IDD_MAIN_WINDOW 101
 #define IDD_NETWORK_LIST 102
 #define IDD_LAST_RUN 103
+#define IDR_MAIN_MENU 104
+#define IDR_LIST_MENU 105
 
 // The main window's controls.
 #define IDC_MAPPING_GROUP 1001

@@ -11,6 +11,7 @@
 #include "common/text/text_helpers.h"
 #include "console/console_texts.h"
 #include "console/mapping_editor.h"
+#include "common/text/texts.h"
 
 namespace {
 
@@ -18,13 +19,11 @@ constexpr std::uint32_t MbIconExclamation = 0x30;
 
 }  // namespace
 
-const std::string WindowsTooOldText = "This programs runs only in Windows 8 or higher.";
-
 void RunConsole(Registry& registry, VersionQueries& versions, MessageBoxes& messageBoxes,
                 Processes& processes, ConsoleWindows& windows, const std::string& commandLine) {
     const std::string caption = MainCaption(WindowsName(versions));
     if (!IsWindows8OrLater(versions)) {
-        messageBoxes.MessageBoxW(WindowsTooOldText, caption, MbOk | MbIconExclamation);
+        messageBoxes.MessageBoxW(Text(IDS_WINDOWS_TOO_OLD), caption, MbOk | MbIconExclamation);
         return;
     }
     UpdateCheckInteractive = false;

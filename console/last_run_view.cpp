@@ -2,13 +2,15 @@
 
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
-
-const std::string LastRunHeading = "What Lumivo Manager did when it last ran:";
+#include "common/text/texts.h"
 
 std::vector<std::string> LastRunLines(Registry& registry) {
-    std::vector<std::string> lines = ReadRegistryLines(registry, SettingsKeyPath, LastRunValueName);
+    std::vector<std::string> lines;
+    for (const std::string& line : ReadRegistryLines(registry, SettingsKeyPath, LastRunValueName)) {
+        lines.push_back(ShownText(line));
+    }
     if (lines.empty()) {
-        lines.push_back("Lumivo Manager has not run since the table was made.");
+        lines.push_back(Text(IDS_LAST_RUN_NONE));
     }
     return lines;
 }

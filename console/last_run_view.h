@@ -7,7 +7,6 @@
 
 // The window "View Last Printer Change" shows the Manager's record of its latest run.
 
-extern const std::string LastRunHeading;
 
 // The record's lines in their order, or one line saying that the Manager has not run yet.
 std::vector<std::string> LastRunLines(Registry& registry);

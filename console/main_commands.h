@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "common/platform/registry.h"
@@ -9,17 +10,14 @@
 // What the option buttons say when clicked: the choice takes effect at the next logon.
 std::string ManagementOptionMessage(bool lumivoManages);
 
-extern const std::string UpdateCheckNotice;
-extern const std::string TrayIconNotice;
-
-// The help file, and the product site's online help and support pages.
-extern const std::string HelpFileName;
+// The help file of the language ("Lumivo.chm" in English, "Lumivo.de.chm" in German), and the
+// product site's online help and support pages.
+std::string HelpFileName(std::uint16_t language);
 extern const std::string OnlineHelpUrl;
 extern const std::string SupportPageUrl;
 
 // The main window's line, in its status bar, while the organization sets any option, places of
 // its own, or keeps the user's rows from applying.
-extern const std::string ManagedByOrganizationText;
 bool HasOrganizationSettings(Registry& registry);
 
 // A click on a checked option item stores "NO", on an unchecked one "YES"; the answer is whether

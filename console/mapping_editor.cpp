@@ -8,24 +8,18 @@
 #include "common/services/table_change_text.h"
 #include "common/settings/registry_access.h"
 #include "common/text/text_helpers.h"
+#include "common/text/texts.h"
 
-const std::string NoDefaultPrinterText = "(no default printer)";
 const std::string ExampleAddressRange = "10.20.0.0/16";
+const std::string ExampleIpv6Range = "2001:db8:5::/48";
 
 namespace {
 
 const AddressRange Ipv6LinkLocal = *ParseAddressRange("fe80::/10");
 
 std::string MalformedRangeText(const std::string& networkName) {
-    // Appended piece by piece: GCC 12 warns wrongly about a literal plus a string here.
-    std::string text(1, '"');
-    text += TrimSpaces(networkName);
-    text +=
-        "\" is not a valid address range. Type an address, a slash and the number of leading "
-        "bits that the range shares, for example ";
-    text += ExampleAddressRange;
-    text += " or 2001:db8:5::/48.";
-    return text;
+    return Text(IDS_MALFORMED_RANGE,
+                {ShownText(TrimSpaces(networkName)), ExampleAddressRange, ExampleIpv6Range});
 }
 
 }  // namespace
@@ -59,13 +53,8 @@ std::vector<std::string> RangeChoices(const AdapterSnapshot& snapshot) {
 }
 
 std::string RowOwnerText(RowOwner owner) {
-    return owner == RowOwner::Organization ? "Your organization" : "You";
+    return Text(owner == RowOwner::Organization ? IDS_OWNER_ORGANIZATION : IDS_OWNER_USER);
 }
-
-const std::string OrganizationRowText =
-    "Your organization set this place, so only your organization can remove or change it.";
-const std::string OrganizationPlacesOnlyText =
-    "Your organization sets the places Lumivo uses, so you cannot add or change entries.";
 
 std::vector<MappingRow> MappingRows(Registry& registry, Processes& processes) {
     const PlacesToApply places = ReadPlacesToApply(registry, processes);
@@ -80,7 +69,7 @@ std::vector<MappingRow> MappingRows(Registry& registry, Processes& processes) {
 std::string AddMappingRow(Registry& registry, Processes& processes, const std::string& networkName,
                           const std::string& printerName) {
     if (!UsersKeepTheirRows(registry)) {
-        return OrganizationPlacesOnlyText;
+        return Text(IDS_ORGANIZATION_PLACES_ONLY);
     }
     if (LooksLikeAddressRange(networkName) && !ParseAddressRange(networkName)) {
         return MalformedRangeText(networkName);
@@ -92,14 +81,14 @@ std::string AddMappingRow(Registry& registry, Processes& processes, const std::s
 std::string RemoveMappingRow(Registry& registry, Processes& processes, Clock& clock,
                              const MappingRow& shown) {
     if (shown.owner == RowOwner::Organization) {
-        return OrganizationRowText;
+        return Text(IDS_ORGANIZATION_ROW);
     }
     return TableChangeFailureText(RemoveMapping(registry, processes, clock, shown.entry));
 }
 
 std::string GetPresentDefaultPrinter(Spooler& spooler) {
     const std::string name = spooler.PresentDefaultPrinter();
-    return name.empty() ? NoDefaultPrinterText : name;
+    return name.empty() ? Text(IDS_NO_DEFAULT_PRINTER) : ShownText(name);
 }
 
 DefaultPrinterChange ChangeDefaultPrinter(Spooler& spooler, Clock& clock,
@@ -109,5 +98,5 @@ DefaultPrinterChange ChangeDefaultPrinter(Spooler& spooler, Clock& clock,
     // Lets the spooler settle before the default is asked for again.
     clock.Sleep(0);
     return {GetPresentDefaultPrinter(spooler),
-            status == SpoolerSuccess ? "" : CouldNotSetPrinterText(name, status)};
+            status == SpoolerSuccess ? "" : CouldNotSetPrinterText(ShownText(name), status)};
 }

@@ -13,8 +13,6 @@
 // The mapping editor's decisions. The store is the only copy of the table: every change goes
 // there at once and the list is rebuilt from it.
 
-// Label 1022's text when Windows has no default printer.
-extern const std::string NoDefaultPrinterText;
 
 // The range that Add's refusal of a malformed one gives as an example.
 extern const std::string ExampleAddressRange;
@@ -41,10 +39,6 @@ struct MappingRow {
 // The list's "Set by" column: "You" or "Your organization".
 std::string RowOwnerText(RowOwner owner);
 
-// What Remove of one of the organization's rows says, and Add while the organization keeps the
-// user's own rows from applying.
-extern const std::string OrganizationRowText;
-extern const std::string OrganizationPlacesOnlyText;
 
 // The rows of the mapping list in the order they apply: the organization's places, then the
 // table as the store holds it now unless the organization keeps the user's rows from applying.

@@ -13,9 +13,6 @@ std::string ReplacedAll(std::string text, const std::string& from, const std::st
 
 }  // namespace
 
-const std::string ActiveNetworksHeading = "List of networks active on this machine:";
-const std::string KnownNetworksHeading = "List of networks known by this machine:";
-
 std::string NetworkListText(const std::string& nameList) {
     return ReplacedAll(ReplacedAll(nameList, ", ", "\r\n"), ",", "\r\n");
 }

@@ -10,34 +10,36 @@
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
 #include "common/text/text_helpers.h"
+#include "common/text/texts.h"
 
 namespace {
 
-std::string Counted(std::uint64_t count, const char* unit) {
-    return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+std::string Seconds(std::uint64_t count) {
+    return CountedText(count, IDS_RECORD_SECOND, IDS_RECORD_SECONDS);
+}
+
+std::string Minutes(std::uint64_t count) {
+    return CountedText(count, IDS_RECORD_MINUTE, IDS_RECORD_MINUTES);
 }
 
 std::string DurationText(std::uint64_t milliseconds) {
     const std::uint64_t seconds = milliseconds / 1000;
     if (seconds == 0) {
-        return "less than a second";
+        return Text(IDS_RECORD_LESS_THAN_A_SECOND);
     }
     if (seconds < 60) {
-        return Counted(seconds, "second");
+        return Seconds(seconds);
     }
     if (seconds < 3600) {
-        return Counted(seconds / 60, "minute") + " " + Counted(seconds % 60, "second");
+        return Minutes(seconds / 60) + " " + Seconds(seconds % 60);
     }
-    return Counted(seconds / 3600, "hour") + " " + Counted(seconds / 60 % 60, "minute");
+    return CountedText(seconds / 3600, IDS_RECORD_HOUR, IDS_RECORD_HOURS) + " " +
+           Minutes(seconds / 60 % 60);
 }
 
 std::string StartLine(std::chrono::local_seconds at) {
     const std::string text = DateTimeText(std::chrono::sys_seconds(at.time_since_epoch()));
-    return "Started on " + text.substr(0, 10) + " at " + text.substr(11) + ".";
-}
-
-std::string Quoted(const std::string& name) {
-    return "\"" + name + "\"";
+    return Text(IDS_RECORD_STARTED, {text.substr(0, 10), text.substr(11)});
 }
 
 // The bytes that the lines take in a REG_MULTI_SZ value beside the list's closing NUL.
@@ -47,6 +49,16 @@ std::size_t StoredSize(const std::vector<std::string>& lines) {
         size += line.size() + 1;
     }
     return size;
+}
+
+// The lines are written in the user's language and stored in the ANSI code page; the names in
+// them come from the registry and the spooler (ANSI) and are shown as they join a line.
+std::vector<std::string> StoredLines(const std::vector<std::string>& lines) {
+    std::vector<std::string> stored;
+    for (const std::string& line : lines) {
+        stored.push_back(StoredText(line));
+    }
+    return stored;
 }
 
 // The record's start (the run's circumstances) and its end (what became of the printer and the
@@ -68,7 +80,7 @@ std::vector<std::string> FitRecordLines(const std::vector<std::string>& lines) {
         used += lines[--tail].size() + 1;
     }
     std::vector<std::string> fitted(lines.begin(), lines.begin() + head);
-    fitted.push_back("... " + Counted(tail - head, "line") + " left out ...");
+    fitted.push_back(StoredText(Text(IDS_RECORD_LINES_LEFT_OUT, {std::to_string(tail - head)})));
     fitted.insert(fitted.end(), lines.begin() + tail, lines.end());
     return fitted;
 }
@@ -76,14 +88,13 @@ std::vector<std::string> FitRecordLines(const std::vector<std::string>& lines) {
 std::string IgnoredPlaceLine(const IgnoredPlace& ignored) {
     switch (ignored.why) {
         case IgnoredPlace::Why::NoName:
-            return "Left out a value of your organization's places that has no name.";
+            return Text(IDS_RECORD_PLACE_NO_NAME);
         case IgnoredPlace::Why::NotText:
-            return "Left out your organization's place " + Quoted(ignored.name) +
-                   ": its printer is not stored as text.";
+            return Text(IDS_RECORD_PLACE_NOT_TEXT, {ShownText(ignored.name)});
         case IgnoredPlace::Why::NoPrinter:
             break;
     }
-    return "Left out your organization's place " + Quoted(ignored.name) + ": it names no printer.";
+    return Text(IDS_RECORD_PLACE_NO_PRINTER, {ShownText(ignored.name)});
 }
 
 }  // namespace
@@ -94,23 +105,23 @@ RunRecord::RunRecord(Registry& registry, Clock& clock)
 void RunRecord::WaitingForNetwork() {
     waitStart_ = clock_.TickCount();
     std::vector<std::string> lines = lines_;
-    lines.push_back("Waiting for a network to connect.");
+    lines.push_back(Text(IDS_RECORD_WAITING));
     SaveLines(lines);
 }
 
 void RunRecord::NetworkConnected(const std::string& connectedNetworks) {
-    lines_.push_back("Waited " + DurationText(clock_.TickCount() - waitStart_) + " for a network.");
-    lines_.push_back("Connected networks: " + connectedNetworks);
+    lines_.push_back(Text(IDS_RECORD_WAITED, {DurationText(clock_.TickCount() - waitStart_)}));
+    lines_.push_back(Text(IDS_RECORD_CONNECTED_NETWORKS, {ShownText(connectedNetworks)}));
 }
 
 void RunRecord::Management(bool lumivoManages, int entryCount) {
     if (!lumivoManages) {
-        lines_.push_back("Windows manages the default printer, so Lumivo changed nothing.");
+        lines_.push_back(Text(IDS_RECORD_WINDOWS_MANAGES));
         return;
     }
-    lines_.push_back("Lumivo manages the default printer.");
+    lines_.push_back(Text(IDS_RECORD_LUMIVO_MANAGES));
     if (entryCount < 1) {
-        lines_.push_back("The table has no entries.");
+        lines_.push_back(Text(IDS_RECORD_NO_ENTRIES));
     }
 }
 
@@ -120,12 +131,10 @@ void RunRecord::Places(const PlacesToApply& places) {
     }
     organizationCount_ = static_cast<int>(places.organizationCount);
     if (!places.userRowsApplied) {
-        lines_.push_back(
-            "Your organization does not let your own entries apply: only its places were "
-            "applied.");
+        lines_.push_back(Text(IDS_RECORD_ORGANIZATION_ONLY));
     } else if (organizationCount_ > 0) {
-        lines_.push_back("Your organization sets " + Counted(places.organizationCount, "place") +
-                         "; your own entries apply after them, so yours win.");
+        lines_.push_back(CountedText(places.organizationCount, IDS_RECORD_ORGANIZATION_PLACE,
+                                     IDS_RECORD_ORGANIZATION_PLACES));
     }
 }
 
@@ -133,56 +142,54 @@ namespace {
 
 std::string PlaceMatchText(const PlaceMatch& match) {
     if (match.kind == PlaceKind::NetworkName) {
-        return match.matched ? "matched by name." : "not connected.";
+        return Text(match.matched ? IDS_RECORD_MATCHED_BY_NAME : IDS_RECORD_NOT_CONNECTED);
     }
-    return match.matched ? "matched by range, address " + AddressText(*match.address) + "."
-                         : "no adapter that is up has an address in it.";
+    return match.matched ? Text(IDS_RECORD_MATCHED_BY_RANGE, {AddressText(*match.address)})
+                         : Text(IDS_RECORD_NO_ADAPTER);
 }
 
 }  // namespace
 
 void RunRecord::Entry(int n, const MappingEntry& entry, const PlaceMatch& match) {
-    const char* place = match.kind == PlaceKind::AddressRange ? "range " : "network ";
-    const std::string what = entry.networkName.empty()
-                                 ? "no network name, so it matches no network."
-                                 : place + Quoted(entry.networkName) + ", printer " +
-                                       Quoted(entry.printerName) + ": " + PlaceMatchText(match);
-    lines_.push_back((n <= organizationCount_ ? "Your organization's place " + std::to_string(n)
-                                              : "Entry " + std::to_string(n - organizationCount_)) +
-                     ": " + what);
+    const unsigned row =
+        match.kind == PlaceKind::AddressRange ? IDS_RECORD_RANGE_ROW : IDS_RECORD_NETWORK_ROW;
+    const std::string what =
+        entry.networkName.empty()
+            ? Text(IDS_RECORD_NO_NETWORK_NAME)
+            : Text(row, {ShownText(entry.networkName), ShownText(entry.printerName),
+                         PlaceMatchText(match)});
+    lines_.push_back(n <= organizationCount_
+                         ? Text(IDS_RECORD_ORGANIZATION_ENTRY, {std::to_string(n), what})
+                         : Text(IDS_RECORD_ENTRY, {std::to_string(n - organizationCount_), what}));
     ++entries_;
     matches_ += match.matched ? 1 : 0;
 }
 
 void RunRecord::RemoteSession() {
-    lines_.push_back(std::string("Lumivo changed nothing: this is a remote session, whose default "
-                                 "printer the remote client chooses (the policy ") +
-                     ApplyInRemoteSessionsValueName + " turns Lumivo on there).");
+    lines_.push_back(Text(IDS_RECORD_REMOTE_SESSION, {ApplyInRemoteSessionsValueName}));
 }
 
 void RunRecord::PrinterSet(const std::string& printerName, SpoolerStatus status) {
     if (status != SpoolerSuccess) {
-        lines_.push_back("Printer " + Quoted(printerName) +
-                         " was not set: " + SpoolerErrorText(status) + ".");
+        lines_.push_back(
+            Text(IDS_RECORD_PRINTER_NOT_SET, {ShownText(printerName), SpoolerErrorText(status)}));
         return;
     }
-    lines_.push_back("Printer " + Quoted(printerName) + " is now the default printer.");
+    lines_.push_back(Text(IDS_RECORD_PRINTER_SET, {ShownText(printerName)}));
     ++printersSet_;
     lastPrinterSet_ = printerName;
 }
 
 void RunRecord::OtherDefaultReported(const std::string& printerName) {
-    lines_.push_back("Windows reports " + Quoted(printerName) + " as the default printer instead.");
+    lines_.push_back(Text(IDS_RECORD_OTHER_DEFAULT, {ShownText(printerName)}));
 }
 
 void RunRecord::Retrying() {
-    lines_.push_back("Tried again the entries whose printers could not be set.");
+    lines_.push_back(Text(IDS_RECORD_RETRYING));
 }
 
 void RunRecord::UsersChoiceKept(const std::string& present, const std::string& left) {
-    lines_.push_back("The default printer is now " + Quoted(present) + ", not " + Quoted(left) +
-                     " as Lumivo left it: that choice stays, and Lumivo tries no more until the "
-                     "networks or the table change.");
+    lines_.push_back(Text(IDS_RECORD_USERS_CHOICE, {ShownText(present), ShownText(left)}));
 }
 
 void RunRecord::TableApplied() {
@@ -190,33 +197,28 @@ void RunRecord::TableApplied() {
         return;
     }
     if (matches_ == 0) {
-        lines_.push_back(
-            "No entry's network was connected, so the default printer was not changed.");
+        lines_.push_back(Text(IDS_RECORD_NO_MATCH));
     } else if (printersSet_ == 0) {
-        lines_.push_back("The default printer was not changed.");
+        lines_.push_back(Text(IDS_RECORD_NOT_CHANGED));
     } else if (printersSet_ > 1) {
-        lines_.push_back("The last match wins: " + Quoted(lastPrinterSet_) +
-                         " is the default printer.");
+        lines_.push_back(Text(IDS_RECORD_LAST_MATCH_WINS, {ShownText(lastPrinterSet_)}));
     }
 }
 
 void RunRecord::TrayProgram(std::uint32_t processId) {
     if (processId != 0) {
-        lines_.push_back("Started the tray program.");
+        lines_.push_back(Text(IDS_RECORD_TRAY_STARTED));
     } else if (!IsOptionEnabled(registry_, SystemTrayValueName)) {
-        lines_.push_back(
-            std::string("Did not start the tray program: \"Display Icon in System Tray\" is off") +
-            (OptionPolicy(registry_, SystemTrayValueName) ? ", as your organization set it."
-                                                          : "."));
+        lines_.push_back(Text(OptionPolicy(registry_, SystemTrayValueName)
+                                  ? IDS_RECORD_TRAY_OFF_BY_POLICY
+                                  : IDS_RECORD_TRAY_OFF));
     } else {
-        lines_.push_back(std::string("Could not start the tray program ") + TrayFileName + ".");
+        lines_.push_back(Text(IDS_RECORD_TRAY_NOT_STARTED, {TrayFileName}));
     }
 }
 
 void RunRecord::EndedOnRequest() {
-    lines_.push_back(
-        "Ended on request, as Lumivo is being installed or removed; did not start the "
-        "tray program.");
+    lines_.push_back(Text(IDS_RECORD_ENDED_ON_REQUEST));
 }
 
 void RunRecord::Save() {
@@ -224,5 +226,6 @@ void RunRecord::Save() {
 }
 
 void RunRecord::SaveLines(const std::vector<std::string>& lines) {
-    WriteRegistryLines(registry_, SettingsKeyPath, LastRunValueName, FitRecordLines(lines));
+    WriteRegistryLines(registry_, SettingsKeyPath, LastRunValueName,
+                       FitRecordLines(StoredLines(lines)));
 }

@@ -14,7 +14,7 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
 
-    // MessageBoxW with no owner; the texts are ANSI and become UTF-16 at the Windows edge.
+    // MessageBoxW with no owner; the texts are UTF-8 and become UTF-16 at the Windows edge.
     // Returns the button the user chose, 0 when the box could not be shown.
     virtual int MessageBoxW(const std::string& text, const std::string& caption,
                             std::uint32_t type) = 0;

@@ -9,86 +9,82 @@
 #include "common/settings/mapping_table.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "common/text/texts.h"
 
 namespace {
 
 constexpr char Ellipsis[] = "...";
-constexpr char ChangedTitle[] = "Default printer changed";
-constexpr char NotChangedTitle[] = "Default printer not changed";
-constexpr char OfferTitle[] = "Remember this printer?";
-constexpr char LearnedTitle[] = "Printer remembered";
-constexpr char NotLearnedTitle[] = "Printer not remembered";
 
-std::string Cut(const std::string& name, std::size_t room) {
-    if (name.size() <= room) {
-        return name;
+std::string Cut(const std::string& text, std::size_t room) {
+    if (TextLength(text) <= room) {
+        return text;
     }
     const std::size_t kept = room > sizeof Ellipsis - 1 ? room - (sizeof Ellipsis - 1) : 0;
-    return name.substr(0, kept) + Ellipsis;
+    return TextPrefix(text, kept) + Ellipsis;
 }
 
-// The text that the two names make with the words around them, the longer name cut first so
-// that the whole fits in `limit` characters.
-std::string FitTwoNames(const std::string& before, const std::string& first,
-                        const std::string& between, const std::string& second,
-                        const std::string& after, std::size_t limit) {
-    const std::size_t words = before.size() + between.size() + after.size();
-    const std::size_t room = limit > words ? limit - words : 0;
-    std::size_t firstRoom = first.size();
-    std::size_t secondRoom = second.size();
+// The notice text with the two names (stored, ANSI) in its pattern's %1 and %2, the longer name
+// cut first so that the whole fits in `limit` characters; %3 is the rest, never cut.
+std::string FitTwoNames(unsigned pattern, const std::string& firstName,
+                        const std::string& secondName, const std::string& rest = "") {
+    const std::string first = ShownText(firstName);
+    const std::string second = ShownText(secondName);
+    const std::size_t words = TextLength(Text(pattern, {"", "", rest}));
+    const std::size_t room = MaxNoticeTextLength > words ? MaxNoticeTextLength - words : 0;
+    std::size_t firstRoom = TextLength(first);
+    std::size_t secondRoom = TextLength(second);
     if (firstRoom + secondRoom > room) {
         const std::size_t half = room / 2;
         firstRoom = std::min(firstRoom, std::max(half, room - std::min(secondRoom, half)));
         secondRoom = room - firstRoom;
     }
-    return before + Cut(first, firstRoom) + between + Cut(second, secondRoom) + after;
+    return Text(pattern, {Cut(first, firstRoom), Cut(second, secondRoom), rest});
 }
 
-PrinterNotice Notice(const char* title, std::string text) {
-    return {Cut(title, MaxNoticeTitleLength), Cut(text, MaxNoticeTextLength)};
+PrinterNotice Notice(unsigned title, const std::string& text) {
+    return {Cut(Text(title), MaxNoticeTitleLength), Cut(text, MaxNoticeTextLength)};
 }
 
 }  // namespace
 
 PrinterNotice PrinterChangedNotice(const std::string& printerName, const std::string& networkName) {
-    return Notice(ChangedTitle,
-                  FitTwoNames("", printerName, " is now your default printer (network ",
-                              networkName, ").", MaxNoticeTextLength));
+    return Notice(IDS_NOTICE_CHANGED_TITLE,
+                  FitTwoNames(IDS_NOTICE_CHANGED, printerName, networkName));
 }
 
 PrinterNotice PrinterNotSetNotice(const std::string& printerName, SpoolerStatus status) {
-    const std::size_t words = CouldNotSetPrinterText("", status).size();
-    return Notice(NotChangedTitle,
-                  CouldNotSetPrinterText(Cut(printerName, MaxNoticeTextLength - words), status));
+    const std::size_t words = TextLength(CouldNotSetPrinterText("", status));
+    const std::size_t room = MaxNoticeTextLength > words ? MaxNoticeTextLength - words : 0;
+    return Notice(IDS_NOTICE_NOT_CHANGED_TITLE,
+                  CouldNotSetPrinterText(Cut(ShownText(printerName), room), status));
 }
 
 PrinterNotice OtherPrinterNotice(const std::string& printerName, const std::string& reported) {
-    return Notice(NotChangedTitle, FitTwoNames("Lumivo made ", printerName,
-                                               " your default printer, but Windows reports ",
-                                               reported, " instead.", MaxNoticeTextLength));
+    return Notice(IDS_NOTICE_NOT_CHANGED_TITLE,
+                  FitTwoNames(IDS_NOTICE_OTHER_PRINTER, printerName, reported));
 }
 
 PrinterNotice LearnPrinterOffer(const std::string& printerName, const std::string& networkName) {
-    return Notice(OfferTitle,
-                  FitTwoNames("Use ", printerName, " whenever ", networkName,
-                              " is connected? Click here to remember it.", MaxNoticeTextLength));
+    return Notice(IDS_NOTICE_OFFER_TITLE, FitTwoNames(IDS_NOTICE_OFFER, printerName, networkName));
 }
 
 PrinterNotice PrinterLearnedNotice(const std::string& printerName, const std::string& networkName) {
-    return Notice(LearnedTitle, FitTwoNames("Lumivo will use ", printerName, " whenever ",
-                                            networkName, " is connected.", MaxNoticeTextLength));
+    return Notice(IDS_NOTICE_LEARNED_TITLE,
+                  FitTwoNames(IDS_NOTICE_LEARNED, printerName, networkName));
 }
 
 PrinterNotice PrinterNotLearnedNotice(const std::string& printerName,
                                       const std::string& networkName, TableChange refusal) {
-    const std::string why = ". " + TableChangeFailureText(refusal);
-    return Notice(NotLearnedTitle, FitTwoNames("Lumivo could not remember ", printerName, " for ",
-                                               networkName, why, MaxNoticeTextLength));
+    return Notice(IDS_NOTICE_NOT_LEARNED_TITLE,
+                  FitTwoNames(IDS_NOTICE_NOT_LEARNED, printerName, networkName,
+                              TableChangeFailureText(refusal)));
 }
 
+// The notice is stored in the ANSI code page, as every text in the settings key.
 void WritePrinterNotice(Registry& registry, const std::optional<PrinterNotice>& notice) {
     WriteRegistryLines(registry, SettingsKeyPath, PrinterNoticeValueName,
-                       notice ? std::vector<std::string>{notice->title, notice->text}
+                       notice ? std::vector<std::string>{StoredText(notice->title),
+                                                         StoredText(notice->text)}
                               : std::vector<std::string>{});
 }
 
@@ -99,5 +95,5 @@ std::optional<PrinterNotice> TakePrinterNotice(Registry& registry) {
         return std::nullopt;
     }
     WritePrinterNotice(registry, std::nullopt);
-    return PrinterNotice{lines[0], lines[1]};
+    return PrinterNotice{ShownText(lines[0]), ShownText(lines[1])};
 }

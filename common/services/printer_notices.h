@@ -11,7 +11,8 @@
 // The notices the tray program shows in the notification area when the default printer changes,
 // and its offer to learn a printer the user picked. The shell takes a title of at most
 // MaxNoticeTitleLength characters and a text of at most MaxNoticeTextLength: long printer and
-// network names are cut with "...".
+// network names are cut with "...". The names are given as stored (ANSI); the notice's texts are
+// in the user's language, UTF-8.
 struct PrinterNotice {
     std::string title;
     std::string text;

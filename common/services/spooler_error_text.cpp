@@ -3,50 +3,51 @@
 #include <array>
 #include <utility>
 
+#include "common/text/texts.h"
+
 namespace {
 
 // The errors SetDefaultPrinterA gives in practice.
-constexpr std::array<std::pair<SpoolerStatus, const char*>, 11> SpoolerErrors = {{
-    {2, "the printer was not found"},
-    {5, "access was denied"},
-    {8, "there was not enough memory"},
-    {14, "there was not enough memory"},
-    {31, "the print spooler failed"},
-    {87, "the printer name is not valid"},
-    {122, "the printer name is too long"},
-    {1722, "the print spooler is not running"},
-    {ErrorInvalidPrinterName, "no printer of that name is installed"},
-    {1905, "the printer has been deleted"},
-    {3012, "no printer of that name is installed"},
+constexpr std::array<std::pair<SpoolerStatus, unsigned>, 11> SpoolerErrors = {{
+    {2, IDS_SPOOLER_NOT_FOUND},
+    {5, IDS_SPOOLER_ACCESS_DENIED},
+    {8, IDS_SPOOLER_NO_MEMORY},
+    {14, IDS_SPOOLER_NO_MEMORY},
+    {31, IDS_SPOOLER_FAILED},
+    {87, IDS_SPOOLER_NAME_NOT_VALID},
+    {122, IDS_SPOOLER_NAME_TOO_LONG},
+    {1722, IDS_SPOOLER_NOT_RUNNING},
+    {ErrorInvalidPrinterName, IDS_SPOOLER_NOT_INSTALLED},
+    {1905, IDS_SPOOLER_DELETED},
+    {3012, IDS_SPOOLER_NOT_INSTALLED},
 }};
 
-const char* KnownSpoolerError(SpoolerStatus status) {
+unsigned KnownSpoolerError(SpoolerStatus status) {
     for (const auto& [code, words] : SpoolerErrors) {
         if (code == status) {
             return words;
         }
     }
-    return nullptr;
+    return 0;
 }
 
 std::string UnknownSpoolerError(SpoolerStatus status) {
-    return "Windows error " + std::to_string(status);
+    return Text(IDS_SPOOLER_WINDOWS_ERROR, {std::to_string(status)});
 }
 
 }  // namespace
 
 std::string SpoolerErrorWords(SpoolerStatus status) {
-    const char* words = KnownSpoolerError(status);
-    return words != nullptr ? words : UnknownSpoolerError(status);
+    const unsigned words = KnownSpoolerError(status);
+    return words != 0 ? Text(words) : UnknownSpoolerError(status);
 }
 
 std::string SpoolerErrorText(SpoolerStatus status) {
-    const char* words = KnownSpoolerError(status);
-    return words != nullptr ? std::string(words) + " (error " + std::to_string(status) + ")"
-                            : UnknownSpoolerError(status);
+    const unsigned words = KnownSpoolerError(status);
+    return words != 0 ? Text(IDS_SPOOLER_ERROR_CODE, {Text(words), std::to_string(status)})
+                      : UnknownSpoolerError(status);
 }
 
 std::string CouldNotSetPrinterText(const std::string& printerName, SpoolerStatus status) {
-    return "Lumivo could not make " + printerName +
-           " your default printer: " + SpoolerErrorWords(status) + ".";
+    return Text(IDS_COULD_NOT_SET_PRINTER, {printerName, SpoolerErrorWords(status)});
 }

@@ -13,5 +13,6 @@ std::string SpoolerErrorWords(SpoolerStatus status);
 std::string SpoolerErrorText(SpoolerStatus status);
 
 // What a user is told when a printer could not be made the default: "Lumivo could not make
-// Office_Laser your default printer: no printer of that name is installed."
+// Office_Laser your default printer: no printer of that name is installed." The name is given as
+// it is shown (UTF-8).
 std::string CouldNotSetPrinterText(const std::string& printerName, SpoolerStatus status);

@@ -5,6 +5,7 @@
 #include "common/services/fetch_url_text.h"
 #include "common/services/process_helpers.h"
 #include "common/text/text_helpers.h"
+#include "common/text/texts.h"
 
 std::atomic<bool> UpdateCheckInteractive{false};
 
@@ -13,9 +14,6 @@ namespace {
 constexpr std::uint32_t PauseAfterPrompt = 10000;
 
 // Constant data without a destructor, as the check may outlive the program's static objects.
-constexpr char ServerDownMessage[] =
-    "The Lumivo update website appears to be down right now. Please check again later.";
-constexpr char UpToDateMessage[] = "Your version of Lumivo is up-to-date.";
 constexpr char NotFoundMarker[] = "404:";
 // A version file may end in a line break; what surrounds the version is not part of it.
 constexpr char BlanksAroundVersion[] = " \t\r\n";
@@ -35,11 +33,6 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-std::string NewVersionPrompt(const std::string& ownVersion, const std::string& newVersion) {
-    return "Your version of Lumivo is " + ownVersion + ". There is a new version (" + newVersion +
-           ") of Lumivo. Do you want to get it now?";
-}
-
 // Everything but the clearing of the Console's flag.
 void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processes& processes,
                         Clock& clock, const UpdateCheckProgram& program) {
@@ -48,7 +41,7 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
     };
     const auto reportServerDown = [&] {
         if (userAsked()) {
-            messageBoxes.MessageBoxW(ServerDownMessage, program.title, MbOk);
+            messageBoxes.MessageBoxW(Text(IDS_UPDATE_SERVER_DOWN), program.title, MbOk);
         }
     };
     const std::string text =
@@ -62,7 +55,7 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
     // Equality, not order: any other version with a dot is offered, a lower number too.
     if (UpperCaseAscii(program.ownVersion) == UpperCaseAscii(text)) {
         if (userAsked()) {
-            messageBoxes.MessageBoxW(UpToDateMessage, program.title, MbOk);
+            messageBoxes.MessageBoxW(Text(IDS_UPDATE_UP_TO_DATE), program.title, MbOk);
         }
         return;
     }
@@ -73,8 +66,8 @@ void CheckForNewVersion(Internet& internet, MessageBoxes& messageBoxes, Processe
         reportServerDown();
         return;
     }
-    const int answer = messageBoxes.MessageBoxW(NewVersionPrompt(program.ownVersion, text),
-                                                program.title, MbYesNo);
+    const int answer = messageBoxes.MessageBoxW(
+        Text(IDS_UPDATE_NEW_VERSION, {program.ownVersion, text}), program.title, MbYesNo);
     if (answer == IdYes) {
         OpenWithShell(processes, DownloadPageUrl);
         clock.Sleep(PauseAfterPrompt);

@@ -1,6 +1,7 @@
 #include "common/settings/windows_name_table.h"
 
 #include <cstdint>
+#include "common/text/texts.h"
 
 namespace {
 
@@ -64,8 +65,6 @@ constexpr NameRow NameRows[] = {
      BuildWording::BuildOnly},
 };
 
-const std::string UnknownVersion = "Windows version unknown";
-
 bool Holds(std::uint32_t wanted, std::uint32_t actual) {
     return wanted == AnyNumber || wanted == actual;
 }
@@ -111,24 +110,24 @@ const NameRow* MatchingRow(const WindowsVersionRecord& record) {
 
 std::string WindowsNameOf(const WindowsVersionRecord& record) {
     const NameRow* row = MatchingRow(record);
-    return row != nullptr ? row->name : UnknownVersion;
+    return row != nullptr ? row->name : Text(IDS_WINDOWS_VERSION_UNKNOWN);
 }
 
 std::string WindowsNameWithBuildOf(const WindowsVersionRecord& record,
                                    const std::function<std::string()>& readDisplayVersion) {
     const NameRow* row = MatchingRow(record);
     if (row == nullptr) {
-        return UnknownVersion;
+        return Text(IDS_WINDOWS_VERSION_UNKNOWN);
     }
     const std::string name = row->name;
     const std::string build = std::to_string(record.dwBuildNumber);
     switch (row->wording) {
         case BuildWording::VersionAndOsBuild:
-            return name + " Version " + readDisplayVersion() + " (OS Build " + build + ")";
+            return name + Text(IDS_WINDOWS_VERSION_AND_BUILD, {ShownText(readDisplayVersion()), build});
         case BuildWording::BuildOnly:
             return name + " (" + build + ")";
         case BuildWording::OsBuild:
             break;
     }
-    return name + " (OS Build " + build + ")";
+    return name + Text(IDS_WINDOWS_OS_BUILD, {build});
 }

@@ -2,20 +2,6 @@
 
 #include <windows.h>
 
-std::wstring AnsiToWide(const std::string& text) {
-    if (text.empty()) {
-        return std::wstring();
-    }
-    const int length = static_cast<int>(text.size());
-    const int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-    if (wideLength <= 0) {
-        return std::wstring();
-    }
-    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), wideLength);
-    return wide;
-}
-
 std::string WideToAnsiText(const wchar_t* text) {
     const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
     if (size <= 1) {
@@ -25,4 +11,43 @@ std::string WideToAnsiText(const wchar_t* text) {
     WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
     ansi.pop_back();  // the terminating zero
     return ansi;
+}
+
+namespace {
+
+std::wstring ToWide(unsigned codePage, const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    const int wideLength = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    if (wideLength <= 0) {
+        return std::wstring();
+    }
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), wideLength);
+    return wide;
+}
+
+std::string FromWide(unsigned codePage, const std::wstring& wide) {
+    const int length = static_cast<int>(wide.size());
+    const int size =
+        WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        return std::string();
+    }
+    std::string text(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::wstring AnsiToWide(const std::string& text) {
+    return ToWide(CP_ACP, text);
+}
+
+std::wstring Utf8ToWide(const std::string& text) {
+    return ToWide(CP_UTF8, text);
+}
+
+std::string WideToUtf8(const std::wstring& text) {
+    return FromWide(CP_UTF8, text);
 }

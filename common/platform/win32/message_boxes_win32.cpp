@@ -6,5 +6,5 @@
 
 int Win32MessageBoxes::MessageBoxW(const std::string& text, const std::string& caption,
                                    std::uint32_t type) {
-    return ::MessageBoxW(nullptr, AnsiToWide(text).c_str(), AnsiToWide(caption).c_str(), type);
+    return ::MessageBoxW(nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), type);
 }
