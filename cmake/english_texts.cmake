@@ -7,9 +7,9 @@ file(STRINGS ${LUMIVO_ENGLISH_TEXTS} entries ENCODING UTF-8
     REGEX "^[ \t]+IDS_[A-Z0-9_]+[ \t]+\".*\"[ \t]*$")
 set(initialisers "")
 foreach(entry IN LISTS entries)
-    string(REGEX REPLACE "^[ \t]+(IDS_[A-Z0-9_]+)[ \t]+\"(.*)\"[ \t]*$" "\\1;\\2" parts "${entry}")
-    list(GET parts 0 id)
-    list(GET parts 1 text)
+    string(REGEX MATCH "^[ \t]+(IDS_[A-Z0-9_]+)[ \t]+\"(.*)\"[ \t]*$" matched "${entry}")
+    set(id ${CMAKE_MATCH_1})
+    set(text "${CMAKE_MATCH_2}")
     # A resource file doubles a quote; C++ escapes it. The other escapes are the same in both.
     string(REPLACE "\"\"" "\\\"" text "${text}")
     string(APPEND initialisers "{${id}, \"${text}\"},\n")

@@ -10,15 +10,18 @@
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/registry_win32.h"
+#include "common/platform/win32/resource_texts_win32.h"
 #include "common/platform/win32/spooler_win32.h"
 #include "common/platform/win32/system_metrics_win32.h"
 #include "common/platform/win32/version_queries_win32.h"
 #include "common/services/program_names.h"
 #include "common/services/update_check_thread.h"
+#include "common/text/texts.h"
 #include "manager/manager_cycle.h"
 #include "manager/manager_start.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    UseTextSource(ProgramTexts());
     Win32VersionQueries versions;
     Win32Processes processes;
     Win32Registry registry;

@@ -4,10 +4,12 @@
 
 #include "common/network/name_lists.h"
 #include "common/platform/win32/ansi_text_win32.h"
+#include "common/platform/win32/resource_texts_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/update_check_thread.h"
 #include "common/settings/options.h"
 #include "common/settings/settings_keys.h"
+#include "common/text/texts.h"
 #include "console/about_text.h"
 #include "console/console_ids.h"
 #include "console/console_texts.h"
@@ -20,36 +22,6 @@ namespace {
 
 constexpr std::uint32_t OptionMessageStyle = MB_OK | MB_TASKMODAL | MB_SETFOREGROUND;
 
-// The notice joins the text only as UTF-16, so its registered signs survive any code page.
-void ShowAboutText(const AboutText& about, const std::string& caption) {
-    const std::wstring text =
-        AnsiToWide(about.ansiText) +
-        std::wstring(about.trademarkNotice.begin(), about.trademarkNotice.end());
-    MessageBoxW(nullptr, text.c_str(), AnsiToWide(caption).c_str(), MB_OK);
-}
-
-struct MenuItem {
-    UINT id;  // 0 for a separator
-    const char* text;
-};
-
-const MenuItem HelpMenu[] = {
-    {IDM_CONTENTS, "Contents"},
-    {IDM_ONLINE_HELP, "Online Help Contents (may be more up-to-date)"},
-    {0, nullptr},
-    {IDM_AUTOMATIC_UPDATE_CHECK, "Automatically check for updates"},
-    {IDM_CHECK_FOR_UPDATES_NOW, "Check for updates now"},
-    {IDM_TRAY_ICON, "Display Icon in System Tray"},
-    {IDM_SHOW_NOTICES, "Show Printer Change Notices"},
-    {0, nullptr},
-    {IDM_ACTIVE_NETWORKS, "View List of Active Networks"},
-    {IDM_KNOWN_NETWORKS, "View List of Known Networks"},
-    {IDM_LAST_RUN, "View Last Printer Change"},
-    {0, nullptr},
-    {IDM_SUPPORT, "Support LMV"},
-    {0, nullptr},
-    {IDM_ABOUT, "About"},
-};
 
 // The check items and the yes/no options they show.
 struct OptionItem {
@@ -88,24 +60,25 @@ bool ToggleOptionItem(HWND window, UINT id, Registry& registry) {
     return checked;
 }
 
-// The help file lies beside the program. The Console may run in any current folder (started by
-// the tray program, it inherits the Manager's, wherever logon started that), so the bare file
-// name alone would not find the file.
-std::string HelpFilePath() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+// The help file of the user's language lies beside the program. The Console may run in any
+// current folder (started by the tray program, it inherits the Manager's, wherever logon started
+// that), so the bare file name alone would not find the file.
+std::wstring HelpFilePath() {
+    const std::wstring file = Utf8ToWide(HelpFileName(ProgramTexts().Language()));
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) {
-        return HelpFileName;
+        return file;
     }
-    const std::string program(path, length);
-    return program.substr(0, program.find_last_of('\\') + 1) + HelpFileName;
+    const std::wstring program(path, length);
+    return program.substr(0, program.find_last_of(L'\\') + 1) + file;
 }
 
 void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
                        const std::string& mainCaption) {
     switch (id) {
         case IDM_CONTENTS:
-            HtmlHelpA(window, HelpFilePath().c_str(), HH_DISPLAY_TOC, 0);
+            HtmlHelpW(window, HelpFilePath().c_str(), HH_DISPLAY_TOC, 0);
             break;
         case IDM_ONLINE_HELP:
             OpenWithShell(platform.processes, OnlineHelpUrl);
@@ -114,14 +87,14 @@ void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
             ToggleOptionItem(window, IDM_AUTOMATIC_UPDATE_CHECK, platform.registry);
             break;
         case IDM_CHECK_FOR_UPDATES_NOW:
-            platform.messageBoxes.MessageBoxW(UpdateCheckNotice, mainCaption, MB_OK);
+            platform.messageBoxes.MessageBoxW(Text(IDS_UPDATE_CHECK_NOTICE), mainCaption, MB_OK);
             UpdateCheckInteractive = true;
             StartUpdateCheck(
                 UpdateCheckProgram{mainCaption, ConsoleVersion, UpdateCheckForm::Console});
             break;
         case IDM_TRAY_ICON:
             if (ToggleOptionItem(window, IDM_TRAY_ICON, platform.registry)) {
-                platform.messageBoxes.MessageBoxW(TrayIconNotice, mainCaption,
+                platform.messageBoxes.MessageBoxW(Text(IDS_TRAY_ICON_NOTICE), mainCaption,
                                                   MB_OK | MB_ICONEXCLAMATION);
             }
             break;
@@ -130,20 +103,21 @@ void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
             break;
         case IDM_ACTIVE_NETWORKS:
             ShowNetworkReport(window, NetworkListText(ConnectedNetworkList(platform.networks)),
-                              ActiveNetworksHeading);
+                              IDS_ACTIVE_NETWORKS_HEADING);
             break;
         case IDM_KNOWN_NETWORKS:
             ShowNetworkReport(window, NetworkListText(AllNetworkList(platform.networks)),
-                              KnownNetworksHeading);
+                              IDS_KNOWN_NETWORKS_HEADING);
             break;
         case IDM_LAST_RUN:
-            ShowRecordReport(window, LastRunLines(platform.registry), LastRunHeading);
+            ShowRecordReport(window, LastRunLines(platform.registry));
             break;
         case IDM_SUPPORT:
             OpenWithShell(platform.processes, SupportPageUrl);
             break;
         case IDM_ABOUT:
-            ShowAboutText(ComposeAboutText(platform.versions, platform.registry), mainCaption);
+            platform.messageBoxes.MessageBoxW(
+                ComposeAboutText(platform.versions, platform.registry), mainCaption, MB_OK);
             break;
         default:
             break;
@@ -153,16 +127,7 @@ void HandleMenuCommand(HWND window, int id, ConsolePlatform& platform,
 }  // namespace
 
 void AttachMenuBar(HWND window, ConsolePlatform& platform) {
-    const HMENU menuBar = CreateMenu();
-    const HMENU help = CreatePopupMenu();
-    for (const MenuItem& item : HelpMenu) {
-        if (item.id == 0) {
-            AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuA(help, MF_STRING, item.id, item.text);
-        }
-    }
-    AppendMenuA(menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help");
+    const HMENU menuBar = ProgramTexts().LoadMenu(MAKEINTRESOURCEW(IDR_MAIN_MENU));
     // From here on the window owns the menus and destroys them with itself.
     SetMenu(window, menuBar);
     // An option the organization sets shows its policy, greyed.

@@ -9,10 +9,12 @@
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/registry_win32.h"
+#include "common/platform/win32/resource_texts_win32.h"
 #include "common/platform/win32/spooler_win32.h"
 #include "common/platform/win32/system_library_win32.h"
 #include "common/platform/win32/version_queries_win32.h"
 #include "common/services/update_check_thread.h"
+#include "common/text/texts.h"
 #include "console/console_run.h"
 #include "console/console_texts.h"
 #include "console/win32/main_window_win32.h"
@@ -63,6 +65,7 @@ private:
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    UseTextSource(ProgramTexts());
     Win32Registry registry;
     Win32NetworkList networks;
     Win32Spooler spooler;

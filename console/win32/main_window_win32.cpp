@@ -7,8 +7,11 @@
 #include <tuple>
 #include <utility>
 
+#include "common/platform/win32/ansi_text_win32.h"
+#include "common/platform/win32/resource_texts_win32.h"
 #include "common/platform/win32/sized_icon_win32.h"
 #include "common/settings/options.h"
+#include "common/text/texts.h"
 #include "console/anchor_table.h"
 #include "console/console_ids.h"
 #include "console/main_commands.h"
@@ -68,8 +71,9 @@ void FillMainWindow(HWND window, ConsolePlatform& platform) {
     ShowPresentDefaultPrinter(window, platform.spooler);
     CreateMappingListMenu(window);
     if (HasOrganizationSettings(platform.registry)) {
-        SendDlgItemMessageA(window, IDC_STATUS_BAR, SB_SETTEXTA, 0,
-                            reinterpret_cast<LPARAM>(ManagedByOrganizationText.c_str()));
+        const std::wstring managed = Utf8ToWide(Text(IDS_MANAGED_BY_ORGANIZATION));
+        SendDlgItemMessageW(window, IDC_STATUS_BAR, SB_SETTEXTW, 0,
+                            reinterpret_cast<LPARAM>(managed.c_str()));
     }
 }
 
@@ -153,7 +157,7 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     switch (message) {
         case WM_INITDIALOG:
             NoteDialogCreated(window);
-            SetWindowTextA(window, mainWindow.caption.c_str());
+            SetWindowTextW(window, Utf8ToWide(mainWindow.caption).c_str());
             SetWindowIcons(window, DialogDpi(window));
             FillMainWindow(window, *mainWindow.platform);
             InitialiseMainWindow(window, *mainWindow.platform);
@@ -201,9 +205,7 @@ bool RunMainWindow(ConsolePlatform& platform, const std::string& caption, bool s
     mainWindow.platform = &platform;
     mainWindow.caption = caption;
     mainWindow.showLastRun = showLastRun;
-    const INT_PTR result =
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
-                        MainWindowProcedure, 0);
+    const INT_PTR result = ShowProgramDialog(nullptr, IDD_MAIN_WINDOW, MainWindowProcedure);
     mainWindow = MainWindow{};
     return result == IDC_OK;
 }

@@ -9,7 +9,10 @@
 
 #include "common/network/adapter_snapshot.h"
 #include "common/network/name_lists.h"
+#include "common/platform/win32/ansi_text_win32.h"
+#include "common/platform/win32/resource_texts_win32.h"
 #include "common/settings/organization_places.h"
+#include "common/text/texts.h"
 #include "console/console_ids.h"
 #include "console/mapping_editor.h"
 #include "console/win32/dialog_geometry_win32.h"
@@ -48,22 +51,22 @@ std::string ControlText(HWND window, int id) {
     return text;
 }
 
-void InsertColumn(HWND list, int column, const char* heading, int width) {
-    LVCOLUMNA header{};
+void InsertColumn(HWND list, int column, unsigned heading) {
+    std::wstring text = Utf8ToWide(Text(heading));
+    LVCOLUMNW header{};
     header.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     header.fmt = LVCFMT_LEFT;
-    header.pszText = const_cast<char*>(heading);
-    header.cx = width;
+    header.pszText = text.data();
     header.iSubItem = column;
-    SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
                  reinterpret_cast<LPARAM>(&header));
 }
 
-void SetSubItemText(HWND list, int index, int column, const std::string& text) {
-    LVITEMA item{};
+void SetSubItemText(HWND list, int index, int column, std::wstring text) {
+    LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
+    item.pszText = text.data();
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&item));
 }
 
@@ -130,7 +133,7 @@ void ChangeDefaultPrinterTo(HWND window, const std::string& printerName, Console
                             const std::string& mainCaption) {
     const DefaultPrinterChange change =
         ChangeDefaultPrinter(platform.spooler, platform.clock, printerName);
-    SetDlgItemTextA(window, IDC_DEFAULT_PRINTER, change.label.c_str());
+    SetDlgItemTextW(window, IDC_DEFAULT_PRINTER, Utf8ToWide(change.label).c_str());
     if (!change.failure.empty()) {
         platform.messageBoxes.MessageBoxW(change.failure, mainCaption, MB_OK | MB_ICONEXCLAMATION);
     }
@@ -142,10 +145,10 @@ void SetUpMappingList(HWND window, Registry& registry, Processes& processes) {
     const HWND list = MappingList(window);
     rowsLocked = !UsersKeepTheirRows(registry);
     ownerColumn = rowsLocked || !ReadOrganizationPlaces(registry).places.empty();
-    InsertColumn(list, 0, "Network", 0);
-    InsertColumn(list, 1, "Default Printer", 0);
+    InsertColumn(list, 0, IDS_COLUMN_NETWORK);
+    InsertColumn(list, 1, IDS_COLUMN_PRINTER);
     if (ownerColumn) {
-        InsertColumn(list, 2, "Set by", 0);
+        InsertColumn(list, 2, IDS_COLUMN_SET_BY);
     }
     SizeMappingListColumns(window);
     for (const int id : {IDC_ADD, IDC_REMOVE, IDC_NETWORK_BOX}) {
@@ -172,16 +175,17 @@ void RefreshMappingList(HWND window, Registry& registry, Processes& processes) {
     shownRows = MappingRows(registry, processes);
     const std::vector<MappingRow>& rows = shownRows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        LVITEMA row{};
+        std::wstring network = AnsiToWide(rows[i].entry.networkName);
+        LVITEMW row{};
         row.mask = LVIF_TEXT | LVIF_PARAM;
         row.iItem = static_cast<int>(i);
-        row.pszText = const_cast<char*>(rows[i].entry.networkName.c_str());
+        row.pszText = network.data();
         row.lParam = static_cast<LPARAM>(i + 1);
         const auto index = static_cast<int>(
-            SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
-        SetSubItemText(list, index, 1, rows[i].entry.printerName);
+            SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)));
+        SetSubItemText(list, index, 1, AnsiToWide(rows[i].entry.printerName));
         if (ownerColumn) {
-            SetSubItemText(list, index, 2, RowOwnerText(rows[i].owner));
+            SetSubItemText(list, index, 2, Utf8ToWide(RowOwnerText(rows[i].owner)));
         }
     }
     SetCursor(previousCursor);
@@ -203,13 +207,14 @@ void FillPrinterBox(HWND window, Spooler& spooler) {
 }
 
 void ShowPresentDefaultPrinter(HWND window, Spooler& spooler) {
-    SetDlgItemTextA(window, IDC_DEFAULT_PRINTER, GetPresentDefaultPrinter(spooler).c_str());
+    SetDlgItemTextW(window, IDC_DEFAULT_PRINTER, Utf8ToWide(GetPresentDefaultPrinter(spooler)).c_str());
 }
 
 void CreateMappingListMenu(HWND window) {
-    listMenu.reset(CreatePopupMenu());
-    AppendMenuA(listMenu.get(), MF_STRING, IDM_SET_TO_DEFAULT, "Set to Default");
-    AppendMenuA(listMenu.get(), MF_STRING | (rowsLocked ? MF_GRAYED : 0), IDM_REMOVE, "Remove");
+    listMenu.reset(ProgramTexts().LoadPopupMenu(MAKEINTRESOURCEW(IDR_LIST_MENU)));
+    if (rowsLocked) {
+        EnableMenuItem(listMenu.get(), IDM_REMOVE, MF_BYCOMMAND | MF_GRAYED);
+    }
     menuOwner = window;
 }
 

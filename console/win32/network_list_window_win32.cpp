@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/platform/win32/ansi_text_win32.h"
+#include "common/platform/win32/resource_texts_win32.h"
+#include "common/text/texts.h"
 #include "console/console_ids.h"
 #include "console/network_lists.h"
 
@@ -11,8 +14,8 @@ namespace {
 // What the open list window shows, and the control that had the focus when it last lost
 // activation.
 struct NetworkListWindow {
-    std::vector<std::string> lines;
-    std::string heading;
+    std::vector<std::wstring> lines;
+    std::wstring heading;
     HWND focusMemory = nullptr;
 };
 
@@ -46,19 +49,19 @@ private:
 int WidestLine(HWND list) {
     const WindowFontContext context(list);
     int widest = 0;
-    for (const std::string& line : listWindow.lines) {
+    for (const std::wstring& line : listWindow.lines) {
         SIZE size{};
-        GetTextExtentPoint32A(context.get(), line.c_str(), static_cast<int>(line.size()), &size);
+        GetTextExtentPoint32W(context.get(), line.c_str(), static_cast<int>(line.size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
     }
     return widest + 2 * GetSystemMetrics(SM_CXEDGE);
 }
 
 void FillNetworkList(HWND window) {
-    SetDlgItemTextA(window, IDC_NETWORK_LIST_HEADING, listWindow.heading.c_str());
+    SetDlgItemTextW(window, IDC_NETWORK_LIST_HEADING, listWindow.heading.c_str());
     const HWND list = GetDlgItem(window, IDC_NETWORK_NAMES);
-    for (const std::string& line : listWindow.lines) {
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    for (const std::wstring& line : listWindow.lines) {
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     }
     // Only a list created with a horizontal scroll bar takes the extent.
     SendMessageA(list, LB_SETHORIZONTALEXTENT, WidestLine(list), 0);
@@ -89,22 +92,27 @@ INT_PTR CALLBACK NetworkListProcedure(HWND window, UINT message, WPARAM wParam, 
     }
 }
 
-// Runs one of the list windows modally over the lines.
-void ShowListWindow(HWND owner, int dialogId, std::vector<std::string> lines,
-                    const std::string& heading) {
-    listWindow = NetworkListWindow{std::move(lines), heading, nullptr};
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId), owner,
-                    NetworkListProcedure, 0);
+// Runs one of the list windows modally over the lines (UTF-8).
+void ShowListWindow(HWND owner, int dialogId, const std::vector<std::string>& lines,
+                    unsigned heading) {
+    listWindow = NetworkListWindow{{}, Utf8ToWide(Text(heading)), nullptr};
+    for (const std::string& line : lines) {
+        listWindow.lines.push_back(Utf8ToWide(line));
+    }
+    ShowProgramDialog(owner, dialogId, NetworkListProcedure);
     listWindow = NetworkListWindow{};
 }
 
 }  // namespace
 
-void ShowNetworkReport(HWND owner, const std::string& listText, const std::string& heading) {
-    ShowListWindow(owner, IDD_NETWORK_LIST, NetworkListLines(listText), heading);
+void ShowNetworkReport(HWND owner, const std::string& listText, unsigned heading) {
+    std::vector<std::string> names;
+    for (const std::string& name : NetworkListLines(listText)) {
+        names.push_back(ShownText(name));
+    }
+    ShowListWindow(owner, IDD_NETWORK_LIST, names, heading);
 }
 
-void ShowRecordReport(HWND owner, const std::vector<std::string>& lines,
-                      const std::string& heading) {
-    ShowListWindow(owner, IDD_LAST_RUN, lines, heading);
+void ShowRecordReport(HWND owner, const std::vector<std::string>& lines) {
+    ShowListWindow(owner, IDD_LAST_RUN, lines, IDS_LAST_RUN_HEADING);
 }

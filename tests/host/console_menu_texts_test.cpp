@@ -8,6 +8,8 @@
 #include "console/network_lists.h"
 #include "tests/support/fakes/in_memory_registry.h"
 #include "tests/support/fakes/scripted_version_queries.h"
+#include "common/text/languages.h"
+#include "common/text/texts.h"
 
 namespace {
 
@@ -49,30 +51,30 @@ protected:
 
 TEST_F(AboutTextTest, WorkstationOf64Bits) {
     auto versions = Windows11(NtWorkstation, ProcessorArchitectureAmd64);
-    const AboutText about = ComposeAboutText(versions, registry_);
-    EXPECT_EQ(about.ansiText,
+    EXPECT_EQ(ComposeAboutText(versions, registry_),
               "Lumivo Console - v1.19 - Windows 11\r\r"
-              "Windows 11 Version 23H2 (OS Build 22631)  (64-bit) ");
-    EXPECT_EQ(about.trademarkNotice, TrademarkNotice);
+              "Windows 11 Version 23H2 (OS Build 22631)  (64-bit) " +
+                  Text(IDS_TRADEMARK_NOTICE));
 }
 
 TEST_F(AboutTextTest, WorkstationOf32BitsAndServers) {
     auto thirtyTwo = Windows11(NtWorkstation, 0);
-    EXPECT_NE(ComposeAboutText(thirtyTwo, registry_).ansiText.find("(OS Build 22631)  (32-bit) "),
+    EXPECT_NE(ComposeAboutText(thirtyTwo, registry_).find("(OS Build 22631)  (32-bit) "),
               std::string::npos);
 
     auto server = Windows11(3, ProcessorArchitectureAmd64);
-    EXPECT_EQ(ComposeAboutText(server, registry_).ansiText,
+    EXPECT_EQ(ComposeAboutText(server, registry_),
               "Lumivo Console - v1.19 - Windows 2016\r\r"
-              "Windows 2016 (22631)  (64-bit) Server ");
+              "Windows 2016 (22631)  (64-bit) Server " +
+                  Text(IDS_TRADEMARK_NOTICE));
 }
 
 TEST(TrademarkNotice, IsTheNoticeWithRegisteredSignsIn140Characters) {
-    const std::u16string notice = TrademarkNotice;
-    EXPECT_EQ(notice.size(), 140u);
-    EXPECT_EQ(notice.substr(0, 10), u"Microsoft\u00AE");
-    EXPECT_EQ(notice.find(u'\u00AE', 10), 22u);
-    EXPECT_EQ(notice.substr(notice.size() - 23), u"and/or other countries.");
+    const std::string notice = Text(IDS_TRADEMARK_NOTICE);
+    EXPECT_EQ(TextLength(notice), 140u);
+    EXPECT_EQ(notice.substr(0, 11), "Microsoft\u00AE");
+    EXPECT_EQ(notice.find("\u00AE", 11), 23u);
+    EXPECT_EQ(notice.substr(notice.size() - 23), "and/or other countries.");
 }
 
 TEST(ToggleOption, AClickStoresTheOppositeOfTheCheckAndAnswersTheNewCheck) {
@@ -93,7 +95,9 @@ TEST(ToggleOption, AClickStoresTheOppositeOfTheCheckAndAnswersTheNewCheck) {
 }
 
 TEST(ConsoleAddresses, HelpAndSupportPagesOfTheProductSite) {
-    EXPECT_EQ(HelpFileName, "Lumivo.chm");
+    EXPECT_EQ(HelpFileName(EnglishLanguage), "Lumivo.chm");
+    EXPECT_EQ(HelpFileName(GermanLanguage), "Lumivo.de.chm");
+    EXPECT_EQ(HelpFileName(SpanishLanguage), "Lumivo.es.chm");
     EXPECT_EQ(OnlineHelpUrl.rfind("https://", 0), 0u);
     EXPECT_EQ(OnlineHelpUrl.substr(OnlineHelpUrl.find('/', 8)),
               "/Software/LMV/Help/Introduction.html");

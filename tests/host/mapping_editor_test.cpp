@@ -15,6 +15,7 @@
 #include "tests/support/fakes/in_memory_registry.h"
 #include "tests/support/fakes/recording_processes.h"
 #include "tests/support/fakes/virtual_clock.h"
+#include "common/text/texts.h"
 
 namespace {
 
@@ -127,11 +128,11 @@ TEST_F(MappingEditorTest, TheOrganizationsRowsLeadAndStayTheirs) {
     const std::vector<MappingRow> rows = MappingRows(registry_, processes_);
     EXPECT_EQ(rows, (std::vector<MappingRow>{{{"Office", "B"}, RowOwner::Organization},
                                              {{"Home", "A"}, RowOwner::User}}));
-    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, rows[0]), OrganizationRowText);
+    EXPECT_EQ(RemoveMappingRow(registry_, processes_, clock_, rows[0]), Text(IDS_ORGANIZATION_ROW));
 
     WriteRegistryDword(registry_, PoliciesKeyPath, UserPlacesValueName, 0);
     EXPECT_EQ(MappingRows(registry_, processes_), std::vector<MappingRow>{rows[0]});
-    EXPECT_EQ(AddMappingRow(registry_, processes_, "Cafe", "C"), OrganizationPlacesOnlyText);
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Cafe", "C"), Text(IDS_ORGANIZATION_PLACES_ONLY));
     ExpectStoredEntries(registry_, {{"Home", "A"}});
 }
 
@@ -213,7 +214,7 @@ TEST_F(MappingEditorTest, AChangeStoppedAfterAnyWriteLeavesAWholeTable) {
 TEST(PresentDefaultPrinter, NamesTheDefaultOrSaysThereIsNone) {
     FakeSpooler spooler;
     spooler.printers = {"Inkjet"};
-    EXPECT_EQ(GetPresentDefaultPrinter(spooler), NoDefaultPrinterText);
+    EXPECT_EQ(GetPresentDefaultPrinter(spooler), Text(IDS_NO_DEFAULT_PRINTER));
     spooler.defaultPrinter = "Inkjet";
     EXPECT_EQ(GetPresentDefaultPrinter(spooler), "Inkjet");
 }

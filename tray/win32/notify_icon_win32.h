@@ -19,7 +19,8 @@ public:
     void Add(HWND window, HINSTANCE instance);
 
     // Shows a notice beside the icon (a toast on Windows 10 and 11), with the Lumivo icon, no
-    // sound and not while the user does not want to be disturbed. The shell reports a click on
+    // sound and not while the user does not want to be disturbed; the texts are UTF-8. The shell
+    // reports a click on
     // it as NIN_BALLOONUSERCLICK through the callback message.
     void ShowNotice(const std::string& title, const std::string& text);
 
@@ -27,7 +28,7 @@ public:
     void Remove();
 
 private:
-    NOTIFYICONDATAA record_{};
+    NOTIFYICONDATAW record_{};
     bool added_ = false;
     UniqueIcon noticeIcon_;
 };

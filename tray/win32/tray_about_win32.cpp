@@ -1,10 +1,10 @@
 #include "tray/win32/tray_about_win32.h"
 
+#include "common/platform/win32/resource_texts_win32.h"
 #include "tray/tray_resources.h"
 
-void AboutBoxes::Show(HINSTANCE instance) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TRAY_ABOUT), nullptr, TrayAboutProc,
-                    reinterpret_cast<LPARAM>(this));
+void AboutBoxes::Show() {
+    ShowProgramDialog(nullptr, IDD_TRAY_ABOUT, TrayAboutProc, reinterpret_cast<LPARAM>(this));
 }
 
 void AboutBoxes::EndAll() const {

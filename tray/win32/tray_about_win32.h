@@ -11,7 +11,7 @@ class AboutBoxes {
 public:
     // Shows an About box and returns when it closes. Only its "&OK" button or Enter closes it: it
     // has no system menu and ignores Escape, so several can stay open side by side.
-    void Show(HINSTANCE instance);
+    void Show();
 
     // Ends every open box; each Show then returns.
     void EndAll() const;

@@ -1,6 +1,7 @@
 #include "tray/win32/tray_host_win32.h"
 
 #include "common/platform/win32/clock_win32.h"
+#include "common/platform/win32/resource_texts_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
 #include "common/services/places_to_apply.h"
@@ -23,7 +24,7 @@ TrayHost* HostOf(HWND window) {
 
 void StartHost(HWND window, TrayHost& host) {
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&host));
-    host.menu.reset(LoadMenuA(host.instance, "POPUPMENU"));
+    host.menu.reset(ProgramTexts().LoadMenu(L"POPUPMENU"));
     host.popup = GetSubMenu(host.menu.get(), 0);
     // Subscribed and watching before the icon shows, so that a change of networks or of the
     // default printer made once the icon is there is not missed.
@@ -174,7 +175,7 @@ void OnIconMouse(HWND window, TrayHost& host, UINT mouseMessage) {
 void OnCommand(HWND window, TrayHost& host, WORD command) {
     if (command == IDM_TRAY_ABOUT) {
         // No owner: the host keeps handling its timers, clicks and menu while the box is open.
-        host.aboutBoxes.Show(host.instance);
+        host.aboutBoxes.Show();
     } else if (command == IDM_TRAY_EXIT) {
         EndHost(window, host);
     }

@@ -4,16 +4,19 @@
 #include "common/platform/win32/network_list_win32.h"
 #include "common/platform/win32/processes_win32.h"
 #include "common/platform/win32/registry_win32.h"
+#include "common/platform/win32/resource_texts_win32.h"
 #include "common/platform/win32/spooler_win32.h"
 #include "common/platform/win32/system_metrics_win32.h"
 #include "common/services/process_helpers.h"
 #include "common/services/program_names.h"
+#include "common/text/texts.h"
 #include "tray/tray_resources.h"
 #include "tray/tray_start.h"
 #include "tray/win32/tray_host_win32.h"
 
 // LMVTray.exe: the notification-area program. Its whole life is the hidden host dialog.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    UseTextSource(ProgramTexts());
     const TrayStart start = TrayStartFromCommandLine(commandLine);
     Win32Processes processes;
     if (CheckSingleInstance(processes, TrayMutexName, start.SingleInstancePatience())) {

@@ -7,6 +7,11 @@
 
 namespace {
 
+// The resource types RT_MENU, RT_DIALOG and RT_STRING, in their UTF-16 spelling.
+const wchar_t* const MenuType = MAKEINTRESOURCEW(4);
+const wchar_t* const DialogType = MAKEINTRESOURCEW(5);
+const wchar_t* const StringTableType = MAKEINTRESOURCEW(6);
+
 std::vector<std::uint16_t> PreferredUiLanguages() {
     constexpr DWORD flags = MUI_LANGUAGE_ID | MUI_MERGE_USER_FALLBACK | MUI_MERGE_SYSTEM_FALLBACK;
     ULONG count = 0;
@@ -47,7 +52,7 @@ const void* ResourceTexts::Resource(const wchar_t* type, const wchar_t* name) co
 // A string table stores its texts in blocks of 16, each text a count and its UTF-16 units.
 std::wstring ResourceTexts::WideText(unsigned id) const {
     const auto* entry = static_cast<const WORD*>(
-        Resource(MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(static_cast<WORD>(id / 16 + 1))));
+        Resource(StringTableType, MAKEINTRESOURCEW(static_cast<WORD>(id / 16 + 1))));
     if (entry == nullptr) {
         return std::wstring();
     }
@@ -69,11 +74,36 @@ std::string ResourceTexts::ToAnsi(const std::string& text) const {
     return WideToAnsiText(Utf8ToWide(text).c_str());
 }
 
-const DLGTEMPLATE* ResourceTexts::Dialog(int id) const {
-    return static_cast<const DLGTEMPLATE*>(Resource(MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(id)));
+const DLGTEMPLATE* ResourceTexts::Dialog(const wchar_t* name) const {
+    return static_cast<const DLGTEMPLATE*>(Resource(DialogType, name));
 }
 
-HMENU ResourceTexts::LoadMenuBar(int id) const {
-    const void* menu = Resource(MAKEINTRESOURCEW(4), MAKEINTRESOURCEW(id));
+HMENU ResourceTexts::LoadMenu(const wchar_t* name) const {
+    const void* menu = Resource(MenuType, name);
     return menu != nullptr ? LoadMenuIndirectW(menu) : nullptr;
+}
+
+HMENU ResourceTexts::LoadPopupMenu(const wchar_t* name) const {
+    const HMENU menu = LoadMenu(name);
+    if (menu == nullptr) {
+        return nullptr;
+    }
+    const HMENU popup = GetSubMenu(menu, 0);
+    RemoveMenu(menu, 0, MF_BYPOSITION);
+    DestroyMenu(menu);
+    return popup;
+}
+
+const ResourceTexts& ProgramTexts() {
+    // Never destroyed before the threads that may still show a text at the program's end.
+    static const ResourceTexts texts(UserLanguage());
+    return texts;
+}
+
+INT_PTR ShowProgramDialog(HWND owner, int id, DLGPROC procedure, LPARAM parameter) {
+    const DLGTEMPLATE* dialog = ProgramTexts().Dialog(MAKEINTRESOURCEW(id));
+    if (dialog == nullptr) {
+        return -1;
+    }
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog, owner, procedure, parameter);
 }

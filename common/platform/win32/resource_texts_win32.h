@@ -25,8 +25,10 @@ public:
     std::string ToAnsi(const std::string& text) const override;
 
     std::wstring WideText(unsigned id) const;
-    const DLGTEMPLATE* Dialog(int id) const;
-    HMENU LoadMenuBar(int id) const;
+    const DLGTEMPLATE* Dialog(const wchar_t* name) const;
+    HMENU LoadMenu(const wchar_t* name) const;
+    // The menu's first popup, taken out of it: the caller owns it.
+    HMENU LoadPopupMenu(const wchar_t* name) const;
 
 private:
     const void* Resource(const wchar_t* type, const wchar_t* name) const;
@@ -34,3 +36,10 @@ private:
     HMODULE module_;
     std::uint16_t language_;
 };
+
+// The program's texts, dialogs and menus, in the user's language.
+const ResourceTexts& ProgramTexts();
+
+// A modal dialog of the program's language (DialogBoxIndirectParamW, so that its texts are
+// UTF-16 whatever the ANSI code page); -1 when the program has no such dialog.
+INT_PTR ShowProgramDialog(HWND owner, int id, DLGPROC procedure, LPARAM parameter = 0);
