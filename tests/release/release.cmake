@@ -27,6 +27,10 @@ add_test(NAME release.signing
         $<TARGET_FILE:lumivo_end_programs_action> ${LUMIVO_INSTALLER} ${LUMIVO_MSI})
 add_test(NAME release.help
     COMMAND ${LUMIVO_CHECK_PACKAGE} help ${LUMIVO_PACKAGE_DIR}/Lumivo.chm ${CMAKE_SOURCE_DIR}/help)
+# The German, French and Spanish texts, dialogs, menus, help, installer texts and policy texts
+# against the English ones: the same names, the same placeholders, each file in each language.
+add_test(NAME languages.consistent
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-languages ${CMAKE_SOURCE_DIR})
 
 # The executables check itself, on programs that break its rules: one built against the MinGW
 # runtime DLLs, the probe (no manifest, no icon, no version resource), the Wine test program (too
