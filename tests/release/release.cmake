@@ -27,6 +27,11 @@ add_test(NAME release.signing
         $<TARGET_FILE:lumivo_end_programs_action> ${LUMIVO_INSTALLER} ${LUMIVO_MSI})
 add_test(NAME release.help
     COMMAND ${LUMIVO_CHECK_PACKAGE} help ${LUMIVO_PACKAGE_DIR}/Lumivo.chm ${CMAKE_SOURCE_DIR}/help)
+foreach(language IN LISTS LUMIVO_HELP_LANGUAGES)
+    add_test(NAME release.help.${language}
+        COMMAND ${LUMIVO_CHECK_PACKAGE} help ${LUMIVO_HELP_FILE_${language}}
+            ${LUMIVO_HELP_SOURCE_DIR_${language}})
+endforeach()
 # The German, French and Spanish texts, dialogs, menus, help, installer texts and policy texts
 # against the English ones: the same names, the same placeholders, each file in each language.
 add_test(NAME languages.consistent
