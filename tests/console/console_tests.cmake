@@ -4,7 +4,8 @@
 file(GLOB LUMIVO_CONSOLE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_executable(lumivo_console_tests
     ${LUMIVO_CONSOLE_TEST_SOURCES}
-    ${CMAKE_SOURCE_DIR}/tests/wine/probe_programs.cpp)
+    ${CMAKE_SOURCE_DIR}/tests/wine/probe_programs.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/fakes/english_texts.cpp)
 target_include_directories(lumivo_console_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(lumivo_console_tests PRIVATE
     lumivo_core lumivo_ui_support comctl32 GTest::gmock_main)
@@ -49,3 +50,13 @@ add_executable(console_pose
     ${CMAKE_CURRENT_LIST_DIR}/running_console.cpp)
 target_include_directories(console_pose PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(console_pose PRIVATE lumivo_core lumivo_ui_support comctl32)
+
+# The Console in German, French and Spanish, one run each (tests/support/in-languages).
+add_test(NAME wine.console.languages
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/support/in-languages ${LUMIVO_WINE_RUN}
+        --display explorer /desktop=LumivoTestsLanguages,1024x768
+        $<TARGET_FILE:lumivo_console_tests> --gtest_filter=ConsoleLanguage*)
+set_tests_properties(wine.console.languages PROPERTIES
+    FIXTURES_REQUIRED "wine_prefix;console_printers"
+    RESOURCE_LOCK wine_prefix
+    TIMEOUT 900)

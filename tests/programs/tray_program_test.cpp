@@ -25,6 +25,8 @@
 #include "programs/local_http_server.h"
 #include "programs/program_desktop.h"
 #include "programs/program_folder.h"
+#include "support/ui/dialog_template.h"
+#include "support/ui/program_language.h"
 #include "support/ui/test_process.h"
 #include "support/ui/ui_helper.h"
 #include "support/ui/virtual_desktop.h"
@@ -662,6 +664,38 @@ TEST_F(NamespaceTrayWatch, AMoveToAnotherOfficesRangeWithTheIconOnMovesThePrinte
         std::chrono::duration<double>(std::chrono::steady_clock::now() - moved).count());
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper", SystemTrayValueName);
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Lumivo Mapper\\2");
+}
+
+}  // namespace
+
+namespace {
+
+// In the language of the test run (tests/support/in-languages): the menu beside the icon and
+// the About box are that language's, as the program file holds them.
+TEST_F(TrayProgram, MenuAndAboutBoxAreInTheUsersLanguage) {
+    const WORD language = ui::TestLanguage();
+    const ui::ProgramResources texts(folder_->PathOf("LMVTray.exe"), language);
+    const auto about = ui::ReadDialogTemplate(texts.Module(), IDD_TRAY_ABOUT, language);
+    ASSERT_TRUE(about.has_value());
+    StartTray();
+
+    PostIconMouse(WM_RBUTTONDOWN);
+    const HWND menu = OpenMenu();
+    ASSERT_NE(menu, nullptr) << "no popup menu";
+    const auto shownMenu = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+    const std::vector<std::wstring> items = texts.MenuTexts(L"POPUPMENU");
+    EXPECT_EQ(ui::MenuTexts(shownMenu), std::vector(items.begin() + 1, items.end()));
+    ui::PressKey(VK_ESCAPE);
+
+    ui::PostCommand(host_, IDM_TRAY_ABOUT);
+    const HWND box = ui::WaitForTopLevelWindow(tray_.Id(), ui::DialogClass, about->caption);
+    ASSERT_NE(box, nullptr) << "no About box titled " << about->caption;
+    std::vector<std::string> expected;
+    for (const ui::DialogControl& control : about->controls) {
+        expected.push_back(control.text);
+    }
+    EXPECT_EQ(ui::ChildTexts(box), expected);
+    ui::PressButton(box, IDOK);
 }
 
 }  // namespace

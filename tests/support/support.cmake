@@ -24,7 +24,8 @@ add_dependencies(lumivo_wine_tests lumivo_scripted_nlm)
 # live in their own folder, apart from the real programs.
 set(LUMIVO_PROBE_DIR ${CMAKE_BINARY_DIR}/probes)
 foreach(probe instance_probe start_probe marker_probe version_probe)
-    add_executable(${probe} ${CMAKE_CURRENT_LIST_DIR}/probes/${probe}.cpp)
+    add_executable(${probe} ${CMAKE_CURRENT_LIST_DIR}/probes/${probe}.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/fakes/english_texts.cpp)
     target_link_libraries(${probe} PRIVATE lumivo_core)
     set_target_properties(${probe} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${LUMIVO_PROBE_DIR})
     add_dependencies(lumivo_wine_tests ${probe})

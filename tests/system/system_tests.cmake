@@ -7,7 +7,8 @@ add_executable(lumivo_system_tests
     ${CMAKE_SOURCE_DIR}/tests/console/console_test_fixture.cpp
     ${CMAKE_SOURCE_DIR}/tests/console/running_console.cpp
     ${CMAKE_SOURCE_DIR}/tests/console/scripted_networks.cpp
-    ${CMAKE_SOURCE_DIR}/tests/programs/program_desktop.cpp)
+    ${CMAKE_SOURCE_DIR}/tests/programs/program_desktop.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/fakes/english_texts.cpp)
 target_include_directories(lumivo_system_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(lumivo_system_tests PRIVATE
     lumivo_core lumivo_ui_support comctl32 GTest::gmock_main)

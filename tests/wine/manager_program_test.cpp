@@ -20,6 +20,8 @@
 #include "common/settings/options.h"
 #include "common/settings/registry_access.h"
 #include "common/settings/settings_keys.h"
+#include "common/resources/text_ids.h"
+#include "support/ui/program_language.h"
 #include "support/ui/test_folder.h"
 #include "support/ui/test_process.h"
 #include "wine/probe_programs.h"
@@ -113,6 +115,33 @@ TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
                      "Entry 2: network \"Office\", printer \"Lumivo_Test_B\": matched by name.",
                      "Printer \"Lumivo_Test_B\" is now the default printer.",
                      "Started the tray program."}));
+}
+
+// In the language of the test run (tests/support/in-languages), the record and the notice for the
+// tray program are that language's, as the program file holds them, stored in the ANSI code page.
+TEST_F(ManagerProgramTest, RecordAndNoticeAreInTheUsersLanguage) {
+    const ui::ProgramResources texts(Manager(), ui::TestLanguage());
+    const auto ansi = [&texts](unsigned id) {
+        const std::wstring text = texts.Text(id);
+        std::string stored(text.size() * 2, '\0');
+        stored.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                stored.data(), static_cast<int>(stored.size()), nullptr, nullptr)));
+        return stored;
+    };
+    AddMapping(registry_, "Office", PrinterB);
+    ConnectNetwork("Office");
+
+    ASSERT_TRUE(RunManager());
+
+    EXPECT_EQ(DefaultPrinter(), PrinterB);
+    const Lines record = Record();
+    ASSERT_EQ(record.size(), 7u);
+    EXPECT_EQ(record[3], ansi(IDS_RECORD_LUMIVO_MANAGES));
+    EXPECT_EQ(record[6], ansi(IDS_RECORD_TRAY_STARTED));
+    const Lines notice = ReadRegistryLines(registry_, SettingsKeyPath, PrinterNoticeValueName);
+    ASSERT_EQ(notice.size(), 2u);
+    EXPECT_EQ(notice[0], ansi(IDS_NOTICE_CHANGED_TITLE));
 }
 
 // An entry with a printer but no network name would match every network and win.

@@ -50,7 +50,8 @@ lumivo_test_build(lumivo_manager_local_updates lumivo_manager_cycle
 
 lumivo_sources(LUMIVO_PROGRAM_TEST_SOURCES ${CMAKE_SOURCE_DIR}/tests/programs/*.cpp)
 add_executable(lumivo_program_tests ${LUMIVO_PROGRAM_TEST_SOURCES}
-    ${CMAKE_SOURCE_DIR}/tests/wine/process_figures.cpp)
+    ${CMAKE_SOURCE_DIR}/tests/wine/process_figures.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/fakes/english_texts.cpp)
 target_include_directories(lumivo_program_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
 target_compile_definitions(lumivo_program_tests PRIVATE
     LUMIVO_TEST_UPDATE_PORT=${LUMIVO_TEST_UPDATE_PORT}
@@ -72,3 +73,16 @@ lumivo_wine_test(tray_icon_144dpi --dpi 144 --display $<TARGET_FILE:lumivo_progr
 # The adapters as Wine lists them inside a private network namespace that the run makes.
 lumivo_wine_test(adapters_in_namespace --netns $<TARGET_FILE:lumivo_wine_tests>
     --gtest_filter=NamespaceAdapters.*)
+
+# The Manager's record and notice and the tray program's menu and About box in German, French and
+# Spanish, one run each (tests/support/in-languages).
+add_test(NAME wine.manager.languages
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/support/in-languages ${LUMIVO_WINE_RUN}
+        $<TARGET_FILE:lumivo_wine_tests> --gtest_filter=*InTheUsersLanguage)
+add_test(NAME wine.tray.languages
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/support/in-languages ${LUMIVO_WINE_RUN} --display
+        $<TARGET_FILE:lumivo_program_tests> --gtest_filter=*InTheUsersLanguage)
+set_tests_properties(wine.manager.languages wine.tray.languages PROPERTIES
+    FIXTURES_REQUIRED wine_prefix
+    RESOURCE_LOCK wine_prefix
+    TIMEOUT 900)

@@ -101,8 +101,9 @@ std::string ControlClassName(const std::string& nameOrOrdinal) {
 
 }  // namespace
 
-std::optional<DialogTemplate> ReadDialogTemplate(HMODULE module, int id) {
-    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));  // RT_DIALOG
+std::optional<DialogTemplate> ReadDialogTemplate(HMODULE module, int id, WORD language) {
+    HRSRC resource = FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(id),  // RT_DIALOG
+                                     language);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const auto* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
     if (bytes == nullptr) {
