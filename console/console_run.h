@@ -22,7 +22,6 @@ public:
     virtual bool RunMainWindow(const std::string& mainCaption, bool showLastRun) = 0;
 };
 
-
 // The Console from start to end: refuses Windows before 8 with a message, otherwise starts the
 // automatic update check unless it is switched off, shows the main window and, once it has
 // closed, brings the tray program back. When "OK" closed it on a changed table and the icon is

@@ -13,7 +13,6 @@
 // The mapping editor's decisions. The store is the only copy of the table: every change goes
 // there at once and the list is rebuilt from it.
 
-
 // The range that Add's refusal of a malformed one gives as an example.
 extern const std::string ExampleAddressRange;
 
@@ -38,7 +37,6 @@ struct MappingRow {
 
 // The list's "Set by" column: "You" or "Your organization".
 std::string RowOwnerText(RowOwner owner);
-
 
 // The rows of the mapping list in the order they apply: the organization's places, then the
 // table as the store holds it now unless the organization keeps the user's rows from applying.

@@ -153,11 +153,10 @@ std::string PlaceMatchText(const PlaceMatch& match) {
 void RunRecord::Entry(int n, const MappingEntry& entry, const PlaceMatch& match) {
     const unsigned row =
         match.kind == PlaceKind::AddressRange ? IDS_RECORD_RANGE_ROW : IDS_RECORD_NETWORK_ROW;
-    const std::string what =
-        entry.networkName.empty()
-            ? Text(IDS_RECORD_NO_NETWORK_NAME)
-            : Text(row, {ShownText(entry.networkName), ShownText(entry.printerName),
-                         PlaceMatchText(match)});
+    const std::string what = entry.networkName.empty()
+                                 ? Text(IDS_RECORD_NO_NETWORK_NAME)
+                                 : Text(row, {ShownText(entry.networkName),
+                                              ShownText(entry.printerName), PlaceMatchText(match)});
     lines_.push_back(n <= organizationCount_
                          ? Text(IDS_RECORD_ORGANIZATION_ENTRY, {std::to_string(n), what})
                          : Text(IDS_RECORD_ENTRY, {std::to_string(n - organizationCount_), what}));

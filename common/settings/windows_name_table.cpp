@@ -123,7 +123,8 @@ std::string WindowsNameWithBuildOf(const WindowsVersionRecord& record,
     const std::string build = std::to_string(record.dwBuildNumber);
     switch (row->wording) {
         case BuildWording::VersionAndOsBuild:
-            return name + Text(IDS_WINDOWS_VERSION_AND_BUILD, {ShownText(readDisplayVersion()), build});
+            return name +
+                   Text(IDS_WINDOWS_VERSION_AND_BUILD, {ShownText(readDisplayVersion()), build});
         case BuildWording::BuildOnly:
             return name + " (" + build + ")";
         case BuildWording::OsBuild:

@@ -22,7 +22,6 @@ namespace {
 
 constexpr std::uint32_t OptionMessageStyle = MB_OK | MB_TASKMODAL | MB_SETFOREGROUND;
 
-
 // The check items and the yes/no options they show.
 struct OptionItem {
     UINT id;

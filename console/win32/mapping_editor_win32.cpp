@@ -207,7 +207,8 @@ void FillPrinterBox(HWND window, Spooler& spooler) {
 }
 
 void ShowPresentDefaultPrinter(HWND window, Spooler& spooler) {
-    SetDlgItemTextW(window, IDC_DEFAULT_PRINTER, Utf8ToWide(GetPresentDefaultPrinter(spooler)).c_str());
+    SetDlgItemTextW(window, IDC_DEFAULT_PRINTER,
+                    Utf8ToWide(GetPresentDefaultPrinter(spooler)).c_str());
 }
 
 void CreateMappingListMenu(HWND window) {

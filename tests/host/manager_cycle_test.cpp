@@ -27,6 +27,7 @@
 #include "tests/support/fakes/scripted_system_metrics.h"
 #include "tests/support/fakes/scripted_version_queries.h"
 #include "tests/support/fakes/virtual_clock.h"
+#include "common/text/texts.h"
 
 namespace {
 
@@ -461,6 +462,17 @@ TEST_F(ManagerCycleTest, TheNoticeOfARunSaysWhatBecameOfTheDefaultPrinter) {
                                   std::string(90, 'N') + ")."),
               std::string::npos);
     EXPECT_EQ(PrinterNotSetNotice(std::string(300, 'P'), 5).text.size(), MaxNoticeTextLength);
+
+    // Names are stored in the ANSI code page; a notice shows them as they read and counts their
+    // characters, and goes back to ANSI in the settings key.
+    const PrinterNotice accented = PrinterChangedNotice(std::string(300, '\xE9'), "Caf\xE9");
+    EXPECT_EQ(TextLength(accented.text), MaxNoticeTextLength);
+    EXPECT_EQ(accented.text.substr(0, 4), "\xC3\xA9\xC3\xA9");
+    EXPECT_NE(accented.text.find("(network Caf\xC3\xA9)."), std::string::npos);
+    WritePrinterNotice(registry, accented);
+    EXPECT_EQ(ReadRegistryLines(registry, SettingsKeyPath, PrinterNoticeValueName)[1].size(),
+              MaxNoticeTextLength);
+    EXPECT_EQ(TakePrinterNotice(registry), accented);
 }
 
 TEST_F(ManagerCycleTest, WithNoEntryConnectedTheRecordSaysWhyNothingChanged) {

@@ -132,7 +132,8 @@ TEST_F(MappingEditorTest, TheOrganizationsRowsLeadAndStayTheirs) {
 
     WriteRegistryDword(registry_, PoliciesKeyPath, UserPlacesValueName, 0);
     EXPECT_EQ(MappingRows(registry_, processes_), std::vector<MappingRow>{rows[0]});
-    EXPECT_EQ(AddMappingRow(registry_, processes_, "Cafe", "C"), Text(IDS_ORGANIZATION_PLACES_ONLY));
+    EXPECT_EQ(AddMappingRow(registry_, processes_, "Cafe", "C"),
+              Text(IDS_ORGANIZATION_PLACES_ONLY));
     ExpectStoredEntries(registry_, {{"Home", "A"}});
 }
 

@@ -102,8 +102,9 @@ std::string ControlClassName(const std::string& nameOrOrdinal) {
 }  // namespace
 
 std::optional<DialogTemplate> ReadDialogTemplate(HMODULE module, int id, WORD language) {
-    HRSRC resource = FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(id),  // RT_DIALOG
-                                     language);
+    HRSRC resource =
+        FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(id),  // RT_DIALOG
+                        language);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const auto* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
     if (bytes == nullptr) {

@@ -34,7 +34,8 @@ struct DialogTemplate {
 // Reads dialog resource `id` of the language of a module loaded with LoadLibraryExA(...,
 // LOAD_LIBRARY_AS_DATAFILE) or of a running module. Handles both the plain and the extended
 // template.
-std::optional<DialogTemplate> ReadDialogTemplate(
-    HMODULE module, int id, WORD language = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+std::optional<DialogTemplate> ReadDialogTemplate(HMODULE module, int id,
+                                                 WORD language = MAKELANGID(LANG_ENGLISH,
+                                                                            SUBLANG_ENGLISH_US));
 
 }  // namespace ui

@@ -36,11 +36,11 @@ ProgramResources::~ProgramResources() {
 }
 
 std::wstring ProgramResources::Text(unsigned id) const {
-    const HRSRC found = FindResourceExW(module_, MAKEINTRESOURCEW(6),
-                                        MAKEINTRESOURCEW(id / 16 + 1), language_);
-    const auto* entry =
-        found != nullptr ? static_cast<const WORD*>(LockResource(LoadResource(module_, found)))
-                         : nullptr;
+    const HRSRC found =
+        FindResourceExW(module_, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(id / 16 + 1), language_);
+    const auto* entry = found != nullptr
+                            ? static_cast<const WORD*>(LockResource(LoadResource(module_, found)))
+                            : nullptr;
     if (entry == nullptr) {
         return {};
     }
