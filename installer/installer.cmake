@@ -1,5 +1,5 @@
 # The release package of a Windows build: package/ holds the programs, stripped of their symbols,
-# and the help file; the per-user installers are built from it with NSIS and with wixl (an MSI
+# and the help files; the per-user installers are built from it with NSIS and with wixl (an MSI
 # package), both of which run on Linux.
 find_program(LUMIVO_MAKENSIS makensis REQUIRED)
 find_program(LUMIVO_WIXL wixl REQUIRED)
@@ -38,14 +38,18 @@ foreach(program "Lumivo Manager" "Lumivo Console" "LMVTray")
     list(APPEND lumivo_package_files ${packaged})
 endforeach()
 
-set(packaged_help ${LUMIVO_PACKAGE_DIR}/Lumivo.chm)
-add_custom_command(
-    OUTPUT ${packaged_help}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${LUMIVO_PACKAGE_DIR}
-    COMMAND ${CMAKE_COMMAND} -E copy ${LUMIVO_HELP_FILE} ${packaged_help}
-    DEPENDS ${LUMIVO_HELP_FILE}
-    VERBATIM)
-list(APPEND lumivo_package_files ${packaged_help})
+# The help files, one per language (help/help.cmake builds them), each under its own name.
+foreach(help IN LISTS LUMIVO_HELP_FILES)
+    get_filename_component(name ${help} NAME)
+    set(packaged_help ${LUMIVO_PACKAGE_DIR}/${name})
+    add_custom_command(
+        OUTPUT ${packaged_help}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${LUMIVO_PACKAGE_DIR}
+        COMMAND ${CMAKE_COMMAND} -E copy ${help} ${packaged_help}
+        DEPENDS ${help}
+        VERBATIM)
+    list(APPEND lumivo_package_files ${packaged_help})
+endforeach()
 
 # The installer's list of files, for installing and for removing them again.
 set(payload "!macro InstallPayload\n")
@@ -79,6 +83,7 @@ target_link_options(lumivo_end_programs_action PRIVATE -Wl,--kill-at -s)
 target_link_libraries(lumivo_end_programs_action PRIVATE lumivo_core)
 
 set(script ${CMAKE_CURRENT_LIST_DIR}/lumivo.nsi)
+file(GLOB languages CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/lang/*.nsh)
 add_custom_command(
     OUTPUT ${LUMIVO_INSTALLER}
     COMMAND ${LUMIVO_MAKENSIS} -V2 -WX
@@ -90,8 +95,8 @@ add_custom_command(
         -DEND_PROGRAMS=$<TARGET_FILE:lumivo_end_programs_action>
         -DSIGN=${CMAKE_SOURCE_DIR}/tools/sign
         ${script}
-    DEPENDS ${script} ${payload_file} ${lumivo_package_files} lumivo_end_programs_action
-        ${CMAKE_SOURCE_DIR}/tools/sign
+    DEPENDS ${script} ${languages} ${payload_file} ${lumivo_package_files}
+        lumivo_end_programs_action ${CMAKE_SOURCE_DIR}/tools/sign
     COMMENT "Building the installer ${LUMIVO_INSTALLER}"
     VERBATIM)
 add_custom_target(lumivo_installer ALL DEPENDS ${LUMIVO_INSTALLER})
@@ -121,6 +126,16 @@ string(APPEND payload "    </ComponentGroup>
 set(LUMIVO_MSI_PAYLOAD ${LUMIVO_MSI_WORK_DIR}/payload.wxs)
 file(CONFIGURE OUTPUT ${LUMIVO_MSI_PAYLOAD} CONTENT "${payload}" @ONLY)
 set(LUMIVO_MSI_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/lumivo.wxs)
+# The MSI package speaks English alone: wixl has no localization files and builds no language
+# transforms, and a Shortcut's description is plain text, which no property can switch. Its
+# shortcut says what the NSIS installer's English one says.
+set(english ${CMAKE_CURRENT_LIST_DIR}/lang/en.nsh)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${english})
+file(STRINGS ${english} description REGEX "^LangString SHORTCUT_DESCRIPTION ")
+string(REGEX REPLACE "^[^\"]*\"(.*)\"$" "\\1" LUMIVO_MSI_SHORTCUT_DESCRIPTION "${description}")
+if(NOT LUMIVO_MSI_SHORTCUT_DESCRIPTION)
+    message(FATAL_ERROR "Installer: ${english} sets no SHORTCUT_DESCRIPTION")
+endif()
 
 # lumivo_msi(OUTPUT VERSION): builds the MSI package of this build's programs as VERSION. The
 # release has one, of the project's version; the install check makes a later one to upgrade to.
@@ -133,6 +148,7 @@ function(lumivo_msi output version)
             -D Platform=${LUMIVO_ARCH}
             -D Icon=${icon}
             -D EndProgramsHelper=$<TARGET_FILE_NAME:lumivo_end_programs_action>
+            -D ShortcutDescription=${LUMIVO_MSI_SHORTCUT_DESCRIPTION}
             -o ${output}
             ${LUMIVO_MSI_SCRIPT} ${LUMIVO_MSI_PAYLOAD}
         WORKING_DIRECTORY ${LUMIVO_MSI_WORK_DIR}

@@ -5,7 +5,7 @@
 ;   VERSION     the product version, such as 1.19
 ;   ARCH        x64 or x86: which Windows the programs were built for
 ;   PAYLOAD     an include file (made by the build) with the macros InstallPayload and
-;               RemovePayload, which install and remove the programs and the help file
+;               RemovePayload, which install and remove the programs and the help files
 ;   ICON        the product's icon
 ;   OUTFILE     the installer to write
 ;   END_PROGRAMS  EndPrograms.dll, which ends a running Manager and tray program
@@ -53,9 +53,9 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PRODUCT}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_WELCOMEPAGE_TEXT "Lumivo gives you a default printer per network.$\r$\n$\r$\nIt is installed for you alone and needs no administrator rights. Windows will start it each time you log on.$\r$\n$\r$\nClick Next to continue."
+!define MUI_WELCOMEPAGE_TEXT "$(WELCOME_TEXT)"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Lumivo Console.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Open Lumivo Console to pair networks with printers"
+!define MUI_FINISHPAGE_RUN_TEXT "$(FINISH_RUN_TEXT)"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
@@ -63,7 +63,18 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PRODUCT}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+
+; The installer and the uninstaller speak the user's Windows display language where it is one of
+; these, and the first one, English, otherwise. The MUI's own texts come with NSIS; the
+; installer's own are in lang/, one file per language.
+!macro Language MUI_NAME FILE
+    !insertmacro MUI_LANGUAGE "${MUI_NAME}"
+    !include /CHARSET=UTF8 "${__FILEDIR__}/lang/${FILE}.nsh"
+!macroend
+!insertmacro Language "English" en
+!insertmacro Language "German" de
+!insertmacro Language "French" fr
+!insertmacro Language "Spanish" es
 
 ; A running tray program holds LMVTray.exe open, and a Manager that waits for a network holds
 ; "Lumivo Manager.exe" open for as long as it waits. The MSI package's custom action ends both, and
@@ -109,9 +120,9 @@ Section "Lumivo" SectionLumivo
     !insertmacro InstallPayload
     WriteUninstaller "$INSTDIR\Uninstall.exe"
 
-    ; The shortcut starts the Console in its own folder, where it finds the help file.
+    ; The shortcut starts the Console in its own folder, where it finds the help files.
     CreateShortcut "${SHORTCUT}" "$INSTDIR\Lumivo Console.exe" "" "$INSTDIR\Lumivo Console.exe" 0 \
-        SW_SHOWNORMAL "" "Pair networks with printers"
+        SW_SHOWNORMAL "" "$(SHORTCUT_DESCRIPTION)"
 
     ; This entry is what runs the Manager at logon.
     WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\Lumivo Manager.exe"'
@@ -152,7 +163,7 @@ Section "Uninstall"
     ${GetOptions} $0 "/REMOVESETTINGS" $1
     ${If} ${Errors}
         MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-            "Also remove your Lumivo settings (your networks, printers and options)?$\r$\n$\r$\nChoose No to keep them for a later installation." \
+            "$(REMOVE_SETTINGS_QUESTION)" \
             /SD IDNO IDNO keep_settings
     ${EndIf}
     DeleteRegKey HKCU "${SETTINGS_KEY}"
