@@ -44,3 +44,9 @@ foreach(project IN LISTS lumivo_help_projects)
     lumivo_help(lumivo_help_${language} ${source_dir} ${LUMIVO_HELP_FILE_${language}})
     add_dependencies(lumivo_help lumivo_help_${language})
 endforeach()
+
+# Every help file, English first: what the installers carry.
+set(LUMIVO_HELP_FILES ${LUMIVO_HELP_FILE})
+foreach(language IN LISTS LUMIVO_HELP_LANGUAGES)
+    list(APPEND LUMIVO_HELP_FILES ${LUMIVO_HELP_FILE_${language}})
+endforeach()

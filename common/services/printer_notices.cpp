@@ -82,10 +82,13 @@ PrinterNotice PrinterNotLearnedNotice(const std::string& printerName,
 
 // The notice is stored in the ANSI code page, as every text in the settings key.
 void WritePrinterNotice(Registry& registry, const std::optional<PrinterNotice>& notice) {
-    WriteRegistryLines(
-        registry, SettingsKeyPath, PrinterNoticeValueName,
-        notice ? std::vector<std::string>{StoredText(notice->title), StoredText(notice->text)}
-               : std::vector<std::string>{});
+    std::vector<std::string> lines;
+    if (notice) {
+        for (const std::string* text : {&notice->title, &notice->text}) {
+            lines.push_back(StoredText(*text));
+        }
+    }
+    WriteRegistryLines(registry, SettingsKeyPath, PrinterNoticeValueName, lines);
 }
 
 std::optional<PrinterNotice> TakePrinterNotice(Registry& registry) {
