@@ -15,3 +15,14 @@ if(WIN32)
     target_link_libraries(lumivo_core PUBLIC
         ole32 oleaut32 uuid advapi32 wininet winspool comdlg32 shell32 user32 ntdll iphlpapi)
 endif()
+
+# windres reports no included files, so each program's resource script is told what it includes:
+# the string tables of every language (here) and the program's own dialogs and menus.
+file(GLOB LUMIVO_TEXT_RESOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/common/resources/texts*.rc ${CMAKE_SOURCE_DIR}/common/resources/text_ids.h)
+# lumivo_resource_script(SCRIPT): SCRIPT is built again when a file it includes changes.
+function(lumivo_resource_script script)
+    get_filename_component(folder ${script} DIRECTORY)
+    file(GLOB own CONFIGURE_DEPENDS ${folder}/dialogs_*.rc ${folder}/*_ids.h ${folder}/*_resources.h)
+    set_property(SOURCE ${script} APPEND PROPERTY OBJECT_DEPENDS ${LUMIVO_TEXT_RESOURCES} ${own})
+endfunction()

@@ -26,6 +26,6 @@ function(lumivo_program_manifest target name description version)
     list(FILTER sources INCLUDE REGEX "\\.rc$")
     # The build does not see the files a resource script embeds: the manifest, and the icon that
     # every program carries.
-    set_source_files_properties(${sources} PROPERTIES
-        OBJECT_DEPENDS "${manifest};${CMAKE_SOURCE_DIR}/common/resources/lumivo.ico")
+    set_property(SOURCE ${sources} APPEND PROPERTY
+        OBJECT_DEPENDS ${manifest} ${CMAKE_SOURCE_DIR}/common/resources/lumivo.ico)
 endfunction()

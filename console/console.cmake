@@ -9,6 +9,7 @@ target_compile_definitions(lumivo_console_logic PRIVATE "LUMIVO_SITE_HOST=\"${LU
 list(APPEND LUMIVO_PROGRAM_LIBRARIES lumivo_console_logic)
 
 if(WIN32)
+    lumivo_resource_script(${CMAKE_CURRENT_LIST_DIR}/console.rc)
     file(GLOB LUMIVO_CONSOLE_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/win32/*.cpp)
     add_executable(lumivo_console WIN32
         ${LUMIVO_CONSOLE_WIN32_SOURCES}

@@ -7,6 +7,7 @@ target_link_libraries(lumivo_manager_cycle PUBLIC lumivo_core)
 list(APPEND LUMIVO_PROGRAM_LIBRARIES lumivo_manager_cycle)
 
 if(WIN32)
+    lumivo_resource_script(${CMAKE_CURRENT_LIST_DIR}/manager.rc)
     add_executable(lumivo_manager WIN32
         ${CMAKE_CURRENT_LIST_DIR}/main_win32.cpp
         ${CMAKE_CURRENT_LIST_DIR}/manager.rc)

@@ -7,6 +7,7 @@ target_link_libraries(lumivo_tray_logic PUBLIC lumivo_core)
 list(APPEND LUMIVO_PROGRAM_LIBRARIES lumivo_tray_logic)
 
 if(WIN32)
+    lumivo_resource_script(${CMAKE_CURRENT_LIST_DIR}/tray.rc)
     add_executable(lumivo_tray WIN32
         ${CMAKE_CURRENT_LIST_DIR}/win32/tray_main_win32.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tray.rc)
