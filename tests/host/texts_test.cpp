@@ -11,9 +11,9 @@ namespace {
 
 TEST(ChosenLanguage, FirstPreferredLanguageSpokenByItsPrimaryLanguageElseEnglish) {
     EXPECT_EQ(ChosenLanguage({0x0407}), GermanLanguage);
-    EXPECT_EQ(ChosenLanguage({0x0C07, 0x0409}), GermanLanguage);  // Austrian German
-    EXPECT_EQ(ChosenLanguage({0x0C0C}), FrenchLanguage);          // Canadian French
-    EXPECT_EQ(ChosenLanguage({0x080A}), SpanishLanguage);         // Mexican Spanish
+    EXPECT_EQ(ChosenLanguage({0x0C07, 0x0409}), GermanLanguage);          // Austrian German
+    EXPECT_EQ(ChosenLanguage({0x0C0C}), FrenchLanguage);                  // Canadian French
+    EXPECT_EQ(ChosenLanguage({0x080A}), SpanishLanguage);                 // Mexican Spanish
     EXPECT_EQ(ChosenLanguage({0x0413, 0x040C, 0x0407}), FrenchLanguage);  // Dutch first
     EXPECT_EQ(ChosenLanguage({0x0809, 0x0407}), EnglishLanguage);         // British English first
     EXPECT_EQ(ChosenLanguage({0x0411}), EnglishLanguage);
