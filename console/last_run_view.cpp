@@ -5,10 +5,8 @@
 #include "common/text/texts.h"
 
 std::vector<std::string> LastRunLines(Registry& registry) {
-    std::vector<std::string> lines;
-    for (const std::string& line : ReadRegistryLines(registry, SettingsKeyPath, LastRunValueName)) {
-        lines.push_back(ShownText(line));
-    }
+    std::vector<std::string> lines =
+        ShownTexts(ReadRegistryLines(registry, SettingsKeyPath, LastRunValueName));
     if (lines.empty()) {
         lines.push_back(Text(IDS_LAST_RUN_NONE));
     }

@@ -51,16 +51,6 @@ std::size_t StoredSize(const std::vector<std::string>& lines) {
     return size;
 }
 
-// The lines are written in the user's language and stored in the ANSI code page; the names in
-// them come from the registry and the spooler (ANSI) and are shown as they join a line.
-std::vector<std::string> StoredLines(const std::vector<std::string>& lines) {
-    std::vector<std::string> stored;
-    for (const std::string& line : lines) {
-        stored.push_back(StoredText(line));
-    }
-    return stored;
-}
-
 // The record's start (the run's circumstances) and its end (what became of the printer and the
 // tray program) matter most; a long table gives way in the middle.
 std::vector<std::string> FitRecordLines(const std::vector<std::string>& lines) {
@@ -224,7 +214,9 @@ void RunRecord::Save() {
     SaveLines(lines_);
 }
 
+// The lines are written in the user's language and stored in the ANSI code page; the names in
+// them come from the registry and the spooler (ANSI) and are shown as they join a line.
 void RunRecord::SaveLines(const std::vector<std::string>& lines) {
     WriteRegistryLines(registry_, SettingsKeyPath, LastRunValueName,
-                       FitRecordLines(StoredLines(lines)));
+                       FitRecordLines(StoredTexts(lines)));
 }

@@ -82,13 +82,9 @@ PrinterNotice PrinterNotLearnedNotice(const std::string& printerName,
 
 // The notice is stored in the ANSI code page, as every text in the settings key.
 void WritePrinterNotice(Registry& registry, const std::optional<PrinterNotice>& notice) {
-    std::vector<std::string> lines;
-    if (notice) {
-        for (const std::string* text : {&notice->title, &notice->text}) {
-            lines.push_back(StoredText(*text));
-        }
-    }
-    WriteRegistryLines(registry, SettingsKeyPath, PrinterNoticeValueName, lines);
+    WriteRegistryLines(
+        registry, SettingsKeyPath, PrinterNoticeValueName,
+        notice ? StoredTexts({notice->title, notice->text}) : std::vector<std::string>{});
 }
 
 std::optional<PrinterNotice> TakePrinterNotice(Registry& registry) {
@@ -98,5 +94,6 @@ std::optional<PrinterNotice> TakePrinterNotice(Registry& registry) {
         return std::nullopt;
     }
     WritePrinterNotice(registry, std::nullopt);
-    return PrinterNotice{ShownText(lines[0]), ShownText(lines[1])};
+    const std::vector<std::string> shown = ShownTexts(lines);
+    return PrinterNotice{shown[0], shown[1]};
 }

@@ -1,5 +1,6 @@
 #include "common/services/table_change_text.h"
 
+#include "common/settings/decimal_text.h"
 #include "common/text/texts.h"
 
 std::string TableChangeFailureText(TableChange result) {
@@ -9,7 +10,7 @@ std::string TableChangeFailureText(TableChange result) {
         case TableChange::RowChanged:
             return Text(IDS_TABLE_ROW_CHANGED);
         case TableChange::TableFull:
-            return Text(IDS_TABLE_FULL, {std::to_string(MaxMappingCount)});
+            return Text(IDS_TABLE_FULL, {DecimalText(MaxMappingCount)});
         case TableChange::Busy:
             return Text(IDS_TABLE_BUSY);
         case TableChange::Refused:

@@ -1,8 +1,5 @@
 #include "common/text/texts.h"
 
-#include <string_view>
-#include <vector>
-
 namespace {
 
 const TextSource* source = nullptr;
@@ -26,7 +23,6 @@ std::string Text(unsigned id, std::initializer_list<std::string> arguments) {
 }
 
 std::string FormatText(const std::string& pattern, std::initializer_list<std::string> arguments) {
-    const std::vector<std::string> values(arguments);
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
@@ -37,8 +33,8 @@ std::string FormatText(const std::string& pattern, std::initializer_list<std::st
         ++i;
         if (next == '%') {
             text += '%';
-        } else if (const auto n = static_cast<std::size_t>(next - '1'); n < values.size()) {
-            text += values[n];
+        } else if (const auto n = static_cast<std::size_t>(next - '1'); n < arguments.size()) {
+            text += arguments.begin()[n];
         }
     }
     return text;
@@ -54,6 +50,22 @@ std::string ShownText(const std::string& ansi) {
 
 std::string StoredText(const std::string& text) {
     return source != nullptr ? source->ToAnsi(text) : text;
+}
+
+std::vector<std::string> ShownTexts(const std::vector<std::string>& ansiLines) {
+    std::vector<std::string> lines;
+    for (const std::string& line : ansiLines) {
+        lines.push_back(ShownText(line));
+    }
+    return lines;
+}
+
+std::vector<std::string> StoredTexts(const std::vector<std::string>& lines) {
+    std::vector<std::string> stored;
+    for (const std::string& line : lines) {
+        stored.push_back(StoredText(line));
+    }
+    return stored;
 }
 
 std::size_t TextLength(const std::string& text) {

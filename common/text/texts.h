@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "common/platform/texts.h"
 #include "common/resources/text_ids.h"
@@ -28,6 +29,10 @@ std::string ShownText(const std::string& ansi);
 
 // A text as it is stored in the registry: ANSI.
 std::string StoredText(const std::string& text);
+
+// The same for each of several lines, such as a REG_MULTI_SZ value's.
+std::vector<std::string> ShownTexts(const std::vector<std::string>& ansiLines);
+std::vector<std::string> StoredTexts(const std::vector<std::string>& lines);
 
 // The characters (code points) of a UTF-8 text; the shell and the windows count UTF-16 units,
 // which are the same for every letter of the languages here.

@@ -106,11 +106,7 @@ void ShowListWindow(HWND owner, int dialogId, const std::vector<std::string>& li
 }  // namespace
 
 void ShowNetworkReport(HWND owner, const std::string& listText, unsigned heading) {
-    std::vector<std::string> names;
-    for (const std::string& name : NetworkListLines(listText)) {
-        names.push_back(ShownText(name));
-    }
-    ShowListWindow(owner, IDD_NETWORK_LIST, names, heading);
+    ShowListWindow(owner, IDD_NETWORK_LIST, ShownTexts(NetworkListLines(listText)), heading);
 }
 
 void ShowRecordReport(HWND owner, const std::vector<std::string>& lines) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "common/platform/win32/ansi_text_win32.h"
 #include "common/resources/text_ids.h"
 #include "console/console_ids.h"
 #include "console/console_test_fixture.h"
@@ -42,13 +43,7 @@ std::wstring HelpTitle(WORD language) {
     std::ifstream project(ui::WindowsPathOf(folder + "lumivo.hhp"));
     for (std::string line; std::getline(project, line);) {
         if (line.rfind("Title=", 0) == 0) {
-            const std::string title = line.substr(6);
-            const int length = MultiByteToWideChar(CP_UTF8, 0, title.data(),
-                                                   static_cast<int>(title.size()), nullptr, 0);
-            std::wstring wide(static_cast<std::size_t>(length), L'\0');
-            MultiByteToWideChar(CP_UTF8, 0, title.data(), static_cast<int>(title.size()),
-                                wide.data(), length);
-            return wide;
+            return Utf8ToWide(line.substr(6));
         }
     }
     return {};

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "common/platform/win32/ansi_text_win32.h"
 #include "common/platform/win32/clock_win32.h"
 #include "common/platform/win32/registry_win32.h"
 #include "common/platform/win32/unique_handles_win32.h"
@@ -121,14 +122,7 @@ TEST_F(ManagerProgramTest, MakesTheMappedPrinterTheDefaultAndStartsTheTray) {
 // tray program are that language's, as the program file holds them, stored in the ANSI code page.
 TEST_F(ManagerProgramTest, RecordAndNoticeAreInTheUsersLanguage) {
     const ui::ProgramResources texts(Manager(), ui::TestLanguage());
-    const auto ansi = [&texts](unsigned id) {
-        const std::wstring text = texts.Text(id);
-        std::string stored(text.size() * 2, '\0');
-        stored.resize(static_cast<std::size_t>(
-            WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
-                                stored.data(), static_cast<int>(stored.size()), nullptr, nullptr)));
-        return stored;
-    };
+    const auto ansi = [&texts](unsigned id) { return WideToAnsiText(texts.Text(id).c_str()); };
     AddMapping(registry_, "Office", PrinterB);
     ConnectNetwork("Office");
 

@@ -2,17 +2,6 @@
 
 #include <windows.h>
 
-std::string WideToAnsiText(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return std::string();
-    }
-    std::string ansi(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
-    ansi.pop_back();  // the terminating zero
-    return ansi;
-}
-
 namespace {
 
 std::wstring ToWide(unsigned codePage, const std::string& text) {
@@ -42,6 +31,10 @@ std::string FromWide(unsigned codePage, const std::wstring& wide) {
 
 std::wstring AnsiToWide(const std::string& text) {
     return ToWide(CP_ACP, text);
+}
+
+std::string WideToAnsiText(const wchar_t* text) {
+    return FromWide(CP_ACP, text);
 }
 
 std::wstring Utf8ToWide(const std::string& text) {
